@@ -1,0 +1,12 @@
+#include "app/DecorationSettings.h"
+
+#include <algorithm>
+
+namespace glimtex {
+
+uint32_t PackColor(const ColorTriple& rgb) {
+    auto channel = [](int16_t v) { return static_cast<uint32_t>(std::clamp<int>(v, 0, 255)); };
+    return channel(rgb[0]) | (channel(rgb[1]) << 8) | (channel(rgb[2]) << 16);
+}
+
+}  // namespace glimtex

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace glimtex {
+
+// Everything through which the engine speaks to the person at the screen: the beep,
+// notices with an OK button and Yes/No questions. The windows sound and show them;
+// tests count them and answer for the user. Nothing here may block the engine for
+// longer than the user takes to answer.
+class Feedback {
+public:
+    virtual ~Feedback() = default;
+    virtual void Beep() = 0;
+    // A notice: title (normally "お知らせ"), text, one OK button, no icon.
+    virtual void ShowNotice(const QString& title, const QString& text) = 0;
+    // A question with Yes (the default) and No; true on Yes.
+    virtual bool AskYesNo(const QString& title, const QString& text) = 0;
+};
+
+// The system clipboard as plain text.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void SetText(const QString& text) = 0;
+};
+
+// A Feedback that only counts and records; questions answer with a preset reply.
+class RecordingFeedback : public Feedback {
+public:
+    struct Message {
+        QString title;
+        QString text;
+    };
+    int beeps = 0;
+    QList<Message> notices;
+    QList<Message> questions;
+    bool answer = true;
+
+    void Beep() override { ++beeps; }
+    void ShowNotice(const QString& title, const QString& text) override {
+        notices.append({title, text});
+    }
+    bool AskYesNo(const QString& title, const QString& text) override {
+        questions.append({title, text});
+        return answer;
+    }
+};
+
+}  // namespace glimtex

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "app/DecorationSettings.h"
+
+namespace glimtex {
+
+class Program;
+
+// An editable combo box: the text it shows and its list.
+struct ComboBoxState {
+    QString text;
+    QStringList items;
+};
+
+// A colour swatch or strip rectangle: a packed colour (0x00BBGGRR), or nothing for
+// the system button-face colour.
+using PaintedColor = std::optional<uint32_t>;
+
+struct SwatchState {
+    bool visible = true;
+    PaintedColor color = 0;  // black at start
+};
+
+// One preview letter of the shape panel: font size in points, top in twips.
+struct PreviewLetter {
+    int fontSize = 28;
+    int top = 1200;
+    bool operator==(const PreviewLetter&) const = default;
+};
+
+// Everything the main window shows, as plain data. The widgets draw this and
+// nothing else.
+struct MainWindowControls {
+    QString EditBox = QStringLiteral("Test");
+    ComboBoxState MojiSizeCombo{QStringLiteral("0"), {}};
+    ComboBoxState FontSelectCombo{QStringLiteral("NULL"), {}};
+    std::array<bool, 3> OptionGroup{true, false, false};
+    std::array<bool, 4> SpGroup_Check{};
+    ComboBoxState ColorStyleCombo{QStringLiteral("単色"), {}};
+    std::array<SwatchState, 2> ColorBox{};
+    bool ChangeButtonVisible = true;
+    // The 101 rectangles of the gradation strip, left to right; rectangle 100 lies
+    // beyond the right edge. Each is a colour, or the button face when erased.
+    std::array<PaintedColor, 101> ColorMap{};
+    ComboBoxState MojiShapeCombo{QStringLiteral("標準"), {}};
+    std::array<PreviewLetter, 7> TestLabel{};
+    ComboBoxState BackStyleCombo{QStringLiteral("なし"), {}};
+    SwatchState BackColorBox{};
+    bool BackPictureVisible = true;  // BackPicture_Label and BackPictureEdit
+    QString BackPictureEdit;
+    ComboBoxState LinkStyleCombo{QStringLiteral("なし"), {}};
+    bool LinkDataVisible = true;  // LinkData_Label and LinkDataEdit
+    QString LinkDataEdit;
+    std::array<bool, 6> CodeFrameVisible{true, true, true, true, true, true};
+    int16_t FrontWindowFlag = 0;
+};
+
+// The main window's state and behaviour without any widget: load, panels, the
+// style selectors, capture and reset, and the run commands.
+class MainWindowState : public QObject {
+    Q_OBJECT
+public:
+    MainWindowState(Program& program, DecorationSettings& settings);
+
+    const MainWindowControls& Controls() const { return c_; }
+    int VisiblePanel() const;
+
+    // Load steps, in order; run once by Program when the window is first touched.
+    void Load();
+
+    // Panels and menus.
+    void HideCodeFrames();
+    void CommandButton_Click(int index);
+    void FrontWindow_Set_Click();  // toggles FrontWindowFlag and the check mark
+
+    // What the user (or a macro) does to the controls.
+    void SetEditText(const QString& text);  // runs the change handler: MainString follows
+    void SetMojiSizeText(const QString& text);
+    void SetFontText(const QString& text);
+    void AddFontEntry(const QString& text);
+    void SetColorStyleText(const QString& text);  // text only, no selector
+    void SetShapeText(const QString& text);
+    void SetBackStyleText(const QString& text);
+    void SetLinkStyleText(const QString& text);
+    void SetBackPictureText(const QString& text);
+    void SetLinkDataText(const QString& text);
+    void SetSpGroupCheck(int index, bool checked);
+    void SetColorBoxColor(int index, PaintedColor color);
+    void SetBackColorBoxColor(PaintedColor color);
+
+    // The style selectors and their click handlers.
+    void SelectBackStyle();
+    void ActiveColorStyle();
+    void SelectLinkStyle();
+    void SelectMojiShape();
+    void ColorMapEdit();
+    void ChangeButton_Click();
+    void OptionGroup_Click(int index);
+
+    // Capture and reset. DataCreate returns false, capturing nothing, when the size
+    // text is not a whole 16-bit number after rounding.
+    bool DataCreate();
+    void NewDataCreate();
+
+    // The run commands "ソースの作成" and "ドッキング".
+    void CodeCreate_Run_Click();
+    void CodePlus_Run_Click();
+
+signals:
+    void changed();
+
+private:
+    Program& program_;
+    DecorationSettings& s_;
+    MainWindowControls c_;
+};
+
+// The notice text when the size text cannot be captured.
+extern const QString kSizeTextMessage;
+
+}  // namespace glimtex

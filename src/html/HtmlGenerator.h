@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "app/DecorationSettings.h"
+
+namespace glimtex {
+
+// Turns the decoration settings into one HTML fragment, held in MainHTML.
+// The state here is the generator's own (the board's private state): the fragment
+// under construction, the last colour text, the current character colour and the
+// alternation flag of the scrap shape.
+class HtmlGenerator {
+public:
+    // True when the settings cannot be turned into HTML: a shape other than "標準"
+    // with no size set.
+    static bool CodeErrorCheck(const DecorationSettings& s);
+
+    // Two upper-case hex digits or more per component, R then G then B (no "#").
+    // Negative components give their 16-bit two's-complement form.
+    static QString GetHColorCode(int16_t r, int16_t g, int16_t b);
+    static QString GetHColorCode(const ColorTriple& rgb);
+
+    // Empties MainHTML, then runs the three passes. Returns false, with MainHTML
+    // left empty, when the 16-bit arithmetic of the run would overflow.
+    bool Build(const DecorationSettings& s);
+
+    void StartHTMLCreate(const DecorationSettings& s);
+    // Returns false when the 16-bit arithmetic would overflow.
+    bool MojiHTMLCreate(const DecorationSettings& s);
+    void EndHTMLCreate(const DecorationSettings& s);
+
+    const QString& MainHTML() const { return mainHtml_; }
+    void ClearMainHTML() { mainHtml_.clear(); }
+
+private:
+    QString mainHtml_;
+    QString hColorCode_;
+    ColorTriple mojiColor_{};
+    int16_t scrapFlag_ = 0;
+};
+
+}  // namespace glimtex

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace glimtex::TextFile {
+
+// Working files: Windows code page 932, CR LF line ends, each file opened and closed
+// within one call. Reading also takes LF-only ends and a last line without an end;
+// bytes that do not decode become U+FFFD. Writing puts "?" for a character that
+// code page 932 cannot hold.
+
+// The lines of the file, or nothing when it is missing or cannot be read.
+std::optional<QStringList> ReadLines(const QString& path);
+// Replaces the file with the lines, each followed by CR LF.
+bool WriteLines(const QString& path, const QStringList& lines);
+// Replaces the file with exactly this text (line ends as given).
+bool WriteText(const QString& path, const QString& text);
+// Adds one line followed by CR LF at the end of the file, creating it if missing.
+bool AppendLine(const QString& path, const QString& line);
+// Empties the file, creating it if missing.
+bool Truncate(const QString& path);
+// Copies a file over another, byte for byte.
+bool CopyFile(const QString& from, const QString& to);
+
+QByteArray Encode(const QString& text);
+QString Decode(const QByteArray& bytes);
+
+}  // namespace glimtex::TextFile

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include "macro/ProgramFolder.h"
+
+namespace glimtex::WorkingFiles {
+
+inline const QString kWorkFile = QStringLiteral("Buf.df");
+inline const QString kDefineTable = QStringLiteral("Define.df");
+inline const QString kMacroList = QStringLiteral("MacroList.df");
+inline const QString kIncludeCopy = QStringLiteral("Include.df");
+
+// Empties (or creates) Define.df in the program folder.
+bool EmptyDefineTable(const ProgramFolder& folder);
+// Empties (or creates) MacroList.df in the program folder.
+bool EmptyMacroList(const ProgramFolder& folder);
+// Copies a macro file (a full path) over Buf.df.
+bool LoadWorkFile(const ProgramFolder& folder, const QString& macroPath);
+
+}  // namespace glimtex::WorkingFiles
