@@ -66,11 +66,14 @@ struct MainWindowControls {
 // style selectors, capture and reset, and the run commands.
 class MainWindowState : public QObject {
     Q_OBJECT
-public:
+  public:
     MainWindowState(Program& program, DecorationSettings& settings);
 
     const MainWindowControls& Controls() const { return c_; }
+    // The index of the one visible panel, or -1 when not exactly one is visible.
     int VisiblePanel() const;
+    // The check mark of "常に手前にする".
+    bool FrontWindowChecked() const { return c_.FrontWindowFlag == 1; }
 
     // Load steps, in order; run once by Program when the window is first touched.
     void Load();
@@ -113,16 +116,38 @@ public:
     void CodeCreate_Run_Click();
     void CodePlus_Run_Click();
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
+    // Groups the changes of one operation so that changed() is emitted once, when
+    // the outermost operation ends.
+    class ChangeBatch {
+      public:
+        explicit ChangeBatch(MainWindowState& w) : w_(w) { ++w_.batchDepth_; }
+        ~ChangeBatch();
+        ChangeBatch(const ChangeBatch&) = delete;
+        ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+      private:
+        MainWindowState& w_;
+    };
+
+    bool RunCommandCapture();
+    void PaintColorBoxFromSettings(int index);
+
     Program& program_;
     DecorationSettings& s_;
     MainWindowControls c_;
+    int batchDepth_ = 0;
 };
 
 // The notice text when the size text cannot be captured.
 extern const QString kSizeTextMessage;
+
+// The size text as a 16-bit number: blanks around it are ignored and a fraction is
+// rounded to the nearest integer, halves to the even neighbour. Nothing when the
+// text is not a number or lies outside -32768..32767 after rounding.
+std::optional<int16_t> ConvertSizeText(const QString& text);
 
 }  // namespace glimtex

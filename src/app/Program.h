@@ -18,7 +18,7 @@ class OutputWindowState;
 // created (its load step run) the first time something touches it.
 class Program : public QObject {
     Q_OBJECT
-public:
+  public:
     Program(const QString& programFolder, Feedback& feedback, Clipboard& clipboard);
     ~Program() override;
 
@@ -42,13 +42,17 @@ public:
     OutputWindowState* Output() { return output_.get(); }
     void CloseOutput();
 
-signals:
+  signals:
     void boardShown();
     void boardClosed();
     void outputShown();
     void outputClosed();
 
-private:
+  private:
+    // A closed window may still be running the handler that closed it, so it is
+    // deleted later, and with the program at the latest.
+    void Retire(QObject* window);
+
     DecorationSettings settings_;
     ProgramFolder folder_;
     Feedback& feedback_;

@@ -1,0 +1,90 @@
+// Capture of the main window's controls into the settings, reset, the live copy of
+// the text box and the two run commands.
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+#include "app/MainWindowState.h"
+#include "app/Program.h"
+#include "html/ConfirmationBoard.h"
+
+namespace glimtex {
+
+const QString kSizeTextMessage =
+    QStringLiteral("文字サイズには -32768 から 32767 までの数値を入力してください");
+
+std::optional<int16_t> ConvertSizeText(const QString& text) {
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    const double rounded = std::nearbyint(value);  // halves go to the even neighbour
+    if (rounded < std::numeric_limits<int16_t>::min() ||
+        rounded > std::numeric_limits<int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<int16_t>(rounded);
+}
+
+bool MainWindowState::DataCreate() {
+    const auto size = ConvertSizeText(c_.MojiSizeCombo.text);
+    if (!size) return false;
+    ChangeBatch batch(*this);
+    s_.MainString = c_.EditBox;
+    s_.MojiSize = *size;
+    for (size_t i = 0; i < s_.SpGroup.size(); ++i) s_.SpGroup[i] = c_.SpGroup_Check[i] ? 1 : 0;
+    s_.ColorStyle = c_.ColorStyleCombo.text;
+    s_.StringShape = c_.MojiShapeCombo.text;
+    s_.LinkData = c_.LinkDataEdit;
+    s_.LinkStyle = c_.LinkStyleCombo.text;
+    s_.FontFace = c_.FontSelectCombo.text;
+    s_.BackStyle = c_.BackStyleCombo.text;
+    s_.BackPicture = c_.BackPictureEdit;
+    return true;
+}
+
+void MainWindowState::NewDataCreate() {
+    ChangeBatch batch(*this);
+    s_.ColorData[0] = {0, 0, 0};
+    s_.ColorData[1] = {0, 0, 0};
+    s_.BackColorData = {0, 0, 0};
+    c_.ColorStyleCombo.text = QStringLiteral("単色");
+    ActiveColorStyle();
+    c_.BackColorBox.color = PackColor(s_.BackColorData);
+    s_.SpGroup.fill(0);
+    c_.SpGroup_Check.fill(false);
+    SetEditText(QString());
+    c_.MojiSizeCombo.text = QStringLiteral("0");
+    OptionGroup_Click(0);
+    c_.MojiShapeCombo.text = QStringLiteral("標準");
+    SelectMojiShape();
+    c_.LinkDataEdit.clear();
+    s_.LinkData.clear();
+    c_.LinkStyleCombo.text = QStringLiteral("なし");
+    SelectLinkStyle();
+    c_.FontSelectCombo.text = QStringLiteral("NULL");
+    c_.BackStyleCombo.text = QStringLiteral("なし");
+    SelectBackStyle();
+    c_.BackPictureEdit.clear();
+    DataCreate();
+}
+
+// Captures for a run command; a size text that is no 16-bit number stops the run
+// with a notice and leaves the settings as they were.
+bool MainWindowState::RunCommandCapture() {
+    if (DataCreate()) return true;
+    program_.UserFeedback().ShowNotice(QStringLiteral("お知らせ"), kSizeTextMessage);
+    return false;
+}
+
+void MainWindowState::CodeCreate_Run_Click() {
+    if (!RunCommandCapture()) return;
+    s_.HTMLString.clear();
+    program_.ShowBoard();
+}
+
+void MainWindowState::CodePlus_Run_Click() {
+    if (!RunCommandCapture()) return;
+    program_.ShowBoard();
+}
+
+}  // namespace glimtex

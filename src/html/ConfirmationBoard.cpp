@@ -1,0 +1,41 @@
+#include "html/ConfirmationBoard.h"
+
+#include "app/Program.h"
+#include "html/GenerationRun.h"
+#include "html/OutputWindow.h"
+
+namespace glimtex {
+
+ConfirmationBoardState::ConfirmationBoardState(Program& program) : program_(program) {}
+
+void ConfirmationBoardState::Load() {
+    lines_ = BoardSummary(program_.Settings());
+    emit changed();
+}
+
+void ConfirmationBoardState::OK_Button_Click() { MainHTMLCreate(); }
+
+void ConfirmationBoardState::Cancel_Button_Click() {
+    if (program_.Board() == this) program_.CloseBoard();
+}
+
+void ConfirmationBoardState::MainHTMLCreate() {
+    // Closing the board retires this object; everything after that goes through
+    // the program alone.
+    Program& program = program_;
+    DecorationSettings& settings = program.Settings();
+    switch (GenerateAndDock(settings, generator_)) {
+        case RunOutcome::Refused:
+            program.UserFeedback().ShowNotice(QStringLiteral("お知らせ"), kRefusalMessage);
+            return;
+        case RunOutcome::Overflow:
+            program.UserFeedback().ShowNotice(QStringLiteral("お知らせ"), kOverflowMessage);
+            return;
+        case RunOutcome::Done:
+            break;
+    }
+    if (program.Board() == this) program.CloseBoard();
+    program.ShowOutput().SetText(settings.HTMLString);
+}
+
+}  // namespace glimtex

@@ -1,0 +1,28 @@
+#include "html/OutputWindow.h"
+
+#include "app/Program.h"
+
+namespace glimtex {
+
+OutputWindowState::OutputWindowState(Program& program)
+    : program_(program), text_(QStringLiteral("HTMLソースはここに表現されます。\r\n")) {}
+
+void OutputWindowState::SetText(const QString& text) {
+    text_ = text;
+    emit changed();
+}
+
+void OutputWindowState::ClipboardButton_Click() {
+    if (!program_.UserFeedback().AskYesNo(
+            QStringLiteral("お知らせ"),
+            QStringLiteral("本当にクリップボードにコピーしてもいいですか？"))) {
+        return;
+    }
+    program_.SystemClipboard().SetText(text_);
+}
+
+void OutputWindowState::CancelButton_Click() {
+    if (program_.Output() == this) program_.CloseOutput();
+}
+
+}  // namespace glimtex
