@@ -1,0 +1,124 @@
+#include "html/BoardSummary.h"
+
+namespace glimtex {
+
+namespace {
+
+// Leading blanks are ideographic spaces: two before an arrow, four before ">".
+const QString kArrow = QStringLiteral("　　→");
+const QString kDetail = QStringLiteral("　　　　>");
+
+QString Rgb(const ColorTriple& rgb) {
+    return QStringLiteral("RGB(%1, %2, %3)").arg(rgb[0]).arg(rgb[1]).arg(rgb[2]);
+}
+
+class SummaryPrinter {
+  public:
+    void Print(const QString& text, bool red = false) { lines_.append(SummaryLine{text, red}); }
+    void Blank() { lines_.append(SummaryLine{}); }
+    QList<SummaryLine> Lines() && { return std::move(lines_); }
+
+  private:
+    QList<SummaryLine> lines_;
+};
+
+void PrintText(SummaryPrinter& p, const DecorationSettings& s) {
+    p.Print(QStringLiteral("◇文字列"));
+    p.Print(kArrow + s.MainString);
+    p.Blank();
+}
+
+void PrintSize(SummaryPrinter& p, const DecorationSettings& s) {
+    p.Print(QStringLiteral("◇文字のサイズなど についての情報"));
+    if (s.MojiSize == 0) {
+        p.Print(kArrow + QStringLiteral("文字サイズ 未設定"));
+    } else {
+        p.Print(kArrow + QStringLiteral("文字サイズ ") + QString::number(s.MojiSize));
+    }
+    if (s.MojiStyle == 1) {
+        p.Print(kArrow + QStringLiteral("文字位置"));
+        p.Print(kDetail + QStringLiteral("上付文字"));
+    } else if (s.MojiStyle == 2) {
+        p.Print(kArrow + QStringLiteral("文字位置"));
+        p.Print(kDetail + QStringLiteral("下付文字"));
+    }
+    if (s.FontFace != QStringLiteral("NULL")) {
+        p.Print(kArrow + QStringLiteral("使用フォント ") + s.FontFace);
+    }
+    p.Blank();
+}
+
+void PrintDecoration(SummaryPrinter& p, const DecorationSettings& s) {
+    p.Print(QStringLiteral("◇文字修飾 についての情報"));
+    if (s.SpGroup[0] == 1) p.Print(kArrow + QStringLiteral("太字"));
+    if (s.SpGroup[1] == 1) p.Print(kArrow + QStringLiteral("斜体"));
+    if (s.SpGroup[2] == 1) p.Print(kArrow + QStringLiteral("アンダーライン"));
+    if (s.SpGroup[3] == 1) p.Print(kArrow + QStringLiteral("削除線"));
+    p.Blank();
+}
+
+void PrintColour(SummaryPrinter& p, const DecorationSettings& s) {
+    p.Print(QStringLiteral("◇文字の色 についての情報"));
+    p.Print(kArrow + QStringLiteral("色スタイル"));
+    p.Print(kDetail + s.ColorStyle);
+    p.Print(kArrow + QStringLiteral("色情報"));
+    p.Print(kDetail + QStringLiteral("A色 ") + Rgb(s.ColorData[0]));
+    if (s.ColorStyle == QStringLiteral("グラデーション")) {
+        p.Print(kDetail + QStringLiteral("B色 ") + Rgb(s.ColorData[1]));
+    }
+    p.Blank();
+}
+
+void PrintShape(SummaryPrinter& p, const DecorationSettings& s) {
+    p.Print(QStringLiteral("◇文字の形状 についての情報"));
+    p.Print(kArrow + QStringLiteral("文字の形状"));
+    p.Print(kDetail + s.StringShape);
+    p.Blank();
+}
+
+void PrintBackground(SummaryPrinter& p, const DecorationSettings& s) {
+    p.Print(QStringLiteral("◇背景 についての情報"));
+    p.Print(kArrow + QStringLiteral("背景スタイル"));
+    p.Print(kDetail + s.BackStyle);
+    if (s.BackStyle == QStringLiteral("単色")) {
+        p.Print(kArrow + QStringLiteral("背景色"));
+        p.Print(kDetail + Rgb(s.BackColorData));
+    } else if (s.BackStyle == QStringLiteral("画像")) {
+        p.Print(kArrow + QStringLiteral("背景画像ファイル"));
+        p.Print(kDetail + s.BackPicture);
+    }
+    p.Blank();
+}
+
+void PrintLink(SummaryPrinter& p, const DecorationSettings& s) {
+    p.Print(QStringLiteral("◇リンク についての情報"));
+    if (s.LinkStyle == QStringLiteral("リンク設定")) {
+        p.Print(kArrow + QStringLiteral("リンク設定"));
+        p.Print(kDetail + s.LinkData);
+    } else {
+        p.Print(kArrow + QStringLiteral("なし"));
+    }
+    p.Blank();
+}
+
+}  // namespace
+
+QList<SummaryLine> BoardSummary(const DecorationSettings& s) {
+    SummaryPrinter p;
+    p.Print(QStringLiteral("　Glimtexは以下の情報を確保しました。"));
+    p.Print(QStringLiteral("作成された情報を確認してください"));
+    p.Blank();
+    PrintText(p, s);
+    PrintSize(p, s);
+    PrintDecoration(p, s);
+    PrintColour(p, s);
+    PrintShape(p, s);
+    PrintBackground(p, s);
+    PrintLink(p, s);
+    if (s.StringShape != QStringLiteral("標準") && s.MojiSize == 0) {
+        p.Print(QStringLiteral("文字サイズの未設定によるエラー"), true);
+    }
+    return std::move(p).Lines();
+}
+
+}  // namespace glimtex

@@ -1,0 +1,117 @@
+#include "html/SizePattern.h"
+
+namespace glimtex {
+
+SizeShape SizeShapeOf(const QString& stringShape) {
+    if (stringShape == QStringLiteral("標準")) return SizeShape::Standard;
+    if (stringShape == QStringLiteral("右下がり")) return SizeShape::FallRight;
+    if (stringShape == QStringLiteral("左下がり")) return SizeShape::FallLeft;
+    if (stringShape == QStringLiteral("レンズ")) return SizeShape::Lens;
+    if (stringShape == QStringLiteral("スクラップ")) return SizeShape::Scrap;
+    return SizeShape::Other;
+}
+
+SizePattern::SizePattern(SizeShape shape, int16_t mojiSize, int16_t n, int16_t& scrapFlag)
+    : shape_(shape),
+      mojiSize_(mojiSize),
+      n_(n),
+      scrapFlag_(scrapFlag),
+      size_(mojiSize),
+      half_(static_cast<float>(n) / 2.0f) {
+    // Both operands are exact in single precision, so each quotient is rounded once.
+    const float divisor = shape == SizeShape::Lens ? half_ : static_cast<float>(n);
+    quotient_ = n > 0 ? static_cast<float>(mojiSize) / divisor : 0.0f;
+}
+
+std::optional<SizeMark> SizePattern::Next(int16_t i) {
+    switch (shape_) {
+        case SizeShape::Standard:
+            if (i == 0 && mojiSize_ != 0) return SizeMark{SizeMark::Kind::Size, mojiSize_};
+            return SizeMark{};
+        case SizeShape::FallRight:
+            return FallRightStep();
+        case SizeShape::FallLeft:
+            return FallLeftStep(i);
+        case SizeShape::Lens:
+            return LensStep(i);
+        case SizeShape::Scrap:
+            return ScrapStep(i);
+        case SizeShape::Other:
+            break;
+    }
+    return SizeMark{};
+}
+
+// Moves the running size by delta; false when it would leave the 16-bit range.
+bool SizePattern::StepSize(int delta) {
+    const int next = size_ + delta;
+    if (!FitsInt16(next)) return false;
+    size_ = static_cast<int16_t>(next);
+    return true;
+}
+
+// Adds the quotient to the accumulator; true (and the accumulator back to 0) once it
+// passes 1. Reaching exactly 1 is not enough.
+bool SizePattern::Accumulate() {
+    acc_ += quotient_;
+    if (acc_ > 1.0f) {
+        acc_ = 0.0f;
+        return true;
+    }
+    return false;
+}
+
+std::optional<SizeMark> SizePattern::FallRightStep() {
+    if (mojiSize_ > n_) {
+        if (!StepSize(-1)) return std::nullopt;
+    } else if (Accumulate()) {
+        if (!StepSize(-1)) return std::nullopt;
+    }
+    return SizeMark{SizeMark::Kind::Size, size_};
+}
+
+std::optional<SizeMark> SizePattern::FallLeftStep(int16_t i) {
+    if (mojiSize_ > n_) {
+        if (i == 0) {
+            const int start = mojiSize_ - n_ + 1;
+            if (!FitsInt16(mojiSize_ - n_) || !FitsInt16(start)) return std::nullopt;
+            size_ = static_cast<int16_t>(start);
+        } else if (!StepSize(+1)) {
+            return std::nullopt;
+        }
+    } else {
+        if (i == 0) size_ = 1;
+        if (Accumulate() && !StepSize(+1)) return std::nullopt;
+    }
+    return SizeMark{SizeMark::Kind::Size, size_};
+}
+
+std::optional<SizeMark> SizePattern::LensStep(int16_t i) {
+    if (static_cast<float>(i) < half_) {
+        // The first half; for an odd count it holds the middle character.
+        if (half_ < static_cast<float>(mojiSize_)) {
+            if (!StepSize(-1)) return std::nullopt;
+        } else if (Accumulate() && !StepSize(-1)) {
+            return std::nullopt;
+        }
+    } else if (size_ > n_) {
+        if (!StepSize(+1)) return std::nullopt;
+    } else if (Accumulate() && !StepSize(+1)) {
+        return std::nullopt;
+    }
+    return SizeMark{SizeMark::Kind::Size, size_};
+}
+
+SizeMark SizePattern::ScrapStep(int16_t i) {
+    if (i == 0) scrapFlag_ = 0;
+    if (scrapFlag_ == 1) {
+        scrapFlag_ = 0;
+        if (mojiSize_ < 3) return SizeMark{SizeMark::Kind::Small, 0};
+        // MojiSize is at least 3 here, so one less stays in range.
+        return SizeMark{SizeMark::Kind::Size, static_cast<int16_t>(mojiSize_ - 1)};
+    }
+    scrapFlag_ = 1;
+    return SizeMark{SizeMark::Kind::Size, mojiSize_};
+}
+
+}  // namespace glimtex
