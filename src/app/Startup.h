@@ -9,22 +9,45 @@ class Program;
 // The build identifier shown on the title window.
 inline const QString kBuildIdentifier = QStringLiteral("4.320");
 
+// The notices of a start-up or a macro application that cannot go ahead.
+extern const QString kDefaultMissingMessage;
+extern const QString kDefaultUnreadableMessage;
+extern const QString kStartupFilesMessage;
+extern const QString kPassLoopStoppedMessage;
+extern const QString kMacroUnreadableMessage;  // followed by the file's path
+extern const QString kApplyFilesMessage;
+
+// How far the start-up got.
+enum class StartupOutcome {
+    NotRun,
+    Done,                 // Default was preprocessed and run
+    DefaultMissing,       // no Default: the program goes on with its defaults
+    DefaultUnreadable,    // Default cannot be read: likewise
+    WorkFilesUnwritable,  // the working files cannot be written: likewise
+    PassLoopStopped,      // the macro never settled: its statements were not run
+};
+
 // The title window's load step: prepares the working files in the program folder,
 // copies Default to Buf.df, preprocesses it to a fixed point and runs it.
 // Problems are reported through the program's Feedback; it never stops the program.
 class Startup {
-public:
+  public:
     explicit Startup(Program& program);
     void Run();
     const QString& CodeLabel() const { return codeLabel_; }
+    StartupOutcome Outcome() const { return outcome_; }
 
-private:
+  private:
+    StartupOutcome Prepare();
+
     Program& program_;
     QString codeLabel_;
+    StartupOutcome outcome_ = StartupOutcome::NotRun;
 };
 
 // Applies a macro as the macro picker does: copy it to Buf.df, empty Define.df,
-// the pass loop, then the statements. Returns false when the file cannot be read.
+// the pass loop, then the statements. Returns false, after a notice, when the file
+// cannot be read or the working files cannot be written.
 bool ApplyMacro(Program& program, const QString& macroPath);
 
 }  // namespace glimtex

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdio>
+
+#include "app/Feedback.h"
+#include "cli/RenderOptions.h"
+
+namespace glimtex::cli {
+
+// Reports every beep and message box on a console stream, one line each, answers
+// every question with Yes, and remembers whether a generation was refused.
+class ConsoleFeedback : public Feedback {
+  public:
+    explicit ConsoleFeedback(OutputEncoding encoding, std::FILE* stream = stderr);
+
+    void Beep() override;
+    void ShowNotice(const QString& title, const QString& text) override;
+    bool AskYesNo(const QString& title, const QString& text) override;
+
+    // True once a notice told of a generation that was refused or stopped.
+    bool GenerationRefused() const { return generationRefused_; }
+
+  private:
+    OutputEncoding encoding_;
+    std::FILE* stream_;
+    bool generationRefused_ = false;
+};
+
+// The clipboard of a program without a display: copies go nowhere.
+class NullClipboard : public Clipboard {
+  public:
+    void SetText(const QString&) override {}
+};
+
+}  // namespace glimtex::cli

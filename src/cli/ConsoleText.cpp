@@ -1,0 +1,26 @@
+#include "cli/ConsoleText.h"
+
+#include <QRegularExpression>
+
+#include "macro/TextFile.h"
+
+namespace glimtex::cli {
+
+QByteArray EncodeForConsole(const QString& text, OutputEncoding encoding) {
+    return encoding == OutputEncoding::Cp932 ? TextFile::Encode(text) : text.toUtf8();
+}
+
+bool WriteText(std::FILE* stream, const QString& text, OutputEncoding encoding) {
+    const QByteArray bytes = EncodeForConsole(text, encoding);
+    const std::size_t written = std::fwrite(bytes.constData(), 1, bytes.size(), stream);
+    return std::fflush(stream) == 0 && written == static_cast<std::size_t>(bytes.size());
+}
+
+bool WriteLine(std::FILE* stream, const QString& text, OutputEncoding encoding) {
+    static const QRegularExpression lineBreaks(QStringLiteral("\\r\\n|\\r|\\n"));
+    QString line = text;
+    line.replace(lineBreaks, QStringLiteral(" "));
+    return WriteText(stream, line + u'\n', encoding);
+}
+
+}  // namespace glimtex::cli

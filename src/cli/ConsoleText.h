@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdio>
+
+#include "cli/RenderOptions.h"
+
+namespace glimtex::cli {
+
+// The bytes of a text in the console's encoding; code page 932 puts "?" for a
+// character it cannot hold.
+QByteArray EncodeForConsole(const QString& text, OutputEncoding encoding);
+
+// Writes the text and flushes; false when the stream refused it.
+bool WriteText(std::FILE* stream, const QString& text, OutputEncoding encoding);
+
+// One report line: line breaks inside the text become spaces, one line feed ends it.
+bool WriteLine(std::FILE* stream, const QString& text, OutputEncoding encoding);
+
+}  // namespace glimtex::cli
