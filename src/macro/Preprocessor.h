@@ -4,6 +4,8 @@
 
 #include "app/DecorationSettings.h"
 #include "app/Feedback.h"
+#include "macro/PreprocessLimits.h"
+#include "macro/PreprocessPass.h"
 #include "macro/ProgramFolder.h"
 
 namespace glimtex {
@@ -11,7 +13,7 @@ namespace glimtex {
 // Expands a macro work file in place, pass by pass: comments and white space,
 // #DEFINE substitution, #IFDEF / #IF blocks, #INCLUDE and #ADDITEM.
 class Preprocessor {
-public:
+  public:
     Preprocessor(const ProgramFolder& folder, DecorationSettings& settings, Feedback& feedback);
 
     // One pass over the named file (resolved in the program folder).
@@ -21,10 +23,20 @@ public:
     // macro never settles and the loop was stopped (after a beep).
     bool RunPassLoop(const QString& fileName = QStringLiteral("Buf.df"));
 
-private:
+    // Passes run by this preprocessor so far, and how the last one ended.
+    int PassCount() const { return passCount_; }
+    PassOutcome LastPassOutcome() const { return lastOutcome_; }
+
+    const PreprocessLimits& Limits() const { return limits_; }
+    void SetLimits(const PreprocessLimits& limits) { limits_ = limits; }
+
+  private:
     const ProgramFolder& folder_;
     DecorationSettings& settings_;
     Feedback& feedback_;
+    PreprocessLimits limits_;
+    int passCount_ = 0;
+    PassOutcome lastOutcome_ = PassOutcome::Done;
 };
 
 }  // namespace glimtex

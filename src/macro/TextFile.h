@@ -24,6 +24,10 @@ bool Truncate(const QString& path);
 // Copies a file over another, byte for byte.
 bool CopyFile(const QString& from, const QString& to);
 
+// The lines of a decoded text as ReadLines gives them: split at LF, a CR before it
+// dropped, nothing after a final line end.
+QStringList SplitLines(const QString& text);
+
 QByteArray Encode(const QString& text);
 QString Decode(const QByteArray& bytes);
 

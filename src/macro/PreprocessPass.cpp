@@ -1,0 +1,227 @@
+#include "macro/PreprocessPass.h"
+
+#include <QFileInfo>
+#include <optional>
+
+#include "macro/BlockReader.h"
+#include "macro/MacroListFile.h"
+#include "macro/TextFile.h"
+#include "macro/TextUtil.h"
+#include "macro/WorkingFiles.h"
+
+namespace glimtex {
+
+namespace {
+
+const QString kSpace = QStringLiteral(" ");
+const QString kLineEnd = QStringLiteral("\r\n");
+constexpr int16_t kAgain = -1;
+
+QString NormaliseLine(const QString& line) {
+    QString text = line;
+    const qsizetype comment = text.indexOf(QStringLiteral("//"));
+    if (comment >= 0) {
+        text.truncate(comment);
+    }
+    text.replace(QChar(u'\t'), QChar(u' '));
+    // Runs of spaces fall to one space, and a leading space goes.
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u' ' && (result.isEmpty() ? false : result.back() == u' ')) {
+            continue;
+        }
+        result.append(c);
+    }
+    if (result.startsWith(u' ')) {
+        result.remove(0, 1);
+    }
+    return result;
+}
+
+}  // namespace
+
+PreprocessPass::PreprocessPass(const ProgramFolder& folder, DecorationSettings& settings,
+                               Feedback& feedback, const PreprocessLimits& limits)
+    : folder_(folder), settings_(settings), feedback_(feedback), limits_(limits) {}
+
+bool PreprocessPass::TooLarge(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.size() > limits_.MaxFileBytes();
+}
+
+PassOutcome PreprocessPass::Run(const QString& fileName) {
+    const QString path = folder_.File(fileName);
+    if (TooLarge(path)) {
+        feedback_.Beep();
+        return PassOutcome::Stopped;
+    }
+    const std::optional<QStringList> lines = TextFile::ReadLines(path);
+    if (!lines) {
+        feedback_.Beep();
+        return PassOutcome::WorkFileMissing;
+    }
+    Expand(NormaliseLines(*lines));
+    if (stopped_) {
+        feedback_.Beep();
+        return PassOutcome::Stopped;
+    }
+    QString text;
+    text.reserve(outChars_ + 2);
+    for (const QString& line : out_) {
+        text += line;
+        text += kLineEnd;
+    }
+    text += kLineEnd;  // the file always ends with an empty line
+    if (!TextFile::WriteText(path, text)) {
+        feedback_.Beep();
+        return PassOutcome::Stopped;
+    }
+    return PassOutcome::Done;
+}
+
+QStringList PreprocessPass::NormaliseLines(const QStringList& lines) {
+    QStringList result;
+    result.reserve(lines.size());
+    for (const QString& line : lines) {
+        QString normal = NormaliseLine(line);
+        if (!normal.isEmpty()) {
+            result.append(std::move(normal));
+        }
+    }
+    return result;
+}
+
+const DefineTable& PreprocessPass::Table() {
+    if (tableLoaded_) {
+        return table_;
+    }
+    tableLoaded_ = true;
+    const QString path = folder_.File(WorkingFiles::kDefineTable);
+    if (TooLarge(path)) {
+        stopped_ = true;
+        return table_;
+    }
+    const std::optional<QStringList> entries = TextFile::ReadLines(path);
+    if (!entries) {
+        feedback_.Beep();  // no table yet: nothing is defined
+        return table_;
+    }
+    for (const QString& entry : *entries) {
+        table_.Add(entry);
+    }
+    return table_;
+}
+
+void PreprocessPass::Emit(const QString& line) {
+    out_.append(line);
+    outChars_ += line.size() + kLineEnd.size();
+    if (outChars_ > limits_.maxWorkChars) {
+        stopped_ = true;
+    }
+}
+
+void PreprocessPass::Expand(const QStringList& lines) {
+    const qsizetype n = lines.size();
+    for (qsizetype next = 0; next < n && !stopped_;) {
+        const QString line = Table().Substitute(lines[next++]);
+        const QString word = GetFrontString(line, kSpace);
+        if (!word.startsWith(u'#')) {
+            Emit(line);
+            continue;
+        }
+        const QString rest = CutString(line, word);
+        if (word == u"#DEFINE") {
+            Define(rest);
+        } else if (word == u"#IFDEF") {
+            if (settings_.PreprocessAgain != 0) {
+                Emit(line);  // decided in a later cycle
+            } else {
+                const QString key = QChar(u'_') + GetBackString(rest, kSpace);
+                next = Block(lines, next, Table().HasKey(key), u"#ELSEDEF", u"#ENDDEF");
+            }
+        } else if (word == u"#IF") {
+            if (settings_.PreprocessAgain != 0) {
+                Emit(line);
+            } else {
+                next = Block(lines, next, NumericCondition(rest), u"#ELSE", u"#ENDIF");
+            }
+        } else if (word == u"#INCLUDE") {
+            Include(rest);
+        } else if (word == u"#ADDITEM") {
+            MacroListFile::AddItem(folder_, GetQuoteString(rest), feedback_,
+                                   limits_.MaxFileBytes());
+        }
+        // Any other word that begins with "#" drops its line.
+    }
+}
+
+qsizetype PreprocessPass::Block(const QStringList& lines, qsizetype next, bool taken,
+                                QStringView elseWord, QStringView endWord) {
+    QStringList copied;
+    const qsizetype after = ReadBlock(lines, next, taken, {elseWord, endWord}, copied);
+    for (const QString& line : copied) {
+        Emit(line);
+    }
+    return after;
+}
+
+bool PreprocessPass::NumericCondition(const QString& rest) {
+    bool ok = false;
+    const short value = GetBackString(rest, kSpace).trimmed().toShort(&ok);
+    if (!ok) {
+        feedback_.Beep();  // not a whole number in range: the block is not taken
+        return false;
+    }
+    return value == 1;
+}
+
+void PreprocessPass::Define(const QString& rest) {
+    QString r = GetBackString(rest, QStringLiteral("_"));
+    const QString key = QChar(u'_') + GetFrontString(r, kSpace);
+    r = GetBackString(r, QStringLiteral("__"));
+    r = GetBackString(r, QStringLiteral("_"));
+    const QString entry = key + kSpace + r;
+    settings_.PreprocessAgain = kAgain;
+    Table();
+    if (!TextFile::AppendLine(folder_.File(WorkingFiles::kDefineTable), entry)) {
+        feedback_.Beep();
+        return;
+    }
+    // The entry as the file gives it back, so the table and Define.df agree.
+    table_.Add(TextFile::Decode(TextFile::Encode(entry)));
+    if (table_.Size() > limits_.maxWorkChars) {
+        stopped_ = true;
+    }
+}
+
+void PreprocessPass::Include(const QString& rest) {
+    settings_.PreprocessAgain = kAgain;
+    const QString name = GetQuoteString(rest);
+    if (name.isEmpty()) {
+        feedback_.Beep();
+        return;
+    }
+    const QString source = folder_.IncludeFile(name);
+    if (TooLarge(source)) {
+        stopped_ = true;
+        return;
+    }
+    const QString copy = folder_.File(WorkingFiles::kIncludeCopy);
+    std::optional<QStringList> included;
+    if (TextFile::CopyFile(source, copy)) {
+        included = TextFile::ReadLines(copy);
+    }
+    if (!included) {
+        feedback_.Beep();  // a missing file includes nothing
+        return;
+    }
+    for (const QString& line : *included) {
+        Emit(line);
+        if (stopped_) {
+            return;
+        }
+    }
+}
+
+}  // namespace glimtex

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/DecorationSettings.h"
+#include "app/Feedback.h"
+#include "macro/DefineTable.h"
+#include "macro/PreprocessLimits.h"
+#include "macro/ProgramFolder.h"
+
+namespace glimtex {
+
+enum class PassOutcome {
+    Done,             // the file was rewritten
+    WorkFileMissing,  // the work file could not be read; nothing changed
+    Stopped,          // a bound was reached or the file could not be written; nothing changed
+};
+
+// One preprocessing pass over one file: normalising, dropping empty lines and
+// expanding, with the file replaced once at the end. Used once and thrown away.
+class PreprocessPass {
+  public:
+    PreprocessPass(const ProgramFolder& folder, DecorationSettings& settings, Feedback& feedback,
+                   const PreprocessLimits& limits);
+
+    PassOutcome Run(const QString& fileName);
+
+  private:
+    static QStringList NormaliseLines(const QStringList& lines);
+    void Expand(const QStringList& lines);
+    qsizetype Block(const QStringList& lines, qsizetype next, bool taken, QStringView elseWord,
+                    QStringView endWord);
+    void Define(const QString& rest);
+    void Include(const QString& rest);
+    bool NumericCondition(const QString& rest);
+    const DefineTable& Table();
+    void Emit(const QString& line);
+    bool TooLarge(const QString& path);
+
+    const ProgramFolder& folder_;
+    DecorationSettings& settings_;
+    Feedback& feedback_;
+    const PreprocessLimits& limits_;
+
+    QStringList out_;
+    qsizetype outChars_ = 0;
+    DefineTable table_;
+    bool tableLoaded_ = false;
+    bool stopped_ = false;
+};
+
+}  // namespace glimtex

@@ -1,0 +1,103 @@
+#include "macro/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "macro/Cp932.h"
+
+namespace glimtex::TextFile {
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+std::optional<QByteArray> ReadAll(const QString& path) {
+    if (QFileInfo(path).isDir()) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Writes a new file beside the old one and puts it in its place only when every
+// byte has been written, so a failed write leaves the old file as it was.
+bool Replace(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace
+
+QStringList SplitLines(const QString& text) {
+    QStringList lines = text.split(QChar(u'\n'));
+    // A file that ends with its line end has nothing after it, not an empty line.
+    if (lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    for (QString& line : lines) {
+        if (line.endsWith(QChar(u'\r'))) {
+            line.chop(1);
+        }
+    }
+    return lines;
+}
+
+std::optional<QStringList> ReadLines(const QString& path) {
+    const std::optional<QByteArray> bytes = ReadAll(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return SplitLines(Decode(*bytes));
+}
+
+bool WriteLines(const QString& path, const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += kLineEnd;
+    }
+    return WriteText(path, text);
+}
+
+bool WriteText(const QString& path, const QString& text) { return Replace(path, Encode(text)); }
+
+bool AppendLine(const QString& path, const QString& line) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        return false;
+    }
+    const QByteArray bytes = Encode(line + kLineEnd);
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+bool Truncate(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+bool CopyFile(const QString& from, const QString& to) {
+    const std::optional<QByteArray> bytes = ReadAll(from);
+    return bytes && Replace(to, *bytes);
+}
+
+QByteArray Encode(const QString& text) { return Cp932::Encode(text); }
+
+QString Decode(const QByteArray& bytes) { return Cp932::Decode(bytes); }
+
+}  // namespace glimtex::TextFile
