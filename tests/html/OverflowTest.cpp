@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "GeneratorTestSettings.h"
+#include "html/GenerationRun.h"
+
+namespace glimtex {
+namespace {
+
+using testing::PlainSettings;
+
+const QString kEarlier = QStringLiteral("<Font Color=#000000>earlier</Font>");
+
+// Runs the settings over a collection that already holds one fragment and expects the
+// run to stop with that collection untouched.
+void ExpectOverflow(DecorationSettings s) {
+    s.HTMLString = kEarlier;
+    HtmlGenerator generator;
+    EXPECT_FALSE(generator.Build(s));
+    EXPECT_TRUE(generator.MainHTML().isEmpty());
+    EXPECT_EQ(GenerateAndDock(s, generator), RunOutcome::Overflow);
+    EXPECT_EQ(s.HTMLString, kEarlier);
+    EXPECT_TRUE(generator.MainHTML().isEmpty());
+}
+
+DecorationSettings GradationOf(const QString& text, ColorTriple from, ColorTriple to) {
+    DecorationSettings s = PlainSettings(text);
+    s.ColorStyle = QStringLiteral("グラデーション");
+    s.ColorData = {from, to};
+    return s;
+}
+
+TEST(Overflow, TextLongerThanTheCounterCanHold) {
+    ExpectOverflow(PlainSettings(QString(32768, QLatin1Char('x'))));
+}
+
+TEST(Overflow, LongestCountableTextStillWorks) {
+    DecorationSettings s = PlainSettings(QString(32767, QLatin1Char('x')));
+    s.StringShape = QStringLiteral("レンズ");
+    s.MojiSize = 7;
+    HtmlGenerator generator;
+    EXPECT_TRUE(generator.Build(s));
+    EXPECT_TRUE(generator.MainHTML().endsWith(QStringLiteral("x</Font>")));
+}
+
+TEST(Overflow, CharactersOutsideTheBasicPlaneAreCountedOnce) {
+    QString pairs;
+    for (int k = 0; k < 32767; ++k) pairs += QString::fromUcs4(U"\U0001F600");
+    HtmlGenerator generator;
+    EXPECT_TRUE(generator.Build(PlainSettings(pairs)));
+    ExpectOverflow(PlainSettings(pairs + QStringLiteral("x")));
+}
+
+TEST(Overflow, ColourDifferenceOutOfRange) {
+    ExpectOverflow(GradationOf(QStringLiteral("ab"), {-1, 0, 0}, {32767, 0, 0}));
+    ExpectOverflow(GradationOf(QStringLiteral("ab"), {0, 0, 32767}, {0, 0, -2}));
+}
+
+TEST(Overflow, WideColoursThatStayInRangeAreWritten) {
+    const DecorationSettings s = GradationOf(QStringLiteral("ab"), {-32768, 0, 0}, {-1, 0, 0});
+    // A difference of 32767 over two characters: 16383.5 rounds to 16384.
+    EXPECT_EQ(testing::Fragment(s), "<Font Color=#80000000>a<Font Color=#C0000000>b</Font>");
+}
+
+TEST(Overflow, ColoursAreNotComputedWithoutAGradationOrText) {
+    DecorationSettings s = GradationOf(QString(), {-32768, 0, 0}, {32767, 0, 0});
+    EXPECT_EQ(testing::Fragment(s), "</Font>");
+    s.MainString = QStringLiteral("a");
+    s.ColorStyle = QStringLiteral("単色");
+    EXPECT_EQ(testing::Fragment(s), "<Font Color=#80000000>a</Font>");
+}
+
+TEST(Overflow, NoticeText) {
+    EXPECT_EQ(kOverflowMessage,
+              QStringLiteral("数値が範囲を超えているため、ソースの作成ができません"));
+}
+
+}  // namespace
+}  // namespace glimtex
