@@ -1,0 +1,218 @@
+// End-to-end runs of the glimtex-render executable in temporary program folders.
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "macro/TextFile.h"
+
+namespace glimtex {
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QString ErrText() const { return QString::fromUtf8(err); }
+};
+
+class RenderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(program_.isValid());
+        ASSERT_TRUE(work_.isValid());
+        WriteProgramFile(QStringLiteral("Default"), {});
+    }
+
+    void WriteProgramFile(const QString& name, const QStringList& lines) {
+        ASSERT_TRUE(TextFile::WriteLines(program_.filePath(name), lines));
+    }
+    // A macro beside the tests, outside the program folder.
+    QString WriteMacro(const QStringList& lines) {
+        const QString path = work_.filePath(QStringLiteral("macro.txt"));
+        EXPECT_TRUE(TextFile::WriteLines(path, lines));
+        return path;
+    }
+
+    Result Render(const QStringList& arguments,
+                  const QString& executable = QStringLiteral(GLIMTEX_RENDER_EXE)) {
+        QProcess process;
+        process.setWorkingDirectory(work_.path());
+        process.start(executable, arguments);
+        Result result;
+        if (!process.waitForFinished(30000)) {
+            process.kill();
+            ADD_FAILURE() << "glimtex-render did not finish";
+            return result;
+        }
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = process.readAllStandardOutput();
+        result.err = process.readAllStandardError();
+        return result;
+    }
+    Result RenderMacro(const QStringList& lines, QStringList options = {}) {
+        options << QStringLiteral("--program-dir") << program_.path() << WriteMacro(lines);
+        return Render(options);
+    }
+
+    QTemporaryDir program_;
+    QTemporaryDir work_;
+};
+
+TEST_F(RenderTest, DecoratedFragmentIsWrittenInUtf8WithOneLineFeed) {
+    const Result r = RenderMacro(
+        {QStringLiteral("Set.MainString = \"日本\""), QStringLiteral("Select.SpGroup = 0"),
+         QStringLiteral("Set.ColorData = 0,255,0,128"),
+         QStringLiteral("Set.LinkStyle = \"リンク設定\""),
+         QStringLiteral("Set.LinkData = \"top.html\""), QStringLiteral("Object.CreateData")});
+    EXPECT_EQ(r.exitCode, 0) << r.ErrText().toStdString();
+    EXPECT_EQ(QString::fromUtf8(r.out),
+              QStringLiteral("<a href=top.html><B><Font Color=#FF0080>日本</Font></B></a>\n"));
+    EXPECT_TRUE(r.err.isEmpty()) << r.ErrText().toStdString();
+}
+
+TEST_F(RenderTest, DockingMacroCollectsTwoFragmentsSeparatedByCrLf) {
+    const Result r = RenderMacro(
+        {QStringLiteral("Set.MainString = \"A\""), QStringLiteral("Object.CreateData"),
+         QStringLiteral("Set.MainString = \"B\""), QStringLiteral("Object.PlusCreate")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000>A</Font>\r\n<Font Color=#000000>B</Font>\n"));
+}
+
+TEST_F(RenderTest, RefusedGenerationExitsWithOneAndReportsTheNotice) {
+    const Result r = RenderMacro({QStringLiteral("Set.MainString = \"A\""),
+                                  QStringLiteral("Set.StringShape = \"右下がり\""),
+                                  QStringLiteral("Object.CreateData")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QByteArray("\n"));
+    EXPECT_EQ(r.ErrText(), QStringLiteral("お知らせ: ソースの作成ができません\n"));
+}
+
+TEST_F(RenderTest, RefusalIsRememberedAfterALaterSuccessfulRun) {
+    const Result r = RenderMacro(
+        {QStringLiteral("Set.MainString = \"A\""), QStringLiteral("Set.StringShape = \"レンズ\""),
+         QStringLiteral("Object.CreateData"), QStringLiteral("Select.MojiSize = 3"),
+         QStringLiteral("Object.PlusCreate")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000><Font Size=2>A</Font>\n"));
+}
+
+TEST_F(RenderTest, BeepsAreReportedOneLineEach) {
+    const Result r = RenderMacro(
+        {QStringLiteral("Set.MainString = \"\""), QStringLiteral("Select.MojiSize = big")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, QByteArray("beep\nbeep\n"));
+}
+
+TEST_F(RenderTest, MissingMacroIsAFileErrorWithOneLine) {
+    const Result r = Render(
+        {QStringLiteral("--program-dir"), program_.path(), QStringLiteral("no-such-macro.txt")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err.count('\n'), 1);
+    EXPECT_TRUE(r.ErrText().contains(QStringLiteral("no-such-macro.txt")));
+}
+
+TEST_F(RenderTest, MacroPathIsTakenRelativeToTheCurrentFolder) {
+    WriteMacro({QStringLiteral("Set.MainString = \"rel\""), QStringLiteral("Object.CreateData")});
+    const Result r =
+        Render({QStringLiteral("--program-dir"), program_.path(), QStringLiteral("macro.txt")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000>rel</Font>\n"));
+}
+
+TEST_F(RenderTest, HelpPrintsTheUsageAndExitsWithZero) {
+    const Result r = Render({QStringLiteral("--help")});
+    EXPECT_EQ(r.exitCode, 0);
+    const QString help = QString::fromUtf8(r.out);
+    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: glimtex-render")));
+    EXPECT_TRUE(help.contains(QStringLiteral("answered Yes")));
+    EXPECT_FALSE(QFile::exists(QDir(program_.path()).filePath(QStringLiteral("Buf.df"))));
+}
+
+TEST_F(RenderTest, UsageErrorsExitWithTwo) {
+    const QList<QStringList> bad{
+        {QStringLiteral("--frobnicate")},
+        {QStringLiteral("--encoding"), QStringLiteral("latin1")},
+        {QStringLiteral("--program-dir")},
+        {QStringLiteral("a"), QStringLiteral("b")},
+        {QStringLiteral("--program-dir"), work_.filePath(QStringLiteral("nowhere"))}};
+    for (const QStringList& arguments : bad) {
+        const Result r = Render(arguments);
+        EXPECT_EQ(r.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.ErrText().toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+TEST_F(RenderTest, Cp932OutputEncodesTheHtml) {
+    const Result r = RenderMacro(
+        {QStringLiteral("Set.MainString = \"日本\""), QStringLiteral("Object.CreateData")},
+        {QStringLiteral("--encoding"), QStringLiteral("cp932")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000>\x93\xfa\x96\x7b</Font>\n"));
+}
+
+TEST_F(RenderTest, Cp932PutsAQuestionMarkForWhatItCannotHold) {
+    // A byte that code page 932 does not define reads as U+FFFD, which it cannot write.
+    const QString path = work_.filePath(QStringLiteral("raw.txt"));
+    QFile raw(path);
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    raw.write(
+        "Set.MainString = \"a\xfd"
+        "b\"\r\nObject.CreateData\r\n");
+    raw.close();
+    const Result r = Render({QStringLiteral("--program-dir"), program_.path(),
+                             QStringLiteral("--encoding=cp932"), path});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000>a?b</Font>\n"));
+}
+
+TEST_F(RenderTest, MissingDefaultIsReportedAndTheRunGoesOn) {
+    ASSERT_TRUE(QFile::remove(program_.filePath(QStringLiteral("Default"))));
+    const Result r = RenderMacro(
+        {QStringLiteral("Set.MainString = \"x\""), QStringLiteral("Object.CreateData")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000>x</Font>\n"));
+    EXPECT_TRUE(r.ErrText().startsWith(QStringLiteral("お知らせ: 起動マクロ Default")));
+}
+
+TEST_F(RenderTest, StartupMacroOfTheProgramFolderRunsBeforeTheMacro) {
+    WriteProgramFile(QStringLiteral("Default"), {QStringLiteral("Select.SpGroup = 1")});
+    const Result r = RenderMacro(
+        {QStringLiteral("Set.MainString = \"x\""), QStringLiteral("Object.CreateData")});
+    EXPECT_EQ(r.out, QByteArray("<I><Font Color=#000000>x</Font></I>\n"));
+}
+
+TEST_F(RenderTest, WithoutProgramDirTheFolderOfTheExecutableIsUsed) {
+    const QString copy = program_.filePath(QStringLiteral("glimtex-render"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(GLIMTEX_RENDER_EXE), copy));
+    WriteProgramFile(QStringLiteral("Default"), {QStringLiteral("Set.MainString = \"own\""),
+                                                 QStringLiteral("Object.CreateData")});
+    const Result r = Render({}, copy);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000>own</Font>\n"));
+    EXPECT_TRUE(QFile::exists(program_.filePath(QStringLiteral("Buf.df"))));
+}
+
+TEST_F(RenderTest, BundledSampleMacroRendersWithTheBundledDefault) {
+    const QDir data(QStringLiteral(GLIMTEX_DATA_DIR));
+    ASSERT_TRUE(QFile::remove(program_.filePath(QStringLiteral("Default"))));
+    ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Default")),
+                            program_.filePath(QStringLiteral("Default"))));
+    ASSERT_TRUE(QDir(program_.path()).mkdir(QStringLiteral("Macro")));
+    ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Macro/Rainbow")),
+                            program_.filePath(QStringLiteral("Macro/Rainbow"))));
+    const Result r = Render({QStringLiteral("--program-dir"), program_.path(),
+                             program_.filePath(QStringLiteral("Macro/Rainbow"))});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.err.isEmpty()) << r.ErrText().toStdString();
+    const QString html = QString::fromUtf8(r.out);
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<B><Font Color=#FF0000><Font Size=5>G")));
+    EXPECT_TRUE(html.endsWith(QStringLiteral("そ</Font></B>\n")));
+}
+
+}  // namespace
+}  // namespace glimtex

@@ -1,0 +1,75 @@
+#include "InterpreterFixture.h"
+#include "html/ConfirmationBoard.h"
+#include "html/GenerationRun.h"
+#include "html/OutputWindow.h"
+
+namespace glimtex::testing {
+namespace {
+
+// "AB", size 5, scrap shape, a gradation from black to white.
+const QString kFragmentAB =
+    QStringLiteral("<Font Color=#000000><Font Size=5>A<Font Color=#808080><Font Size=4>B</Font>");
+
+const QStringList kDecorateAB{QStringLiteral("Set.MainString = \"AB\""),
+                              QStringLiteral("Select.MojiSize = 5"),
+                              QStringLiteral("Set.StringShape = \"スクラップ\""),
+                              QStringLiteral("Set.ColorStyle = \"グラデーション\""),
+                              QStringLiteral("Set.ColorData = 0,0,0,0"),
+                              QStringLiteral("Set.ColorData = 1,255,255,255")};
+
+TEST_F(InterpreterTest, CreateDataCapturesGeneratesAndShowsTheOutput) {
+    Run(kDecorateAB + QStringList{QStringLiteral("Object.CreateData")});
+    EXPECT_EQ(Settings().HTMLString, kFragmentAB);
+    EXPECT_EQ(Settings().MojiSize, 5);
+    EXPECT_EQ(program_.Board(), nullptr);
+    ASSERT_NE(program_.Output(), nullptr);
+    EXPECT_EQ(program_.Output()->HTMLStringBox(), kFragmentAB);
+    EXPECT_TRUE(feedback_.notices.isEmpty());
+}
+
+TEST_F(InterpreterTest, CreateDataStartsANewCollection) {
+    Settings().HTMLString = QStringLiteral("<old>");
+    Run(kDecorateAB + QStringList{QStringLiteral("Object.CreateData = 1")});
+    EXPECT_EQ(Settings().HTMLString, kFragmentAB);
+}
+
+TEST_F(InterpreterTest, PlusCreateDocksAfterWhatWasCollected) {
+    Run(kDecorateAB + QStringList{QStringLiteral("Object.CreateData"),
+                                  QStringLiteral("Set.MainString = \"C\""),
+                                  QStringLiteral("Set.ColorStyle = \"単色\""),
+                                  QStringLiteral("Set.StringShape = \"標準\""),
+                                  QStringLiteral("Object.PlusCreate")});
+    EXPECT_EQ(Settings().HTMLString,
+              kFragmentAB + QStringLiteral("\r\n<Font Color=#000000><Font Size=5>C</Font>"));
+}
+
+TEST_F(InterpreterTest, PlusCreateAsTheFirstRunHasNoLeadingLineBreak) {
+    Run(kDecorateAB + QStringList{QStringLiteral("Object.PlusCreate")});
+    EXPECT_EQ(Settings().HTMLString, kFragmentAB);
+}
+
+TEST_F(InterpreterTest, RefusedRunShowsItsNoticeAndTheMacroGoesOn) {
+    Run({QStringLiteral("Set.MainString = \"AB\""),
+         QStringLiteral("Set.StringShape = \"右下がり\""), QStringLiteral("Object.PlusCreate"),
+         QStringLiteral("Set.MainString = \"after\"")});
+    ASSERT_EQ(feedback_.notices.size(), 1);
+    EXPECT_EQ(feedback_.notices[0].title, QStringLiteral("お知らせ"));
+    EXPECT_EQ(feedback_.notices[0].text, kRefusalMessage);
+    EXPECT_NE(program_.Board(), nullptr);  // stays open
+    EXPECT_EQ(program_.Output(), nullptr);
+    EXPECT_TRUE(Settings().HTMLString.isEmpty());
+    EXPECT_EQ(Settings().MainString, QStringLiteral("after"));
+}
+
+TEST_F(InterpreterTest, SizeTextThatCannotBeCapturedStopsTheStatement) {
+    Settings().HTMLString = QStringLiteral("<kept>");
+    Window().SetMojiSizeText(QStringLiteral("large"));
+    Run(QStringLiteral("Object.CreateData"));
+    ASSERT_EQ(feedback_.notices.size(), 1);
+    EXPECT_EQ(feedback_.notices[0].text, kSizeTextMessage);
+    EXPECT_EQ(Settings().HTMLString, QStringLiteral("<kept>"));
+    EXPECT_EQ(program_.Board(), nullptr);
+}
+
+}  // namespace
+}  // namespace glimtex::testing
