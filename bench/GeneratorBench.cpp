@@ -1,0 +1,41 @@
+#include <benchmark/benchmark.h>
+
+#include "app/DecorationSettings.h"
+#include "html/HtmlGenerator.h"
+
+namespace {
+
+// A line of mixed Japanese and ASCII text with a red-to-blue gradation and the lens shape.
+glimtex::DecorationSettings LensGradation(int length) {
+    glimtex::DecorationSettings s;
+    const QString pattern = QStringLiteral("グラデーションText");
+    for (int k = 0; k < length; ++k) s.MainString += pattern[k % pattern.size()];
+    s.MojiSize = 7;
+    s.ColorStyle = QStringLiteral("グラデーション");
+    s.ColorData = {glimtex::ColorTriple{255, 0, 0}, glimtex::ColorTriple{0, 0, 255}};
+    s.StringShape = QStringLiteral("レンズ");
+    s.BackStyle = QStringLiteral("単色");
+    s.BackColorData = {255, 255, 204};
+    s.LinkStyle = QStringLiteral("なし");
+    s.FontFace = QStringLiteral("Arial");
+    return s;
+}
+
+void BM_BuildLensGradation(benchmark::State& state) {
+    const auto length = static_cast<int>(state.range(0));
+    const glimtex::DecorationSettings s = LensGradation(length);
+    glimtex::HtmlGenerator generator;
+    for (auto _ : state) {
+        const bool built = generator.Build(s);
+        benchmark::DoNotOptimize(built);
+        benchmark::DoNotOptimize(generator.MainHTML().constData());
+    }
+    state.SetItemsProcessed(state.iterations() * length);
+    state.counters["ns_per_char"] = benchmark::Counter(
+        static_cast<double>(length),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK(BM_BuildLensGradation)->Arg(1000)->Arg(32767)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
