@@ -1,6 +1,5 @@
 // Capture of the main window's controls into the settings, reset, the live copy of
 // the text box and the two run commands.
-#include <QLocale>
 #include <cmath>
 #include <limits>
 
@@ -15,7 +14,7 @@ const QString kSizeTextMessage =
 
 std::optional<int16_t> ConvertSizeText(const QString& text) {
     bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    const double value = text.trimmed().toDouble(&ok);  // C notation, no group separators
     if (!ok || !std::isfinite(value)) return std::nullopt;
     const double rounded = std::nearbyint(value);  // halves go to the even neighbour
     if (rounded < std::numeric_limits<int16_t>::min() ||

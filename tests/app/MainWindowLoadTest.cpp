@@ -1,0 +1,137 @@
+#include "app/ProgramFixture.h"
+
+namespace glimtex::testing {
+namespace {
+
+using MainWindowLoad = ProgramFixture;
+
+TEST_F(MainWindowLoad, LoadsOnFirstTouchOnly) {
+    EXPECT_FALSE(program->MainWindowLoaded());
+    MainWindowState& first = Main();
+    EXPECT_TRUE(program->MainWindowLoaded());
+    EXPECT_EQ(&first, &Main());
+    EXPECT_EQ(Main().Controls().MojiSizeCombo.items.size(), 8);  // not filled twice
+}
+
+TEST_F(MainWindowLoad, DesignTextsAndLists) {
+    const MainWindowControls& c = Main().Controls();
+    EXPECT_EQ(c.EditBox, QStringLiteral("Test"));
+    EXPECT_EQ(c.MojiSizeCombo.text, QStringLiteral("0"));
+    EXPECT_EQ(c.MojiSizeCombo.items, QStringList({"0", "1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(c.FontSelectCombo.text, QStringLiteral("NULL"));
+    EXPECT_EQ(c.FontSelectCombo.items, QStringList{QStringLiteral("NULL")});
+    EXPECT_EQ(c.ColorStyleCombo.text, QStringLiteral("単色"));
+    EXPECT_EQ(c.ColorStyleCombo.items,
+              QStringList({QStringLiteral("単色"), QStringLiteral("グラデーション")}));
+    EXPECT_EQ(c.BackStyleCombo.text, QStringLiteral("なし"));
+    EXPECT_EQ(c.BackStyleCombo.items, QStringList({QStringLiteral("なし"), QStringLiteral("単色"),
+                                                   QStringLiteral("画像")}));
+    EXPECT_EQ(c.MojiShapeCombo.text, QStringLiteral("標準"));
+    EXPECT_EQ(
+        c.MojiShapeCombo.items,
+        QStringList({QStringLiteral("標準"), QStringLiteral("右下がり"), QStringLiteral("左下がり"),
+                     QStringLiteral("レンズ"), QStringLiteral("スクラップ")}));
+    EXPECT_EQ(c.LinkStyleCombo.text, QStringLiteral("なし"));
+    EXPECT_EQ(c.LinkStyleCombo.items,
+              QStringList({QStringLiteral("なし"), QStringLiteral("リンク設定")}));
+    EXPECT_EQ(c.OptionGroup, (std::array<bool, 3>{true, false, false}));
+    EXPECT_EQ(c.SpGroup_Check, (std::array<bool, 4>{}));
+}
+
+TEST_F(MainWindowLoad, OnlyPanelZeroVisibleAndNotOnTop) {
+    EXPECT_EQ(Main().VisiblePanel(), 0);
+    EXPECT_EQ(Main().Controls().CodeFrameVisible,
+              (std::array<bool, 6>{true, false, false, false, false, false}));
+    EXPECT_EQ(Main().Controls().FrontWindowFlag, 0);
+    EXPECT_FALSE(Main().FrontWindowChecked());
+}
+
+TEST_F(MainWindowLoad, SelectorsGiveTheSingleColourLook) {
+    const MainWindowControls& c = Main().Controls();
+    EXPECT_FALSE(c.ColorBox[1].visible);
+    EXPECT_EQ(c.ColorBox[1].color, std::nullopt);  // button face
+    EXPECT_TRUE(c.ColorBox[0].visible);
+    EXPECT_EQ(c.ColorBox[0].color, PaintedColor{0});
+    EXPECT_FALSE(c.ChangeButtonVisible);
+    for (const PaintedColor& rect : c.ColorMap) EXPECT_EQ(rect, PaintedColor{0});
+    EXPECT_FALSE(c.BackColorBox.visible);
+    EXPECT_FALSE(c.BackPictureVisible);
+    EXPECT_FALSE(c.LinkDataVisible);
+    for (const PreviewLetter& letter : c.TestLabel) EXPECT_EQ(letter, (PreviewLetter{28, 1200}));
+}
+
+TEST_F(MainWindowLoad, ResetsColoursAndTargetButCapturesNothing) {
+    Settings().ColorData[0] = {10, 20, 30};
+    Settings().ColorData[1] = {40, 50, 60};
+    Settings().BackColorData = {70, 80, 90};
+    Settings().ColorEditTarget = 2;
+    Main();
+    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(Settings().ColorData[1], (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(Settings().BackColorData, (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(Settings().ColorEditTarget, 0);
+    // The text box shows "Test", but nothing was copied into the settings.
+    EXPECT_TRUE(Settings().MainString.isEmpty());
+    EXPECT_TRUE(Settings().ColorStyle.isEmpty());
+    EXPECT_TRUE(Settings().FontFace.isEmpty());
+}
+
+using PanelsAndMenus = ProgramFixture;
+
+TEST_F(PanelsAndMenus, PanelButtonShowsOnlyItsPanel) {
+    Main().CommandButton_Click(4);
+    EXPECT_EQ(Main().Controls().CodeFrameVisible,
+              (std::array<bool, 6>{false, false, false, false, true, false}));
+    Main().CommandButton_Click(4);
+    EXPECT_EQ(Main().VisiblePanel(), 4);
+    Main().CommandButton_Click(5);
+    EXPECT_EQ(Main().VisiblePanel(), 5);
+}
+
+TEST_F(PanelsAndMenus, PanelButtonOutOfRangeChangesNothing) {
+    Main().CommandButton_Click(2);
+    Main().CommandButton_Click(6);
+    Main().CommandButton_Click(-1);
+    EXPECT_EQ(Main().VisiblePanel(), 2);
+}
+
+TEST_F(PanelsAndMenus, PanelButtonCapturesNothing) {
+    Main().SetMojiSizeText(QStringLiteral("5"));
+    Main().CommandButton_Click(3);
+    EXPECT_EQ(Settings().MojiSize, 0);
+}
+
+TEST_F(PanelsAndMenus, HideCodeFramesHidesAll) {
+    Main().HideCodeFrames();
+    EXPECT_EQ(Main().VisiblePanel(), -1);
+    EXPECT_EQ(Main().Controls().CodeFrameVisible, (std::array<bool, 6>{}));
+}
+
+TEST_F(PanelsAndMenus, AlwaysOnTopToggledTwiceReturnsToNormal) {
+    Main().FrontWindow_Set_Click();
+    EXPECT_EQ(Main().Controls().FrontWindowFlag, 1);
+    EXPECT_TRUE(Main().FrontWindowChecked());
+    Main().FrontWindow_Set_Click();
+    EXPECT_EQ(Main().Controls().FrontWindowFlag, 0);
+    EXPECT_FALSE(Main().FrontWindowChecked());
+}
+
+TEST_F(PanelsAndMenus, EachOperationSignalsOneChange) {
+    int changes = 0;
+    QObject::connect(&Main(), &MainWindowState::changed, [&] { ++changes; });
+    Main().CommandButton_Click(1);
+    EXPECT_EQ(changes, 1);
+    Main().NewDataCreate();  // runs several selectors inside
+    EXPECT_EQ(changes, 2);
+    Main().SetEditText(QStringLiteral("x"));
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(PanelsAndMenus, FontEntriesAreAppended) {
+    Main().AddFontEntry(QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(Main().Controls().FontSelectCombo.items,
+              QStringList({QStringLiteral("NULL"), QStringLiteral("ＭＳ ゴシック")}));
+}
+
+}  // namespace
+}  // namespace glimtex::testing
