@@ -9,7 +9,7 @@ uint32_t Gray(uint32_t v) { return v | (v << 8) | (v << 16); }
 
 // The window is loaded first, so the colours set in a test are not reset by the load.
 class StyleSelectors : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override { Main(); }
 };
 
