@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QHashFunctions>
+#include <QString>
 #include <QStringView>
 #include <unordered_map>
 #include <vector>

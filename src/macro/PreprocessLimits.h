@@ -10,7 +10,7 @@ struct PreprocessLimits {
     // Cycles of two passes in one run of the pass loop.
     int maxCycles = 64;
     // Characters in the work file, and in the define table, during a pass.
-    qsizetype maxWorkChars = qsizetype{4} * 1024 * 1024;
+    qsizetype maxWorkChars = qsizetype{1024} * 1024;
 
     // A file larger than this cannot hold fewer characters than the bound allows
     // (one or two bytes a character), so it is refused before it is read.

@@ -43,7 +43,11 @@ QString NormaliseLine(const QString& line) {
 
 PreprocessPass::PreprocessPass(const ProgramFolder& folder, DecorationSettings& settings,
                                Feedback& feedback, const PreprocessLimits& limits)
-    : folder_(folder), settings_(settings), feedback_(feedback), limits_(limits) {}
+    : folder_(folder),
+      settings_(settings),
+      feedback_(feedback),
+      limits_(limits),
+      includes_(folder, limits.MaxFileBytes()) {}
 
 bool PreprocessPass::TooLarge(const QString& path) {
     const QFileInfo info(path);
@@ -62,6 +66,7 @@ PassOutcome PreprocessPass::Run(const QString& fileName) {
         return PassOutcome::WorkFileMissing;
     }
     Expand(NormaliseLines(*lines));
+    FlushDefines();
     if (stopped_) {
         feedback_.Beep();
         return PassOutcome::Stopped;
@@ -149,8 +154,7 @@ void PreprocessPass::Expand(const QStringList& lines) {
         } else if (word == u"#INCLUDE") {
             Include(rest);
         } else if (word == u"#ADDITEM") {
-            MacroListFile::AddItem(folder_, GetQuoteString(rest), feedback_,
-                                   limits_.MaxFileBytes());
+            AddItem(rest);
         }
         // Any other word that begins with "#" drops its line.
     }
@@ -184,15 +188,23 @@ void PreprocessPass::Define(const QString& rest) {
     const QString entry = key + kSpace + r;
     settings_.PreprocessAgain = kAgain;
     Table();
-    if (!TextFile::AppendLine(folder_.File(WorkingFiles::kDefineTable), entry)) {
-        feedback_.Beep();
-        return;
-    }
     // The entry as the file gives it back, so the table and Define.df agree.
     table_.Add(TextFile::Decode(TextFile::Encode(entry)));
+    pendingDefines_ += entry;
+    pendingDefines_ += kLineEnd;
     if (table_.Size() > limits_.maxWorkChars) {
         stopped_ = true;
     }
+}
+
+void PreprocessPass::FlushDefines() {
+    if (pendingDefines_.isEmpty()) {
+        return;
+    }
+    if (!TextFile::AppendText(folder_.File(WorkingFiles::kDefineTable), pendingDefines_)) {
+        feedback_.Beep();
+    }
+    pendingDefines_.clear();
 }
 
 void PreprocessPass::Include(const QString& rest) {
@@ -202,26 +214,32 @@ void PreprocessPass::Include(const QString& rest) {
         feedback_.Beep();
         return;
     }
-    const QString source = folder_.IncludeFile(name);
-    if (TooLarge(source)) {
-        stopped_ = true;
-        return;
+    FlushDefines();  // the name may lead to Define.df itself
+    const IncludeFiles::Result included = includes_.Include(name);
+    switch (included.status) {
+        case IncludeFiles::Status::TooLarge:
+            stopped_ = true;
+            return;
+        case IncludeFiles::Status::Missing:
+            feedback_.Beep();  // a missing file includes nothing
+            return;
+        case IncludeFiles::Status::CopyFailed:
+            feedback_.Beep();  // Include.df could not be written; the lines still go in
+            break;
+        case IncludeFiles::Status::Included:
+            break;
     }
-    const QString copy = folder_.File(WorkingFiles::kIncludeCopy);
-    std::optional<QStringList> included;
-    if (TextFile::CopyFile(source, copy)) {
-        included = TextFile::ReadLines(copy);
-    }
-    if (!included) {
-        feedback_.Beep();  // a missing file includes nothing
-        return;
-    }
-    for (const QString& line : *included) {
+    for (const QString& line : included.lines) {
         Emit(line);
         if (stopped_) {
             return;
         }
     }
+}
+
+void PreprocessPass::AddItem(const QString& rest) {
+    FlushDefines();
+    MacroListFile::AddItem(folder_, GetQuoteString(rest), feedback_, limits_.MaxFileBytes());
 }
 
 }  // namespace glimtex

@@ -6,6 +6,7 @@
 #include "app/DecorationSettings.h"
 #include "app/Feedback.h"
 #include "macro/DefineTable.h"
+#include "macro/IncludeFiles.h"
 #include "macro/PreprocessLimits.h"
 #include "macro/ProgramFolder.h"
 
@@ -33,6 +34,8 @@ class PreprocessPass {
                     QStringView endWord);
     void Define(const QString& rest);
     void Include(const QString& rest);
+    void AddItem(const QString& rest);
+    void FlushDefines();
     bool NumericCondition(const QString& rest);
     const DefineTable& Table();
     void Emit(const QString& line);
@@ -47,6 +50,11 @@ class PreprocessPass {
     qsizetype outChars_ = 0;
     DefineTable table_;
     bool tableLoaded_ = false;
+    // Definitions made but not yet in Define.df; written before anything reads a
+    // file and at the end of the pass, so the file always reads as if each had been
+    // appended as it came.
+    QString pendingDefines_;
+    IncludeFiles includes_;
     bool stopped_ = false;
 };
 

@@ -2,7 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <filesystem>
+#include <system_error>
 
 #include "macro/Cp932.h"
 
@@ -11,6 +12,14 @@ namespace glimtex::TextFile {
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
+
+std::filesystem::path NativePath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
 
 std::optional<QByteArray> ReadAll(const QString& path) {
     if (QFileInfo(path).isDir()) {
@@ -30,16 +39,26 @@ std::optional<QByteArray> ReadAll(const QString& path) {
 // Writes a new file beside the old one and puts it in its place only when every
 // byte has been written, so a failed write leaves the old file as it was.
 bool Replace(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const QString fresh = path + QStringLiteral(".new");
+    QFile file(fresh);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
+    bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    written = written && file.error() == QFileDevice::NoError;
+    if (written && QFileInfo::exists(path)) {
+        QFile::setPermissions(fresh, QFile::permissions(path));
+    }
+    std::error_code error;
+    if (written) {
+        std::filesystem::rename(NativePath(fresh), NativePath(path), error);
+    }
+    if (!written || error) {
+        QFile::remove(fresh);
         return false;
     }
-    return file.commit();
+    return true;
 }
 
 }  // namespace
@@ -78,11 +97,15 @@ bool WriteLines(const QString& path, const QStringList& lines) {
 bool WriteText(const QString& path, const QString& text) { return Replace(path, Encode(text)); }
 
 bool AppendLine(const QString& path, const QString& line) {
+    return AppendText(path, line + kLineEnd);
+}
+
+bool AppendText(const QString& path, const QString& text) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         return false;
     }
-    const QByteArray bytes = Encode(line + kLineEnd);
+    const QByteArray bytes = Encode(text);
     return file.write(bytes) == bytes.size() && file.flush();
 }
 
@@ -90,6 +113,10 @@ bool Truncate(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
+
+std::optional<QByteArray> ReadBytes(const QString& path) { return ReadAll(path); }
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) { return Replace(path, bytes); }
 
 bool CopyFile(const QString& from, const QString& to) {
     const std::optional<QByteArray> bytes = ReadAll(from);

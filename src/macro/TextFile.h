@@ -13,14 +13,23 @@ namespace glimtex::TextFile {
 
 // The lines of the file, or nothing when it is missing or cannot be read.
 std::optional<QStringList> ReadLines(const QString& path);
+// Replacing writes the new content beside the file first and then puts it in the
+// file's place, so a failed write leaves the old file whole.
+
 // Replaces the file with the lines, each followed by CR LF.
 bool WriteLines(const QString& path, const QStringList& lines);
 // Replaces the file with exactly this text (line ends as given).
 bool WriteText(const QString& path, const QString& text);
 // Adds one line followed by CR LF at the end of the file, creating it if missing.
 bool AppendLine(const QString& path, const QString& line);
+// Adds exactly this text (line ends as given) at the end of the file, creating it if missing.
+bool AppendText(const QString& path, const QString& text);
 // Empties the file, creating it if missing.
 bool Truncate(const QString& path);
+// The bytes of the file, or nothing when it is missing or cannot be read.
+std::optional<QByteArray> ReadBytes(const QString& path);
+// Replaces the file with exactly these bytes.
+bool WriteBytes(const QString& path, const QByteArray& bytes);
 // Copies a file over another, byte for byte.
 bool CopyFile(const QString& from, const QString& to);
 
