@@ -84,12 +84,6 @@ TEST_F(ColorStatementTest, TooManyFieldsLeaveALastFieldThatIsNoNumber) {
     EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));
 }
 
-TEST_F(ColorStatementTest, NonNumericComponentBeepsAndDoesNothing) {
-    Run(QStringLiteral("Set.ColorData = 0,red,0,0"));
-    EXPECT_EQ(feedback_.beeps, 1);
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));
-}
-
 TEST_F(ColorStatementTest, ComponentsOutsideTheByteAreStoredAsGivenAndShownClamped) {
     Run(QStringLiteral("Set.ColorData = 0, 300 , -5 ,0"));
     EXPECT_EQ(Settings().ColorData[0], (ColorTriple{300, -5, 0}));

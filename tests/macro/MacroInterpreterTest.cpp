@@ -21,11 +21,6 @@ TEST_F(InterpreterTest, LowerCaseVerbDoesNothing) {
     EXPECT_EQ(feedback_.beeps, 0);
 }
 
-TEST_F(InterpreterTest, LowerCasePropertyDoesNothing) {
-    Run(QStringLiteral("Set.mainString = \"x\""));
-    EXPECT_FALSE(program_.MainWindowLoaded());
-}
-
 TEST_F(InterpreterTest, PropertyWithoutTheBlankBeforeEqualsDoesNothing) {
     Run(QStringLiteral("Set.MainString=\"x\""));
     EXPECT_FALSE(program_.MainWindowLoaded());
@@ -55,12 +50,6 @@ TEST_F(InterpreterTest, LinesThatAreNotStatementsAreSkippedSilently) {
     EXPECT_FALSE(program_.MainWindowLoaded());
     EXPECT_EQ(feedback_.beeps, 0);
     EXPECT_TRUE(feedback_.notices.isEmpty());
-}
-
-TEST_F(InterpreterTest, StatementsRunInFileOrder) {
-    Run({QStringLiteral("Set.MainString = \"first\""),
-         QStringLiteral("Set.MainString = \"second\"")});
-    EXPECT_EQ(Settings().MainString, QStringLiteral("second"));
 }
 
 TEST_F(InterpreterTest, MissingWorkFileBeepsAndRunsNothing) {
@@ -140,12 +129,6 @@ TEST_F(InterpreterTest, MojiSizeIsShownWithoutLeadingZeros) {
     EXPECT_EQ(Settings().MojiSize, 0);  // not captured yet
 }
 
-TEST_F(InterpreterTest, MojiSizeTakesSurroundingBlanksAndSigns) {
-    Run(QStringLiteral("Select.MojiSize =  -2 "));
-    EXPECT_EQ(Controls().MojiSizeCombo.text, QStringLiteral("-2"));
-    EXPECT_EQ(feedback_.beeps, 0);
-}
-
 TEST_F(InterpreterTest, MojiSizeThatIsNoWhole16BitNumberBeepsAndDoesNothing) {
     for (const char* value : {"x", "3.5", "32768", "", "3 4"}) {
         Run(QStringLiteral("Select.MojiSize = ") + QString::fromLatin1(value));
@@ -199,13 +182,6 @@ TEST_F(InterpreterTest, NewDataCreateWithOneResetsAndCaptures) {
     EXPECT_EQ(Settings().ColorStyle, QStringLiteral("単色"));
     EXPECT_EQ(Settings().FontFace, QStringLiteral("NULL"));
     EXPECT_EQ(Settings().HTMLString, QStringLiteral("kept"));
-}
-
-TEST_F(InterpreterTest, NewDataCreateWithNoNumberBeepsAndDoesNothing) {
-    Run({QStringLiteral("Set.MainString = \"keep\""),
-         QStringLiteral("Object.NewDataCreate = yes")});
-    EXPECT_EQ(feedback_.beeps, 1);
-    EXPECT_EQ(Settings().MainString, QStringLiteral("keep"));
 }
 
 }  // namespace
