@@ -30,6 +30,15 @@ TEST_F(PassLoop, ResetsTheFlagAtTheStartOfEveryCycle) {
     EXPECT_EQ(preprocessor_.PassCount(), 2);
 }
 
+TEST_F(PassLoop, AnEmptyStartUpMacroTakesOneCycleAndLeavesOneEmptyLine) {
+    WriteRaw("Default", QByteArray());
+    ASSERT_TRUE(WorkingFiles::LoadWorkFile(folder_, PathOf("Default")));
+    EXPECT_TRUE(Loop());
+    EXPECT_EQ(preprocessor_.PassCount(), 2);
+    EXPECT_EQ(ReadRaw("Buf.df"), QByteArray("\r\n"));
+    EXPECT_EQ(feedback_.beeps, 0);
+}
+
 TEST_F(PassLoop, IncludedDefinesAskForAnotherCycle) {
     Write("Include/colours", {"#DEFINE _RED __#FF0000", "#INCLUDE \"more\""});
     Write("Include/more", {"#DEFINE _BLUE __#0000FF"});

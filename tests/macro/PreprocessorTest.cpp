@@ -76,6 +76,20 @@ TEST_F(PreprocessorDefine, TheValueStartsAfterTheFirstDoubleUnderscore) {
     EXPECT_EQ(Lines("Define.df"), (QStringList{"_T Hello World", "_E ", "_U _x"}));
 }
 
+TEST_F(PreprocessorDefine, TheTableReadsAsTheFileWouldGiveItBack) {
+    Work({"#DEFINE _E __€ 円", "v _E"});
+    Pass();
+    EXPECT_EQ(ReadRaw("Define.df"), QByteArray("_E ? \x89\x7e\r\n"));
+    EXPECT_EQ(WorkLines(), QStringList{"v ? 円"});
+}
+
+TEST_F(PreprocessorDefine, AFileIncludedLaterInThePassSeesTheDefinitionsMadeBeforeIt) {
+    Work({"#DEFINE _Q __x", "#INCLUDE \"../Define.df\""});
+    Pass();
+    EXPECT_EQ(WorkLines(), QStringList{"_Q x"});
+    EXPECT_EQ(Lines("Include.df"), QStringList{"_Q x"});
+}
+
 using PreprocessorIfdef = PreprocessorFixture;
 
 const QStringList kIfdefBlock = {"#IFDEF X", "yes", "#ELSEDEF", "no", "#ENDDEF"};
