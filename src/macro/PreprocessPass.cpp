@@ -28,10 +28,9 @@ QString NormaliseLine(const QString& line) {
     QString result;
     result.reserve(text.size());
     for (const QChar c : text) {
-        if (c == u' ' && (result.isEmpty() ? false : result.back() == u' ')) {
-            continue;
+        if (c != u' ' || result.isEmpty() || result.back() != u' ') {
+            result.append(c);
         }
-        result.append(c);
     }
     if (result.startsWith(u' ')) {
         result.remove(0, 1);

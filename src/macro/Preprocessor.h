@@ -20,7 +20,9 @@ class Preprocessor {
     void MacroPreprocess(const QString& fileName);
 
     // Cycles of two passes while a pass asks for another. Returns false when the
-    // macro never settles and the loop was stopped (after a beep).
+    // loop was stopped (after a beep): the macro never settled within the cycle
+    // bound, grew past the size bound, or the work file could not be rewritten.
+    // A missing work file only beeps; the loop then returns true at once.
     bool RunPassLoop(const QString& fileName = QStringLiteral("Buf.df"));
 
     // Passes run by this preprocessor so far, and how the last one ended.
