@@ -10,15 +10,9 @@ namespace glimtex {
 IncludeFiles::IncludeFiles(const ProgramFolder& folder, qint64 maxFileBytes)
     : folder_(folder), maxFileBytes_(maxFileBytes) {}
 
-bool IncludeFiles::ChangesDuringPass(const QString& path) const {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    for (const QString& name :
-         {WorkingFiles::kDefineTable, WorkingFiles::kMacroList, WorkingFiles::kIncludeCopy}) {
-        if (canonical == QFileInfo(folder_.File(name)).canonicalFilePath()) {
-            return true;
-        }
-    }
-    return false;
+bool IncludeFiles::IsWorkingFile(const QString& path, const QString& name) const {
+    const QString working = QFileInfo(folder_.File(name)).canonicalFilePath();
+    return !working.isEmpty() && QFileInfo(path).canonicalFilePath() == working;
 }
 
 IncludeFiles::Result IncludeFiles::Include(const QString& name) {
@@ -32,23 +26,32 @@ IncludeFiles::Result IncludeFiles::Include(const QString& name) {
         if (info.isFile() && info.size() > maxFileBytes_) {
             return {Status::TooLarge, {}};
         }
+        const bool copy = IsWorkingFile(path, WorkingFiles::kIncludeCopy);
+        if (copy) {
+            FlushCopy();  // it is to read as the last copy made
+        }
         std::optional<QByteArray> bytes = TextFile::ReadBytes(path);
         if (!bytes) {
             return {Status::Missing, {}};
         }
         file = {*bytes, TextFile::SplitLines(TextFile::Decode(*bytes))};
-        if (!ChangesDuringPass(path)) {
+        // Files the pass itself changes are read afresh every time.
+        if (!copy && !IsWorkingFile(path, WorkingFiles::kDefineTable) &&
+            !IsWorkingFile(path, WorkingFiles::kMacroList)) {
             read_.insert(path, file);
         }
     }
-    if (copy_ != file.bytes) {
-        if (!TextFile::WriteBytes(folder_.File(WorkingFiles::kIncludeCopy), file.bytes)) {
-            copy_.reset();
-            return {Status::CopyFailed, file.lines};
-        }
-        copy_ = file.bytes;
-    }
+    owed_ = file.bytes;
     return {Status::Included, file.lines};
+}
+
+bool IncludeFiles::FlushCopy() {
+    if (!owed_) {
+        return true;
+    }
+    const bool written = TextFile::WriteBytes(folder_.File(WorkingFiles::kIncludeCopy), *owed_);
+    owed_.reset();
+    return written;
 }
 
 }  // namespace glimtex

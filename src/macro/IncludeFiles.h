@@ -13,10 +13,11 @@ namespace glimtex {
 // The files named by the #INCLUDE lines of one pass. Each is copied to Include.df
 // and its lines are handed back. A file is read once per pass (the Include folder
 // does not change while a pass runs), except the working files that the pass itself
-// appends to; Include.df is rewritten only when its content changes.
+// changes. Only the last copy of a pass can be seen in Include.df, so the copy is
+// written when the pass ends (FlushCopy), or before anything reads Include.df.
 class IncludeFiles {
   public:
-    enum class Status { Included, Missing, TooLarge, CopyFailed };
+    enum class Status { Included, Missing, TooLarge };
     struct Result {
         Status status = Status::Missing;
         QStringList lines;
@@ -26,17 +27,20 @@ class IncludeFiles {
 
     Result Include(const QString& name);
 
+    // Writes the copy still owed to Include.df; false when that fails.
+    bool FlushCopy();
+
   private:
     struct File {
         QByteArray bytes;
         QStringList lines;
     };
-    bool ChangesDuringPass(const QString& path) const;
+    bool IsWorkingFile(const QString& path, const QString& name) const;
 
     const ProgramFolder& folder_;
     qint64 maxFileBytes_;
     QHash<QString, File> read_;
-    std::optional<QByteArray> copy_;  // what Include.df holds since this pass wrote it
+    std::optional<QByteArray> owed_;  // the copy Include.df is to hold
 };
 
 }  // namespace glimtex

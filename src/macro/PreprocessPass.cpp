@@ -59,13 +59,13 @@ PassOutcome PreprocessPass::Run(const QString& fileName) {
         feedback_.Beep();
         return PassOutcome::Stopped;
     }
-    const std::optional<QStringList> lines = TextFile::ReadLines(path);
-    if (!lines) {
+    const std::optional<QByteArray> before = TextFile::ReadBytes(path);
+    if (!before) {
         feedback_.Beep();
         return PassOutcome::WorkFileMissing;
     }
-    Expand(NormaliseLines(*lines));
-    FlushDefines();
+    Expand(NormaliseLines(TextFile::SplitLines(TextFile::Decode(*before))));
+    FlushFiles();
     if (stopped_) {
         feedback_.Beep();
         return PassOutcome::Stopped;
@@ -77,7 +77,9 @@ PassOutcome PreprocessPass::Run(const QString& fileName) {
         text += kLineEnd;
     }
     text += kLineEnd;  // the file always ends with an empty line
-    if (!TextFile::WriteText(path, text)) {
+    const QByteArray after = TextFile::Encode(text);
+    // A pass that changes nothing leaves the file as it is.
+    if (after != *before && !TextFile::WriteBytes(path, after)) {
         feedback_.Beep();
         return PassOutcome::Stopped;
     }
@@ -196,6 +198,13 @@ void PreprocessPass::Define(const QString& rest) {
     }
 }
 
+void PreprocessPass::FlushFiles() {
+    FlushDefines();
+    if (!includes_.FlushCopy()) {
+        feedback_.Beep();  // Include.df could not be written; the lines went in all the same
+    }
+}
+
 void PreprocessPass::FlushDefines() {
     if (pendingDefines_.isEmpty()) {
         return;
@@ -222,9 +231,6 @@ void PreprocessPass::Include(const QString& rest) {
         case IncludeFiles::Status::Missing:
             feedback_.Beep();  // a missing file includes nothing
             return;
-        case IncludeFiles::Status::CopyFailed:
-            feedback_.Beep();  // Include.df could not be written; the lines still go in
-            break;
         case IncludeFiles::Status::Included:
             break;
     }
@@ -237,7 +243,7 @@ void PreprocessPass::Include(const QString& rest) {
 }
 
 void PreprocessPass::AddItem(const QString& rest) {
-    FlushDefines();
+    FlushFiles();  // the macro named may be one of the working files
     MacroListFile::AddItem(folder_, GetQuoteString(rest), feedback_, limits_.MaxFileBytes());
 }
 

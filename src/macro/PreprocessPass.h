@@ -36,6 +36,7 @@ class PreprocessPass {
     void Include(const QString& rest);
     void AddItem(const QString& rest);
     void FlushDefines();
+    void FlushFiles();
     bool NumericCondition(const QString& rest);
     const DefineTable& Table();
     void Emit(const QString& line);

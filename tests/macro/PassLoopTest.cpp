@@ -56,6 +56,15 @@ TEST_F(PassLoop, IncludeNamesWithFoldersAndAbsoluteNamesAreUsedAsGiven) {
               (QStringList{"up", "abs"}));
 }
 
+TEST_F(PassLoop, IncludingTheIncludeCopyGivesTheLastFileIncluded) {
+    Write("Include/a", {"x"});
+    Write("Include.df", {"stale"});
+    Work({"#INCLUDE \"a\"", "#INCLUDE \"../Include.df\""});
+    Pass();
+    EXPECT_EQ(WorkLines(), (QStringList{"x", "x"}));
+    EXPECT_EQ(Lines("Include.df"), QStringList{"x"});
+}
+
 TEST_F(PassLoop, TheProgramFolderIsNotTheCurrentFolder) {
     const QString before = QDir::currentPath();
     Write("Include/part", {"x"});
