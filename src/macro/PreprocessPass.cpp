@@ -133,7 +133,8 @@ void PreprocessPass::Expand(const QStringList& lines) {
         const QString line = Table().Substitute(lines[next++]);
         const QString word = GetFrontString(line, kSpace);
         if (!word.startsWith(u'#')) {
-            Emit(line);
+            // A line that substitution emptied is not written.
+            if (!line.isEmpty()) Emit(line);
             continue;
         }
         const QString rest = CutString(line, word);

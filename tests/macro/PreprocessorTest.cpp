@@ -76,6 +76,12 @@ TEST_F(PreprocessorDefine, TheValueStartsAfterTheFirstDoubleUnderscore) {
     EXPECT_EQ(Lines("Define.df"), (QStringList{"_T Hello World", "_E ", "_U _x"}));
 }
 
+TEST_F(PreprocessorDefine, ALineSubstitutedToNothingIsNotWritten) {
+    Work({"#DEFINE _E __", "_E", "v"});
+    Pass();
+    EXPECT_EQ(WorkLines(), QStringList{"v"});
+}
+
 TEST_F(PreprocessorDefine, TheTableReadsAsTheFileWouldGiveItBack) {
     Work({"#DEFINE _E __€ 円", "v _E"});
     Pass();
