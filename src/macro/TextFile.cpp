@@ -64,15 +64,24 @@ bool Replace(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 QStringList SplitLines(const QString& text) {
-    QStringList lines = text.split(QChar(u'\n'));
-    // A file that ends with its line end has nothing after it, not an empty line.
-    if (lines.last().isEmpty()) {
-        lines.removeLast();
-    }
-    for (QString& line : lines) {
-        if (line.endsWith(QChar(u'\r'))) {
-            line.chop(1);
+    // A line ends at CR LF, at a lone LF or at a lone CR. A file that ends with its
+    // line end has nothing after it, not an empty line.
+    QStringList lines;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') {
+            continue;
         }
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
+            ++i;
+        }
+        start = i + 1;
+    }
+    if (start < n) {
+        lines.append(text.mid(start));
     }
     return lines;
 }

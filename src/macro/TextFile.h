@@ -7,9 +7,9 @@
 namespace glimtex::TextFile {
 
 // Working files: Windows code page 932, CR LF line ends, each file opened and closed
-// within one call. Reading also takes LF-only ends and a last line without an end;
-// bytes that do not decode become U+FFFD. Writing puts "?" for a character that
-// code page 932 cannot hold.
+// within one call. Reading also takes LF-only or CR-only ends and a last line
+// without an end; bytes that do not decode become U+FFFD. Writing puts "?" for a
+// character that code page 932 cannot hold.
 
 // The lines of the file, or nothing when it is missing or cannot be read.
 std::optional<QStringList> ReadLines(const QString& path);
@@ -33,8 +33,8 @@ bool WriteBytes(const QString& path, const QByteArray& bytes);
 // Copies a file over another, byte for byte.
 bool CopyFile(const QString& from, const QString& to);
 
-// The lines of a decoded text as ReadLines gives them: split at LF, a CR before it
-// dropped, nothing after a final line end.
+// The lines of a decoded text as ReadLines gives them: split at CR LF, at a lone LF
+// or at a lone CR, nothing after a final line end.
 QStringList SplitLines(const QString& text);
 
 QByteArray Encode(const QString& text);

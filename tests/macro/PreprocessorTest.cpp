@@ -17,6 +17,12 @@ TEST_F(PreprocessorNormalising, ACommentStartsEvenInsideQuotes) {
     EXPECT_EQ(WorkLines(), QStringList{"Set.LinkURL = \"http:"});
 }
 
+TEST_F(PreprocessorNormalising, CrOnlyLineEndsKeepTheLinesApart) {
+    WriteRaw("Buf.df", "Set.A = 1 // first\rSet.B = 2\r");
+    Pass();
+    EXPECT_EQ(ReadRaw("Buf.df"), QByteArray("Set.A = 1 \r\nSet.B = 2\r\n\r\n"));
+}
+
 TEST_F(PreprocessorNormalising, TheWorkFileEndsWithOneEmptyLine) {
     Work({});
     Pass();

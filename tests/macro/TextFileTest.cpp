@@ -50,6 +50,12 @@ TEST_F(TextFileTest, AcceptsLfEndsAndALastLineWithoutAnEnd) {
     EXPECT_EQ(Read(""), QStringList{});
 }
 
+TEST_F(TextFileTest, ALoneCrEndsALineToo) {
+    EXPECT_EQ(Read("a\rb\rc\r"), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(Read("a\r\r\nb\n\rc"), (QStringList{"a", "", "b", "", "c"}));
+    EXPECT_EQ(Read("\r"), QStringList{""});
+}
+
 TEST_F(TextFileTest, ControlCharactersStayThemselves) {
     EXPECT_EQ(Read("\x1a\x1c\x7f"), QStringList{QStringLiteral("\x1a\x1c\x7f")});
 }
