@@ -64,7 +64,11 @@ PassOutcome PreprocessPass::Run(const QString& fileName) {
         feedback_.Beep();
         return PassOutcome::WorkFileMissing;
     }
-    Expand(NormaliseLines(TextFile::SplitLines(TextFile::Decode(*before))));
+    // The steps of a pass each go through the file, so a byte that does not decode
+    // reads as the "?" that the first rewrite leaves in its place.
+    QString decoded = TextFile::Decode(*before);
+    decoded.replace(QChar(0xFFFD), QChar(u'?'));
+    Expand(NormaliseLines(TextFile::SplitLines(decoded)));
     FlushFiles();
     if (stopped_) {
         feedback_.Beep();

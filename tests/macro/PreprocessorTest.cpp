@@ -132,6 +132,13 @@ TEST_F(PreprocessorIfdef, BlockLinesAreCopiedForTheNextPassUnsubstituted) {
     EXPECT_EQ(WorkLines(), QStringList{"v 1"});
 }
 
+TEST_F(PreprocessorIfdef, AByteThatDoesNotDecodeReadsAsTheQuestionMarkTheFileHolds) {
+    WriteRaw("Define.df", "_X? 1\r\n");
+    WriteRaw("Buf.df", "#IFDEF X\x80\r\nyes\r\n#ELSEDEF\r\nno\r\n#ENDDEF\r\nv _X\xff\r\n");
+    Pass();
+    EXPECT_EQ(WorkLines(), (QStringList{"yes", "v 1"}));
+}
+
 using PreprocessorIf = PreprocessorFixture;
 
 QStringList IfBlock(const QString& condition) {
