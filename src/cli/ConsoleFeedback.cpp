@@ -1,6 +1,7 @@
 #include "cli/ConsoleFeedback.h"
 
 #include "app/MainWindowState.h"
+#include "app/Startup.h"
 #include "cli/ConsoleText.h"
 #include "html/GenerationRun.h"
 
@@ -8,10 +9,13 @@ namespace glimtex::cli {
 
 namespace {
 
-// The notices with which a generation run is refused: no size for a shape, a value
-// too large for the generator, or a size text that cannot be captured.
+// The notices of work that was asked for and not done: a generation refused for no
+// size with a shape, a value too large for the generator or a size text that cannot
+// be captured, and a macro whose expansion never settled and whose statements were
+// therefore not run.
 bool IsRefusal(const QString& text) {
-    return text == kRefusalMessage || text == kOverflowMessage || text == kSizeTextMessage;
+    return text == kRefusalMessage || text == kOverflowMessage || text == kSizeTextMessage ||
+           text == kPassLoopStoppedMessage;
 }
 
 }  // namespace

@@ -8,7 +8,8 @@
 namespace glimtex::cli {
 
 // Reports every beep and message box on a console stream, one line each, answers
-// every question with Yes, and remembers whether a generation was refused.
+// every question with Yes, and remembers whether a generation was refused or a
+// macro's expansion was stopped.
 class ConsoleFeedback : public Feedback {
   public:
     explicit ConsoleFeedback(OutputEncoding encoding, std::FILE* stream = stderr);
@@ -17,7 +18,8 @@ class ConsoleFeedback : public Feedback {
     void ShowNotice(const QString& title, const QString& text) override;
     bool AskYesNo(const QString& title, const QString& text) override;
 
-    // True once a notice told of a generation that was refused or stopped.
+    // True once a notice told of a generation that was refused or stopped, or of a
+    // macro expansion that was stopped.
     bool GenerationRefused() const { return generationRefused_; }
 
   private:

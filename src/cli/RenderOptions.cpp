@@ -73,13 +73,15 @@ QString UsageText() {
         "  -h, --help          show this text and exit.\n"
         "\n"
         "MACRO is a macro file path as typed, relative to the current directory\n"
-        "(not looked up in Macro/). It is applied as the macro picker does.\n"
+        "(not looked up in Macro/). It is applied as the macro picker does. It may not\n"
+        "be one of the working files above, which the run rewrites.\n"
         "\n"
         "Every message box is reported on standard error as one line 'title: text',\n"
         "every beep as the line 'beep'. Yes/No questions are answered Yes.\n"
         "\n"
-        "Exit status: 0 done; 1 a generation was refused; 2 a usage error or a file\n"
-        "that cannot be read or written.\n");
+        "Exit status: 0 done; 1 a generation was refused, or a macro never finished\n"
+        "expanding and its statements were not run; 2 a usage error or a file that\n"
+        "cannot be read or written.\n");
 }
 
 }  // namespace glimtex::cli

@@ -1,6 +1,7 @@
 // glimtex-render: the start-up and the macros without any window; prints the HTML.
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include "app/Program.h"
@@ -8,6 +9,7 @@
 #include "cli/ConsoleFeedback.h"
 #include "cli/ConsoleText.h"
 #include "cli/RenderOptions.h"
+#include "macro/WorkingFiles.h"
 
 using namespace glimtex;
 using namespace glimtex::cli;
@@ -17,6 +19,18 @@ namespace {
 constexpr int kExitDone = 0;
 constexpr int kExitRefused = 1;
 constexpr int kExitUsageOrFile = 2;
+
+// True when the file is one of the working files that the start-up and the macro
+// run rewrite in the program folder.
+bool IsWorkingFile(const QFileInfo& file, const QString& programDir) {
+    const QString path = file.canonicalFilePath();
+    const QDir folder(programDir);
+    for (const QString& name : {WorkingFiles::kWorkFile, WorkingFiles::kDefineTable,
+                                WorkingFiles::kMacroList, WorkingFiles::kIncludeCopy}) {
+        if (QFileInfo(folder.filePath(name)).canonicalFilePath() == path) return true;
+    }
+    return false;
+}
 
 int Fail(const QString& message, OutputEncoding encoding = OutputEncoding::Utf8) {
     WriteLine(stderr, QStringLiteral("glimtex-render: ") + message, encoding);
@@ -36,6 +50,12 @@ int Render(const RenderOptions& options) {
         const QFileInfo macro(options.macroPath);
         if (!macro.isFile() || !macro.isReadable()) {
             return Fail(QStringLiteral("cannot read macro file: ") + options.macroPath, encoding);
+        }
+        if (IsWorkingFile(macro, programDir)) {
+            return Fail(QStringLiteral("the macro file is a working file of the program folder, "
+                                       "which the run would overwrite: ") +
+                            options.macroPath,
+                        encoding);
         }
         macroPath = macro.absoluteFilePath();
     }

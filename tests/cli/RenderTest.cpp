@@ -29,6 +29,10 @@ class RenderTest : public ::testing::Test {
     void WriteProgramFile(const QString& name, const QStringList& lines) {
         ASSERT_TRUE(TextFile::WriteLines(program_.filePath(name), lines));
     }
+    static QByteArray ReadBytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     // A macro beside the tests, outside the program folder.
     QString WriteMacro(const QStringList& lines) {
         const QString path = work_.filePath(QStringLiteral("macro.txt"));
@@ -113,6 +117,32 @@ TEST_F(RenderTest, MissingMacroIsAFileErrorWithOneLine) {
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_EQ(r.err.count('\n'), 1);
     EXPECT_TRUE(r.ErrText().contains(QStringLiteral("no-such-macro.txt")));
+}
+
+TEST_F(RenderTest, MacroThatIsAWorkingFileIsRefusedAndLeftAsItWas) {
+    // The start-up rewrites these files, so such a macro would be lost before it ran.
+    for (const char* name : {"Buf.df", "Define.df", "MacroList.df", "Include.df"}) {
+        const QString file = program_.filePath(QString::fromLatin1(name));
+        WriteProgramFile(QString::fromLatin1(name), {QStringLiteral("Set.MainString = \"mine\""),
+                                                     QStringLiteral("Object.CreateData")});
+        const QByteArray before = ReadBytes(file);
+        const Result r = Render({QStringLiteral("--program-dir"), program_.path(), file});
+        EXPECT_EQ(r.exitCode, 2) << name;
+        EXPECT_TRUE(r.out.isEmpty()) << name;
+        EXPECT_EQ(r.err.count('\n'), 1) << r.ErrText().toStdString();
+        EXPECT_EQ(ReadBytes(file), before) << name;
+    }
+}
+
+TEST_F(RenderTest, MacroThatNeverSettlesExitsWithOne) {
+    ASSERT_TRUE(QDir(program_.path()).mkdir(QStringLiteral("Include")));
+    WriteProgramFile(QStringLiteral("Include/Self"), {QStringLiteral("#INCLUDE \"Self\"")});
+    const Result r =
+        RenderMacro({QStringLiteral("#INCLUDE \"Self\""), QStringLiteral("Set.MainString = \"x\""),
+                     QStringLiteral("Object.CreateData")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QByteArray("\n"));
+    EXPECT_TRUE(r.ErrText().contains(QStringLiteral("マクロの展開が終わりません")));
 }
 
 TEST_F(RenderTest, MacroPathIsTakenRelativeToTheCurrentFolder) {
