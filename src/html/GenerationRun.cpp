@@ -9,13 +9,14 @@ RunOutcome GenerateAndDock(DecorationSettings& s, HtmlGenerator& generator) {
     generator.ClearMainHTML();
     if (HtmlGenerator::CodeErrorCheck(s)) return RunOutcome::Refused;
     if (!generator.Build(s)) return RunOutcome::Overflow;
-    s.HTMLString = DockFragment(s.HTMLString, generator.MainHTML());
+    DockFragment(s.HTMLString, generator.MainHTML());
     return RunOutcome::Done;
 }
 
-QString DockFragment(const QString& collected, const QString& fragment) {
-    if (collected.isEmpty()) return fragment;
-    return collected + QLatin1StringView("\r\n") + fragment;
+void DockFragment(QString& collected, const QString& fragment) {
+    // Appending in place keeps a long run of dockings linear.
+    if (!collected.isEmpty()) collected += QLatin1StringView("\r\n");
+    collected += fragment;
 }
 
 }  // namespace glimtex

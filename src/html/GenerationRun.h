@@ -22,8 +22,8 @@ enum class RunOutcome {
 // showing the notice and filling the output window are the caller's.
 RunOutcome GenerateAndDock(DecorationSettings& s, HtmlGenerator& generator);
 
-// Appends a fragment to the collected HTML: CR LF between fragments, none before
-// the first and none after the last.
-QString DockFragment(const QString& collected, const QString& fragment);
+// Appends a fragment to the collected HTML in place: CR LF between fragments, none
+// before the first and none after the last.
+void DockFragment(QString& collected, const QString& fragment);
 
 }  // namespace glimtex

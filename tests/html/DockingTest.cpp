@@ -9,13 +9,17 @@ namespace {
 using testing::PlainSettings;
 
 TEST(DockFragment, FirstFragmentStandsAlone) {
-    EXPECT_EQ(DockFragment(QString(), QStringLiteral("<p>")), QStringLiteral("<p>"));
+    QString collected;
+    DockFragment(collected, QStringLiteral("<p>"));
+    EXPECT_EQ(collected, QStringLiteral("<p>"));
 }
 
 TEST(DockFragment, LaterFragmentsFollowACarriageReturnAndLineFeed) {
-    EXPECT_EQ(DockFragment(QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("a\r\nb"));
-    EXPECT_EQ(DockFragment(QStringLiteral("a\r\nb"), QStringLiteral("c")),
-              QStringLiteral("a\r\nb\r\nc"));
+    QString collected = QStringLiteral("a");
+    DockFragment(collected, QStringLiteral("b"));
+    EXPECT_EQ(collected, QStringLiteral("a\r\nb"));
+    DockFragment(collected, QStringLiteral("c"));
+    EXPECT_EQ(collected, QStringLiteral("a\r\nb\r\nc"));
 }
 
 TEST(GenerateAndDock, RunAfterCreateHoldsTheFragmentAlone) {
