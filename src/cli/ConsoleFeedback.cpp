@@ -20,7 +20,7 @@ bool IsRefusal(const QString& text) {
 
 }  // namespace
 
-ConsoleFeedback::ConsoleFeedback(OutputEncoding encoding, std::FILE* stream)
+ConsoleFeedback::ConsoleFeedback(TextEncoding encoding, std::FILE* stream)
     : encoding_(encoding), stream_(stream) {}
 
 void ConsoleFeedback::Beep() { WriteLine(stream_, QStringLiteral("beep"), encoding_); }

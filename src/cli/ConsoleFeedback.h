@@ -12,7 +12,7 @@ namespace glimtex::cli {
 // macro's expansion was stopped.
 class ConsoleFeedback : public Feedback {
   public:
-    explicit ConsoleFeedback(OutputEncoding encoding, std::FILE* stream = stderr);
+    explicit ConsoleFeedback(TextEncoding encoding, std::FILE* stream = stderr);
 
     void Beep() override;
     void ShowNotice(const QString& title, const QString& text) override;
@@ -23,7 +23,7 @@ class ConsoleFeedback : public Feedback {
     bool GenerationRefused() const { return generationRefused_; }
 
   private:
-    OutputEncoding encoding_;
+    TextEncoding encoding_;
     std::FILE* stream_;
     bool generationRefused_ = false;
 };

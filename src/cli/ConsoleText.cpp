@@ -6,17 +6,17 @@
 
 namespace glimtex::cli {
 
-QByteArray EncodeForConsole(const QString& text, OutputEncoding encoding) {
-    return encoding == OutputEncoding::Cp932 ? TextFile::Encode(text) : text.toUtf8();
+QByteArray EncodeForConsole(const QString& text, TextEncoding encoding) {
+    return encoding == TextEncoding::Cp932 ? TextFile::Encode(text) : text.toUtf8();
 }
 
-bool WriteText(std::FILE* stream, const QString& text, OutputEncoding encoding) {
+bool WriteText(std::FILE* stream, const QString& text, TextEncoding encoding) {
     const QByteArray bytes = EncodeForConsole(text, encoding);
     const std::size_t written = std::fwrite(bytes.constData(), 1, bytes.size(), stream);
     return std::fflush(stream) == 0 && written == static_cast<std::size_t>(bytes.size());
 }
 
-bool WriteLine(std::FILE* stream, const QString& text, OutputEncoding encoding) {
+bool WriteLine(std::FILE* stream, const QString& text, TextEncoding encoding) {
     static const QRegularExpression lineBreaks(QStringLiteral("\\r\\n|\\r|\\n"));
     QString line = text;
     line.replace(lineBreaks, QStringLiteral(" "));

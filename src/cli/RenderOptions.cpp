@@ -2,8 +2,20 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <optional>
+#include <utility>
 
 namespace glimtex::cli {
+
+namespace {
+
+std::optional<TextEncoding> EncodingNamed(const QString& name) {
+    if (name.compare(u"utf-8", Qt::CaseInsensitive) == 0) return TextEncoding::Utf8;
+    if (name.compare(u"cp932", Qt::CaseInsensitive) == 0) return TextEncoding::Cp932;
+    return std::nullopt;
+}
+
+}  // namespace
 
 ParsedOptions ParseRenderOptions(const QStringList& arguments) {
     ParsedOptions parsed;
@@ -17,7 +29,9 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
                                         QStringLiteral("DIR"));
     const QCommandLineOption encoding(QStringLiteral("encoding"), QStringLiteral("utf-8 or cp932."),
                                       QStringLiteral("ENC"));
-    parser.addOptions({help, programDir, encoding});
+    const QCommandLineOption macroEncoding(
+        QStringLiteral("macro-encoding"), QStringLiteral("cp932 or utf-8."), QStringLiteral("ENC"));
+    parser.addOptions({help, programDir, encoding, macroEncoding});
     parser.addPositionalArgument(QStringLiteral("MACRO"), QStringLiteral("A macro file."));
     // The parser expects the program name first.
     if (!parser.parse(QStringList{QStringLiteral("glimtex-render")} + arguments)) {
@@ -32,16 +46,16 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
             return parsed;
         }
     }
-    if (parser.isSet(encoding)) {
-        const QString name = parser.value(encoding);
-        if (name.compare(u"utf-8", Qt::CaseInsensitive) == 0) {
-            options.encoding = OutputEncoding::Utf8;
-        } else if (name.compare(u"cp932", Qt::CaseInsensitive) == 0) {
-            options.encoding = OutputEncoding::Cp932;
-        } else {
-            parsed.error = QStringLiteral("unknown encoding '%1' (use utf-8 or cp932)").arg(name);
+    for (const auto& [option, target] : {std::pair{&encoding, &options.encoding},
+                                         std::pair{&macroEncoding, &options.macroEncoding}}) {
+        if (!parser.isSet(*option)) continue;
+        const std::optional<TextEncoding> named = EncodingNamed(parser.value(*option));
+        if (!named) {
+            parsed.error = QStringLiteral("unknown encoding '%1' (use utf-8 or cp932)")
+                               .arg(parser.value(*option));
             return parsed;
         }
+        *target = *named;
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
@@ -57,24 +71,30 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: glimtex-render [--program-dir DIR] [--encoding utf-8|cp932] [MACRO]\n"
+        "Usage: glimtex-render [--program-dir DIR] [--encoding utf-8|cp932]\n"
+        "                      [--macro-encoding cp932|utf-8] [MACRO | -]\n"
         "\n"
         "Runs Glimtex's start-up macro (Default in the program folder) without any window,\n"
         "then applies MACRO if one is given, and writes the collected HTML to standard\n"
         "output followed by one line feed.\n"
         "\n"
         "Options:\n"
-        "  --program-dir DIR   the program folder holding Default, Include/ and Macro/;\n"
-        "                      the working files (Buf.df, Define.df, MacroList.df,\n"
-        "                      Include.df) are written there. Default: the folder of\n"
-        "                      this executable.\n"
-        "  --encoding ENC      utf-8 (default) or cp932, for standard output and\n"
-        "                      standard error; characters cp932 cannot hold become '?'.\n"
-        "  -h, --help          show this text and exit.\n"
+        "  --program-dir DIR       the program folder holding Default, Include/ and\n"
+        "                          Macro/; the working files (Buf.df, Define.df,\n"
+        "                          MacroList.df, Include.df) are written there.\n"
+        "                          Default: the folder of this executable.\n"
+        "  --encoding ENC          utf-8 (default) or cp932, for standard output and\n"
+        "                          standard error; characters cp932 cannot hold\n"
+        "                          become '?'.\n"
+        "  --macro-encoding ENC    cp932 (default, as the program's own macro files)\n"
+        "                          or utf-8, for MACRO; a UTF-8 macro is converted\n"
+        "                          to cp932 first, '?' for what cp932 cannot hold.\n"
+        "  -h, --help              show this text and exit.\n"
         "\n"
         "MACRO is a macro file path as typed, relative to the current directory\n"
         "(not looked up in Macro/). It is applied as the macro picker does. It may not\n"
-        "be one of the working files above, which the run rewrites.\n"
+        "be one of the working files above, which the run rewrites. '-' reads the\n"
+        "macro from standard input.\n"
         "\n"
         "Every message box is reported on standard error as one line 'title: text',\n"
         "every beep as the line 'beep'. Yes/No questions are answered Yes.\n"

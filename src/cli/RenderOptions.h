@@ -5,13 +5,15 @@
 
 namespace glimtex::cli {
 
-enum class OutputEncoding { Utf8, Cp932 };
+// The encoding of the console streams, and of a macro given on the command line.
+enum class TextEncoding { Utf8, Cp932 };
 
 // What glimtex-render was asked to do.
 struct RenderOptions {
     QString programDir;  // empty: the folder of the executable
-    OutputEncoding encoding = OutputEncoding::Utf8;
-    QString macroPath;  // empty: start-up only
+    TextEncoding encoding = TextEncoding::Utf8;
+    QString macroPath;                                 // empty: start-up only; "-": standard input
+    TextEncoding macroEncoding = TextEncoding::Cp932;  // what the macro's bytes are in
     bool help = false;
 };
 

@@ -41,10 +41,13 @@ class RenderTest : public ::testing::Test {
     }
 
     Result Render(const QStringList& arguments,
-                  const QString& executable = QStringLiteral(GLIMTEX_RENDER_EXE)) {
+                  const QString& executable = QStringLiteral(GLIMTEX_RENDER_EXE),
+                  const QByteArray& input = {}) {
         QProcess process;
         process.setWorkingDirectory(work_.path());
         process.start(executable, arguments);
+        process.write(input);
+        process.closeWriteChannel();
         Result result;
         if (!process.waitForFinished(30000)) {
             process.kill();
@@ -242,6 +245,47 @@ TEST_F(RenderTest, BundledSampleMacroRendersWithTheBundledDefault) {
     const QString html = QString::fromUtf8(r.out);
     EXPECT_TRUE(html.startsWith(QStringLiteral("<B><Font Color=#FF0000><Font Size=5>G")));
     EXPECT_TRUE(html.endsWith(QStringLiteral("そ</Font></B>\n")));
+}
+
+const QByteArray kUtf8Macro =
+    "\xEF\xBB\xBFSet.MainString = \"\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80\"\n"  // BOM, 日本😀
+    "Object.CreateData\n";
+
+TEST_F(RenderTest, Utf8MacroIsConvertedToCodePage932First) {
+    const QString path = work_.filePath(QStringLiteral("utf8.mac"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kUtf8Macro);
+    file.close();
+    const Result r = Render({QStringLiteral("--program-dir"), program_.path(),
+                             QStringLiteral("--macro-encoding"), QStringLiteral("utf-8"), path});
+    EXPECT_EQ(r.exitCode, 0) << r.ErrText().toStdString();
+    EXPECT_EQ(QString::fromUtf8(r.out), QStringLiteral("<Font Color=#000000>日本?</Font>\n"));
+    EXPECT_EQ(ReadBytes(path), kUtf8Macro);  // the user's file is left as it was
+}
+
+TEST_F(RenderTest, DashReadsTheMacroFromStandardInput) {
+    const Result r =
+        Render({QStringLiteral("--program-dir"), program_.path(),
+                QStringLiteral("--macro-encoding"), QStringLiteral("utf-8"), QStringLiteral("-")},
+               QStringLiteral(GLIMTEX_RENDER_EXE), kUtf8Macro);
+    EXPECT_EQ(r.exitCode, 0) << r.ErrText().toStdString();
+    EXPECT_EQ(QString::fromUtf8(r.out), QStringLiteral("<Font Color=#000000>日本?</Font>\n"));
+}
+
+TEST_F(RenderTest, StandardInputInCodePage932IsTakenAsItIs) {
+    const QByteArray macro = "Set.MainString = \"\x93\xfa\"\r\nObject.CreateData\r\n";  // 日
+    const Result r = Render({QStringLiteral("--program-dir"), program_.path(), QStringLiteral("-")},
+                            QStringLiteral(GLIMTEX_RENDER_EXE), macro);
+    EXPECT_EQ(r.exitCode, 0) << r.ErrText().toStdString();
+    EXPECT_EQ(QString::fromUtf8(r.out), QStringLiteral("<Font Color=#000000>日</Font>\n"));
+}
+
+TEST_F(RenderTest, UnknownMacroEncodingIsAUsageError) {
+    const Result r = RenderMacro({QStringLiteral("Object.CreateData")},
+                                 {QStringLiteral("--macro-encoding"), QStringLiteral("latin1")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty());
 }
 
 }  // namespace
