@@ -13,8 +13,8 @@ using ColorTriple = std::array<int16_t, 3>;
 // the HTML collected so far and two small working values.
 struct DecorationSettings {
     QString MainString;
-    int16_t MojiSize = 0;   // 0: no size set
-    int16_t MojiStyle = 0;  // 0 normal, 1 superscript, 2 subscript
+    int16_t MojiSize = 0;              // 0: no size set
+    int16_t MojiStyle = 0;             // 0 normal, 1 superscript, 2 subscript
     std::array<int16_t, 4> SpGroup{};  // bold, italic, underline, strike-through
     QString ColorStyle;                // "単色" or "グラデーション"
     std::array<ColorTriple, 2> ColorData{};

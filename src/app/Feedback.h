@@ -10,7 +10,7 @@ namespace glimtex {
 // tests count them and answer for the user. Nothing here may block the engine for
 // longer than the user takes to answer.
 class Feedback {
-public:
+  public:
     virtual ~Feedback() = default;
     virtual void Beep() = 0;
     // A notice: title (normally "お知らせ"), text, one OK button, no icon.
@@ -21,14 +21,14 @@ public:
 
 // The system clipboard as plain text.
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual void SetText(const QString& text) = 0;
 };
 
 // A Feedback that only counts and records; questions answer with a preset reply.
 class RecordingFeedback : public Feedback {
-public:
+  public:
     struct Message {
         QString title;
         QString text;

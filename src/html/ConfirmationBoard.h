@@ -14,7 +14,7 @@ class Program;
 // "キャンセル", and the generation run with the generator's private state.
 class ConfirmationBoardState : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ConfirmationBoardState(Program& program);
 
     // Load: clears the picture area and prints the summary once.
@@ -30,10 +30,10 @@ public:
 
     const HtmlGenerator& Generator() const { return generator_; }
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
     Program& program_;
     HtmlGenerator generator_;
     QList<SummaryLine> lines_;

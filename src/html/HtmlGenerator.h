@@ -12,7 +12,7 @@ namespace glimtex {
 // under construction, the last colour text, the current character colour and the
 // alternation flag of the scrap shape.
 class HtmlGenerator {
-public:
+  public:
     // True when the settings cannot be turned into HTML: a shape other than "標準"
     // with no size set.
     static bool CodeErrorCheck(const DecorationSettings& s);
@@ -34,7 +34,7 @@ public:
     const QString& MainHTML() const { return mainHtml_; }
     void ClearMainHTML() { mainHtml_.clear(); }
 
-private:
+  private:
     QString mainHtml_;
     QString hColorCode_;
     ColorTriple mojiColor_{};

@@ -10,7 +10,7 @@ class Program;
 // The output window "HTMLソース": its text box and the clipboard copy.
 class OutputWindowState : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit OutputWindowState(Program& program);
 
     const QString& HTMLStringBox() const { return text_; }
@@ -22,10 +22,10 @@ public:
     // "キャンセル": closes the window.
     void CancelButton_Click();
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
     Program& program_;
     QString text_;
 };

@@ -9,14 +9,14 @@ class Program;
 // Executes a preprocessed work file statement by statement: verb, property and
 // value, as in Set.MainString = "text".
 class MacroInterpreter {
-public:
+  public:
     explicit MacroInterpreter(Program& program);
 
     // Runs every line of the named file (resolved in the program folder).
     void MacroRun(const QString& fileName = QStringLiteral("Buf.df"));
     void MacroCommand(const QString& head, const QString& rest);
 
-private:
+  private:
     void ObjectCommand(const QString& property, const QString& rest);
     void AddCommand(const QString& property, const QString& rest);
     void SetCommand(const QString& property, const QString& rest);

@@ -10,7 +10,7 @@ namespace glimtex {
 // #INCLUDE names in Include/, #ADDITEM and picked macros in Macro/; absolute
 // names are used unchanged.
 class ProgramFolder {
-public:
+  public:
     explicit ProgramFolder(const QString& path) : dir_(path) {}
 
     QString Path() const { return dir_.absolutePath(); }
@@ -22,7 +22,7 @@ public:
         return Resolve(QDir(dir_.filePath(QStringLiteral("Macro"))), name);
     }
 
-private:
+  private:
     static QString Resolve(const QDir& dir, const QString& name) {
         return QDir::isAbsolutePath(name) ? name : dir.filePath(name);
     }
