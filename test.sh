@@ -8,6 +8,11 @@ cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
 
+if command -v clang-format >/dev/null 2>&1; then
+  echo "== Formatting (clang-format) =="
+  git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+fi
+
 echo "== Release build, warnings as errors =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLIMTEX_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"
