@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
 
-if command -v clang-format >/dev/null 2>&1; then
+if command -v clang-format >/dev/null 2>&1 && git rev-parse --git-dir >/dev/null 2>&1; then
   echo "== Formatting (clang-format) =="
   git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 fi
