@@ -5,6 +5,7 @@
 
 #include "app/MainWindowState.h"
 #include "app/Program.h"
+#include "app/StyleTexts.h"
 #include "html/ConfirmationBoard.h"
 
 namespace glimtex {
@@ -46,7 +47,7 @@ void MainWindowState::NewDataCreate() {
     s_.ColorData[0] = {0, 0, 0};
     s_.ColorData[1] = {0, 0, 0};
     s_.BackColorData = {0, 0, 0};
-    c_.ColorStyleCombo.text = QStringLiteral("単色");
+    c_.ColorStyleCombo.text = StyleText::kSingleColour;
     ActiveColorStyle();
     c_.BackColorBox.color = PackColor(s_.BackColorData);
     s_.SpGroup.fill(0);
@@ -54,14 +55,14 @@ void MainWindowState::NewDataCreate() {
     SetEditText(QString());
     c_.MojiSizeCombo.text = QStringLiteral("0");
     OptionGroup_Click(0);
-    c_.MojiShapeCombo.text = QStringLiteral("標準");
+    c_.MojiShapeCombo.text = StyleText::kStandard;
     SelectMojiShape();
     c_.LinkDataEdit.clear();
     s_.LinkData.clear();
-    c_.LinkStyleCombo.text = QStringLiteral("なし");
+    c_.LinkStyleCombo.text = StyleText::kNone;
     SelectLinkStyle();
-    c_.FontSelectCombo.text = QStringLiteral("NULL");
-    c_.BackStyleCombo.text = QStringLiteral("なし");
+    c_.FontSelectCombo.text = StyleText::kNoFace;
+    c_.BackStyleCombo.text = StyleText::kNone;
     SelectBackStyle();
     c_.BackPictureEdit.clear();
     DataCreate();

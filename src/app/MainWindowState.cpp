@@ -1,6 +1,7 @@
 #include "app/MainWindowState.h"
 
 #include "app/Program.h"
+#include "app/StyleTexts.h"
 
 namespace glimtex {
 
@@ -25,21 +26,19 @@ void MainWindowState::Load() {
     ChangeBatch batch(*this);
     c_.FrontWindowFlag = 0;
     for (int i = 0; i <= 7; ++i) c_.MojiSizeCombo.items.append(QString::number(i));
-    c_.FontSelectCombo.items.append(QStringLiteral("NULL"));
+    c_.FontSelectCombo.items.append(StyleText::kNoFace);
     s_.ColorEditTarget = 0;
-    c_.ColorStyleCombo.items << QStringLiteral("単色") << QStringLiteral("グラデーション");
+    c_.ColorStyleCombo.items << StyleText::kSingleColour << StyleText::kGradation;
     ActiveColorStyle();
-    c_.BackStyleCombo.items << QStringLiteral("なし") << QStringLiteral("単色")
-                            << QStringLiteral("画像");
+    c_.BackStyleCombo.items << StyleText::kNone << StyleText::kSingleColour << StyleText::kPicture;
     SelectBackStyle();
     s_.ColorData[0] = {0, 0, 0};
     s_.ColorData[1] = {0, 0, 0};
     s_.BackColorData = {0, 0, 0};
-    c_.MojiShapeCombo.items << QStringLiteral("標準") << QStringLiteral("右下がり")
-                            << QStringLiteral("左下がり") << QStringLiteral("レンズ")
-                            << QStringLiteral("スクラップ");
+    c_.MojiShapeCombo.items << StyleText::kStandard << StyleText::kFallRight << StyleText::kFallLeft
+                            << StyleText::kLens << StyleText::kScrap;
     SelectMojiShape();
-    c_.LinkStyleCombo.items << QStringLiteral("なし") << QStringLiteral("リンク設定");
+    c_.LinkStyleCombo.items << StyleText::kNone << StyleText::kLinkSet;
     SelectLinkStyle();
     HideCodeFrames();
     c_.CodeFrameVisible[0] = true;

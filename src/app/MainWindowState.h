@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/DecorationSettings.h"
+#include "app/StyleTexts.h"
 
 namespace glimtex {
 
@@ -40,22 +41,22 @@ struct PreviewLetter {
 struct MainWindowControls {
     QString EditBox = QStringLiteral("Test");
     ComboBoxState MojiSizeCombo{QStringLiteral("0"), {}};
-    ComboBoxState FontSelectCombo{QStringLiteral("NULL"), {}};
+    ComboBoxState FontSelectCombo{StyleText::kNoFace, {}};
     std::array<bool, 3> OptionGroup{true, false, false};
     std::array<bool, 4> SpGroup_Check{};
-    ComboBoxState ColorStyleCombo{QStringLiteral("単色"), {}};
+    ComboBoxState ColorStyleCombo{StyleText::kSingleColour, {}};
     std::array<SwatchState, 2> ColorBox{};
     bool ChangeButtonVisible = true;
     // The 101 rectangles of the gradation strip, left to right; rectangle 100 lies
     // beyond the right edge. Each is a colour, or the button face when erased.
     std::array<PaintedColor, 101> ColorMap{};
-    ComboBoxState MojiShapeCombo{QStringLiteral("標準"), {}};
+    ComboBoxState MojiShapeCombo{StyleText::kStandard, {}};
     std::array<PreviewLetter, 7> TestLabel{};
-    ComboBoxState BackStyleCombo{QStringLiteral("なし"), {}};
+    ComboBoxState BackStyleCombo{StyleText::kNone, {}};
     SwatchState BackColorBox{};
     bool BackPictureVisible = true;  // BackPicture_Label and BackPictureEdit
     QString BackPictureEdit;
-    ComboBoxState LinkStyleCombo{QStringLiteral("なし"), {}};
+    ComboBoxState LinkStyleCombo{StyleText::kNone, {}};
     bool LinkDataVisible = true;  // LinkData_Label and LinkDataEdit
     QString LinkDataEdit;
     std::array<bool, 6> CodeFrameVisible{true, true, true, true, true, true};

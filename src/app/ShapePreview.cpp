@@ -1,4 +1,5 @@
 #include "app/ShapePreview.h"
+#include "app/StyleTexts.h"
 
 #include <functional>
 
@@ -20,22 +21,22 @@ PreviewLetters Walk(int size, int top, const std::function<void(int i, int&, int
 }  // namespace
 
 std::optional<PreviewLetters> ShapePreviewLetters(const QString& shape) {
-    if (shape == QStringLiteral("標準")) {
+    if (shape == StyleText::kStandard) {
         return Walk(28, 1200, [](int, int&, int&) {});
     }
-    if (shape == QStringLiteral("右下がり")) {
+    if (shape == StyleText::kFallRight) {
         return Walk(28, 1200, [](int i, int& size, int& top) {
             size -= 2;
             top += i == 2 ? 20 : i == 4 ? 10 : 50;
         });
     }
-    if (shape == QStringLiteral("左下がり")) {
+    if (shape == StyleText::kFallLeft) {
         return Walk(16, 1370, [](int i, int& size, int& top) {
             size += 2;
             top -= i == 2 ? 20 : i == 4 ? 10 : 50;
         });
     }
-    if (shape == QStringLiteral("レンズ")) {
+    if (shape == StyleText::kLens) {
         return Walk(28, 1200, [](int i, int& size, int& top) {
             if (i > 2) {
                 size += 2;
@@ -46,7 +47,7 @@ std::optional<PreviewLetters> ShapePreviewLetters(const QString& shape) {
             }
         });
     }
-    if (shape == QStringLiteral("スクラップ")) {
+    if (shape == StyleText::kScrap) {
         // The working values stay put; every odd letter is drawn smaller and lower.
         PreviewLetters letters{};
         for (size_t i = 0; i < letters.size(); ++i) {

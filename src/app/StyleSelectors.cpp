@@ -4,6 +4,7 @@
 #include "app/ColorMapStrip.h"
 #include "app/MainWindowState.h"
 #include "app/ShapePreview.h"
+#include "app/StyleTexts.h"
 
 namespace glimtex {
 
@@ -12,13 +13,13 @@ void MainWindowState::SelectBackStyle() {
     c_.BackPictureVisible = false;
     c_.BackColorBox.visible = false;
     const QString& style = c_.BackStyleCombo.text;
-    if (style == QStringLiteral("なし")) return;
-    if (style == QStringLiteral("単色")) {
+    if (style == StyleText::kNone) return;
+    if (style == StyleText::kSingleColour) {
         c_.BackColorBox.visible = true;
-    } else if (style == QStringLiteral("画像")) {
+    } else if (style == StyleText::kPicture) {
         c_.BackPictureVisible = true;
     } else {
-        c_.BackStyleCombo.text = QStringLiteral("なし");
+        c_.BackStyleCombo.text = StyleText::kNone;
         SelectBackStyle();
     }
 }
@@ -27,11 +28,11 @@ void MainWindowState::SelectLinkStyle() {
     ChangeBatch batch(*this);
     c_.LinkDataVisible = false;
     const QString& style = c_.LinkStyleCombo.text;
-    if (style == QStringLiteral("なし")) return;
-    if (style == QStringLiteral("リンク設定")) {
+    if (style == StyleText::kNone) return;
+    if (style == StyleText::kLinkSet) {
         c_.LinkDataVisible = true;
     } else {
-        c_.LinkStyleCombo.text = QStringLiteral("なし");
+        c_.LinkStyleCombo.text = StyleText::kNone;
         SelectLinkStyle();
     }
 }
@@ -41,19 +42,19 @@ void MainWindowState::ActiveColorStyle() {
     c_.ColorBox[1].visible = false;
     c_.ChangeButtonVisible = false;
     const QString& style = c_.ColorStyleCombo.text;
-    if (style == QStringLiteral("単色")) {
+    if (style == StyleText::kSingleColour) {
         // One colour: the second swatch shows the button face and the strip is
         // painted over in the first swatch's colour, erasing any gradation.
         c_.ColorBox[1].color = std::nullopt;
         PaintColorBoxFromSettings(0);
         c_.ColorMap.fill(c_.ColorBox[0].color);
-    } else if (style == QStringLiteral("グラデーション")) {
+    } else if (style == StyleText::kGradation) {
         c_.ColorBox[1].visible = true;
         c_.ChangeButtonVisible = true;
         PaintColorBoxFromSettings(1);
         ColorMapEdit();
     } else {
-        c_.ColorStyleCombo.text = QStringLiteral("単色");
+        c_.ColorStyleCombo.text = StyleText::kSingleColour;
         ActiveColorStyle();
     }
 }
@@ -70,7 +71,7 @@ void MainWindowState::SelectMojiShape() {
     if (const auto letters = ShapePreviewLetters(c_.MojiShapeCombo.text)) {
         c_.TestLabel = *letters;
     } else {
-        c_.MojiShapeCombo.text = QStringLiteral("標準");
+        c_.MojiShapeCombo.text = StyleText::kStandard;
         SelectMojiShape();
     }
 }

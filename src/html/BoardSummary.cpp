@@ -1,5 +1,8 @@
 #include "html/BoardSummary.h"
 
+#include "app/StyleTexts.h"
+#include "html/HtmlGenerator.h"
+
 namespace glimtex {
 
 namespace {
@@ -42,7 +45,7 @@ void PrintSize(SummaryPrinter& p, const DecorationSettings& s) {
         p.Print(kArrow + QStringLiteral("文字位置"));
         p.Print(kDetail + QStringLiteral("下付文字"));
     }
-    if (s.FontFace != QStringLiteral("NULL")) {
+    if (s.FontFace != StyleText::kNoFace) {
         p.Print(kArrow + QStringLiteral("使用フォント ") + s.FontFace);
     }
     p.Blank();
@@ -63,7 +66,7 @@ void PrintColour(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(kDetail + s.ColorStyle);
     p.Print(kArrow + QStringLiteral("色情報"));
     p.Print(kDetail + QStringLiteral("A色 ") + Rgb(s.ColorData[0]));
-    if (s.ColorStyle == QStringLiteral("グラデーション")) {
+    if (s.ColorStyle == StyleText::kGradation) {
         p.Print(kDetail + QStringLiteral("B色 ") + Rgb(s.ColorData[1]));
     }
     p.Blank();
@@ -80,10 +83,10 @@ void PrintBackground(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(QStringLiteral("◇背景 についての情報"));
     p.Print(kArrow + QStringLiteral("背景スタイル"));
     p.Print(kDetail + s.BackStyle);
-    if (s.BackStyle == QStringLiteral("単色")) {
+    if (s.BackStyle == StyleText::kSingleColour) {
         p.Print(kArrow + QStringLiteral("背景色"));
         p.Print(kDetail + Rgb(s.BackColorData));
-    } else if (s.BackStyle == QStringLiteral("画像")) {
+    } else if (s.BackStyle == StyleText::kPicture) {
         p.Print(kArrow + QStringLiteral("背景画像ファイル"));
         p.Print(kDetail + s.BackPicture);
     }
@@ -92,7 +95,7 @@ void PrintBackground(SummaryPrinter& p, const DecorationSettings& s) {
 
 void PrintLink(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(QStringLiteral("◇リンク についての情報"));
-    if (s.LinkStyle == QStringLiteral("リンク設定")) {
+    if (s.LinkStyle == StyleText::kLinkSet) {
         p.Print(kArrow + QStringLiteral("リンク設定"));
         p.Print(kDetail + s.LinkData);
     } else {
@@ -115,7 +118,7 @@ QList<SummaryLine> BoardSummary(const DecorationSettings& s) {
     PrintShape(p, s);
     PrintBackground(p, s);
     PrintLink(p, s);
-    if (s.StringShape != QStringLiteral("標準") && s.MojiSize == 0) {
+    if (HtmlGenerator::CodeErrorCheck(s)) {
         p.Print(QStringLiteral("文字サイズの未設定によるエラー"), true);
     }
     return std::move(p).Lines();

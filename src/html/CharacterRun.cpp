@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/StyleTexts.h"
 #include "html/HtmlGenerator.h"
 #include "html/SizePattern.h"
 #include "html/TagText.h"
@@ -73,7 +74,7 @@ bool HtmlGenerator::MojiHTMLCreate(const DecorationSettings& s) {
     const auto n = static_cast<int16_t>(count);
     if (n == 0) return true;
 
-    const bool gradation = s.ColorStyle == QStringLiteral("グラデーション");
+    const bool gradation = s.ColorStyle == StyleText::kGradation;
     Gradation colours;
     if (gradation && !colours.Start(s, n)) return false;
 

@@ -2,23 +2,13 @@
 
 #include <QStringView>
 
+#include "app/StyleTexts.h"
 #include "html/TagText.h"
 
 namespace glimtex {
 
-namespace {
-
-const QString kStandardShape = QStringLiteral("標準");
-const QString kSingleColour = QStringLiteral("単色");
-const QString kPicture = QStringLiteral("画像");
-const QString kNone = QStringLiteral("なし");
-const QString kLinkSet = QStringLiteral("リンク設定");
-const QString kNoFace = QStringLiteral("NULL");
-
-}  // namespace
-
 bool HtmlGenerator::CodeErrorCheck(const DecorationSettings& s) {
-    return s.StringShape != kStandardShape && s.MojiSize == 0;
+    return s.StringShape != StyleText::kStandard && s.MojiSize == 0;
 }
 
 QString HtmlGenerator::GetHColorCode(int16_t r, int16_t g, int16_t b) {
@@ -43,14 +33,14 @@ bool HtmlGenerator::Build(const DecorationSettings& s) {
 }
 
 void HtmlGenerator::StartHTMLCreate(const DecorationSettings& s) {
-    if (s.BackStyle == kSingleColour) {
+    if (s.BackStyle == StyleText::kSingleColour) {
         hColorCode_ = QLatin1Char('#') + GetHColorCode(s.BackColorData);
         mainHtml_ += QLatin1StringView("<TABLE BGCOLOR=") + hColorCode_ + QLatin1Char('>');
-    } else if (s.BackStyle == kPicture) {
+    } else if (s.BackStyle == StyleText::kPicture) {
         mainHtml_ +=
             QLatin1StringView("<TABLE BACKGROUND=\"") + s.BackPicture + QLatin1StringView("\">");
     }
-    if (s.LinkStyle == kLinkSet) {
+    if (s.LinkStyle == StyleText::kLinkSet) {
         mainHtml_ += QLatin1StringView("<a href=") + s.LinkData + QLatin1Char('>');
     }
     if (s.MojiStyle == 1) {
@@ -62,10 +52,10 @@ void HtmlGenerator::StartHTMLCreate(const DecorationSettings& s) {
     if (s.SpGroup[1] == 1) mainHtml_ += QLatin1StringView("<I>");
     if (s.SpGroup[2] == 1) mainHtml_ += QLatin1StringView("<U>");
     if (s.SpGroup[3] == 1) mainHtml_ += QLatin1StringView("<S>");
-    if (s.FontFace != kNoFace) {
+    if (s.FontFace != StyleText::kNoFace) {
         mainHtml_ += QLatin1StringView("<Font Face=\"") + s.FontFace + QLatin1StringView("\" > ");
     }
-    if (s.ColorStyle == kSingleColour) {
+    if (s.ColorStyle == StyleText::kSingleColour) {
         hColorCode_ = QLatin1Char('#') + GetHColorCode(s.ColorData[0]);
         mainHtml_ += QLatin1StringView("<Font Color=") + hColorCode_ + QLatin1Char('>');
     }
@@ -83,8 +73,8 @@ void HtmlGenerator::EndHTMLCreate(const DecorationSettings& s) {
     } else if (s.MojiStyle == 2) {
         mainHtml_ += QLatin1StringView("</SUB>");
     }
-    if (s.LinkStyle == kLinkSet) mainHtml_ += QLatin1StringView("</a>");
-    if (s.BackStyle != kNone) mainHtml_ += QLatin1StringView("</TABLE>");
+    if (s.LinkStyle == StyleText::kLinkSet) mainHtml_ += QLatin1StringView("</a>");
+    if (s.BackStyle != StyleText::kNone) mainHtml_ += QLatin1StringView("</TABLE>");
 }
 
 }  // namespace glimtex

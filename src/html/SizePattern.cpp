@@ -1,13 +1,14 @@
 #include "html/SizePattern.h"
+#include "app/StyleTexts.h"
 
 namespace glimtex {
 
 SizeShape SizeShapeOf(const QString& stringShape) {
-    if (stringShape == QStringLiteral("標準")) return SizeShape::Standard;
-    if (stringShape == QStringLiteral("右下がり")) return SizeShape::FallRight;
-    if (stringShape == QStringLiteral("左下がり")) return SizeShape::FallLeft;
-    if (stringShape == QStringLiteral("レンズ")) return SizeShape::Lens;
-    if (stringShape == QStringLiteral("スクラップ")) return SizeShape::Scrap;
+    if (stringShape == StyleText::kStandard) return SizeShape::Standard;
+    if (stringShape == StyleText::kFallRight) return SizeShape::FallRight;
+    if (stringShape == StyleText::kFallLeft) return SizeShape::FallLeft;
+    if (stringShape == StyleText::kLens) return SizeShape::Lens;
+    if (stringShape == StyleText::kScrap) return SizeShape::Scrap;
     return SizeShape::Other;
 }
 
