@@ -68,22 +68,22 @@ void MainWindowState::NewDataCreate() {
     DataCreate();
 }
 
-// Captures for a run command; a size text that is no 16-bit number stops the run
-// with a notice and leaves the settings as they were.
-bool MainWindowState::RunCommandCapture() {
+// A size text that is no 16-bit number stops the run with a notice and leaves the
+// settings as they were.
+bool MainWindowState::CaptureForRun() {
     if (DataCreate()) return true;
-    program_.UserFeedback().ShowNotice(QStringLiteral("お知らせ"), kSizeTextMessage);
+    program_.UserFeedback().ShowNotice(kNoticeTitle, kSizeTextMessage);
     return false;
 }
 
 void MainWindowState::CodeCreate_Run_Click() {
-    if (!RunCommandCapture()) return;
+    if (!CaptureForRun()) return;
     s_.HTMLString.clear();
     program_.ShowBoard();
 }
 
 void MainWindowState::CodePlus_Run_Click() {
-    if (!RunCommandCapture()) return;
+    if (!CaptureForRun()) return;
     program_.ShowBoard();
 }
 

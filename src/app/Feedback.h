@@ -5,6 +5,9 @@
 
 namespace glimtex {
 
+// The title of every notice and of the clipboard question.
+inline const QString kNoticeTitle = QStringLiteral("お知らせ");
+
 // Everything through which the engine speaks to the person at the screen: the beep,
 // notices with an OK button and Yes/No questions. The windows sound and show them;
 // tests count them and answer for the user. Nothing here may block the engine for

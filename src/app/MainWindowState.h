@@ -112,6 +112,9 @@ class MainWindowState : public QObject {
     // text is not a whole 16-bit number after rounding.
     bool DataCreate();
     void NewDataCreate();
+    // Capture for a generation: when the size text cannot be captured, the notice
+    // kSizeTextMessage is shown and false returned.
+    bool CaptureForRun();
 
     // The run commands "ソースの作成" and "ドッキング".
     void CodeCreate_Run_Click();
@@ -134,7 +137,6 @@ class MainWindowState : public QObject {
         MainWindowState& w_;
     };
 
-    bool RunCommandCapture();
     void PaintColorBoxFromSettings(int index);
 
     Program& program_;

@@ -24,7 +24,6 @@ const QString kApplyFilesMessage =
 
 namespace {
 
-const QString kNoticeTitle = QStringLiteral("お知らせ");
 const QString kStartupMacro = QStringLiteral("Default");
 
 void Notify(Program& program, const QString& text) {

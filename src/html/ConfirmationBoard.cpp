@@ -26,10 +26,10 @@ void ConfirmationBoardState::MainHTMLCreate() {
     DecorationSettings& settings = program.Settings();
     switch (GenerateAndDock(settings, generator_)) {
         case RunOutcome::Refused:
-            program.UserFeedback().ShowNotice(QStringLiteral("お知らせ"), kRefusalMessage);
+            program.UserFeedback().ShowNotice(kNoticeTitle, kRefusalMessage);
             return;
         case RunOutcome::Overflow:
-            program.UserFeedback().ShowNotice(QStringLiteral("お知らせ"), kOverflowMessage);
+            program.UserFeedback().ShowNotice(kNoticeTitle, kOverflowMessage);
             return;
         case RunOutcome::Done:
             break;

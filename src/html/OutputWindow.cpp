@@ -14,8 +14,7 @@ void OutputWindowState::SetText(const QString& text) {
 
 void OutputWindowState::ClipboardButton_Click() {
     if (!program_.UserFeedback().AskYesNo(
-            QStringLiteral("お知らせ"),
-            QStringLiteral("本当にクリップボードにコピーしてもいいですか？"))) {
+            kNoticeTitle, QStringLiteral("本当にクリップボードにコピーしてもいいですか？"))) {
         return;
     }
     program_.SystemClipboard().SetText(text_);

@@ -13,7 +13,6 @@ namespace {
 
 const QString kSpace = QStringLiteral(" ");
 const QString kDot = QStringLiteral(".");
-const QString kNoticeTitle = QStringLiteral("お知らせ");
 
 // A Set statement that puts a quoted text into a control and, for the style
 // combos, runs the matching selector afterwards.
@@ -44,10 +43,7 @@ ColorTriple Triple(const QList<int16_t>& numbers, qsizetype first) {
 // Capture, then show the board and run the generator at once. A fresh collection
 // empties HTMLString first; docking keeps it.
 void CreateFragment(Program& program, bool freshCollection) {
-    if (!program.MainWindow().DataCreate()) {
-        program.UserFeedback().ShowNotice(kNoticeTitle, kSizeTextMessage);
-        return;
-    }
+    if (!program.MainWindow().CaptureForRun()) return;
     if (freshCollection) program.Settings().HTMLString.clear();
     // The board closes itself when the run succeeds, so it is not touched afterwards.
     program.ShowBoard().MainHTMLCreate();
