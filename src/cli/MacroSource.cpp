@@ -1,6 +1,5 @@
 #include "cli/MacroSource.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -10,22 +9,6 @@
 #include "macro/WorkingFiles.h"
 
 namespace glimtex::cli {
-
-namespace {
-
-// True when the file is one of the working files that the start-up and the macro
-// run rewrite in the program folder.
-bool IsWorkingFile(const QFileInfo& file, const QString& programDir) {
-    const QString path = file.canonicalFilePath();
-    const QDir folder(programDir);
-    for (const QString& name : {WorkingFiles::kWorkFile, WorkingFiles::kDefineTable,
-                                WorkingFiles::kMacroList, WorkingFiles::kIncludeCopy}) {
-        if (QFileInfo(folder.filePath(name)).canonicalFilePath() == path) return true;
-    }
-    return false;
-}
-
-}  // namespace
 
 bool MacroSource::Fail(const QString& error) {
     error_ = error;
@@ -46,7 +29,7 @@ bool MacroSource::Prepare(const RenderOptions& options, const QString& programDi
     if (!macro.isFile() || !macro.isReadable()) {
         return Fail(QStringLiteral("cannot read macro file: ") + typed);
     }
-    if (IsWorkingFile(macro, programDir)) {
+    if (WorkingFiles::IsAnyWorkingFile(ProgramFolder(programDir), macro.absoluteFilePath())) {
         return Fail(QStringLiteral("the macro file is a working file of the program folder, "
                                    "which the run would overwrite: ") +
                     typed);

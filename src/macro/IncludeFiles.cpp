@@ -10,11 +10,6 @@ namespace glimtex {
 IncludeFiles::IncludeFiles(const ProgramFolder& folder, qint64 maxFileBytes)
     : folder_(folder), maxFileBytes_(maxFileBytes) {}
 
-bool IncludeFiles::IsWorkingFile(const QString& path, const QString& name) const {
-    const QString working = QFileInfo(folder_.File(name)).canonicalFilePath();
-    return !working.isEmpty() && QFileInfo(path).canonicalFilePath() == working;
-}
-
 IncludeFiles::Result IncludeFiles::Include(const QString& name) {
     const QString path = folder_.IncludeFile(name);
     auto known = read_.constFind(path);
@@ -26,7 +21,7 @@ IncludeFiles::Result IncludeFiles::Include(const QString& name) {
         if (info.isFile() && info.size() > maxFileBytes_) {
             return {Status::TooLarge, {}};
         }
-        const bool copy = IsWorkingFile(path, WorkingFiles::kIncludeCopy);
+        const bool copy = WorkingFiles::IsWorkingFile(folder_, path, WorkingFiles::kIncludeCopy);
         if (copy) {
             FlushCopy();  // it is to read as the last copy made
         }
@@ -36,8 +31,8 @@ IncludeFiles::Result IncludeFiles::Include(const QString& name) {
         }
         file = {*bytes, TextFile::SplitLines(TextFile::Decode(*bytes))};
         // Files the pass itself changes are read afresh every time.
-        if (!copy && !IsWorkingFile(path, WorkingFiles::kDefineTable) &&
-            !IsWorkingFile(path, WorkingFiles::kMacroList)) {
+        if (!copy && !WorkingFiles::IsWorkingFile(folder_, path, WorkingFiles::kDefineTable) &&
+            !WorkingFiles::IsWorkingFile(folder_, path, WorkingFiles::kMacroList)) {
             read_.insert(path, file);
         }
     }

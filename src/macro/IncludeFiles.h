@@ -35,7 +35,6 @@ class IncludeFiles {
         QByteArray bytes;
         QStringList lines;
     };
-    bool IsWorkingFile(const QString& path, const QString& name) const;
 
     const ProgramFolder& folder_;
     qint64 maxFileBytes_;
