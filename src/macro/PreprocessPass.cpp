@@ -5,6 +5,7 @@
 
 #include "macro/BlockReader.h"
 #include "macro/MacroListFile.h"
+#include "macro/StatementValue.h"
 #include "macro/TextFile.h"
 #include "macro/TextUtil.h"
 #include "macro/WorkingFiles.h"
@@ -177,13 +178,13 @@ qsizetype PreprocessPass::Block(const QStringList& lines, qsizetype next, bool t
 }
 
 bool PreprocessPass::NumericCondition(const QString& rest) {
-    bool ok = false;
-    const short value = GetBackString(rest, kSpace).trimmed().toShort(&ok);
-    if (!ok) {
+    // The condition is read as a statement reads a whole 16-bit number.
+    const std::optional<int16_t> value = StatementValue::ToInt16(GetBackString(rest, kSpace));
+    if (!value) {
         feedback_.Beep();  // not a whole number in range: the block is not taken
         return false;
     }
-    return value == 1;
+    return *value == 1;
 }
 
 void PreprocessPass::Define(const QString& rest) {
