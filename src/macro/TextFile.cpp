@@ -21,21 +21,6 @@ std::filesystem::path NativePath(const QString& path) {
 #endif
 }
 
-std::optional<QByteArray> ReadAll(const QString& path) {
-    if (QFileInfo(path).isDir()) {
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 // Writes a new file beside the old one and puts it in its place only when every
 // byte has been written, so a failed write leaves the old file as it was.
 bool Replace(const QString& path, const QByteArray& bytes) {
@@ -87,7 +72,7 @@ QStringList SplitLines(const QString& text) {
 }
 
 std::optional<QStringList> ReadLines(const QString& path) {
-    const std::optional<QByteArray> bytes = ReadAll(path);
+    const std::optional<QByteArray> bytes = ReadBytes(path);
     if (!bytes) {
         return std::nullopt;
     }
@@ -123,12 +108,25 @@ bool Truncate(const QString& path) {
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
-std::optional<QByteArray> ReadBytes(const QString& path) { return ReadAll(path); }
+std::optional<QByteArray> ReadBytes(const QString& path) {
+    if (QFileInfo(path).isDir()) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes;
+}
 
 bool WriteBytes(const QString& path, const QByteArray& bytes) { return Replace(path, bytes); }
 
 bool CopyFile(const QString& from, const QString& to) {
-    const std::optional<QByteArray> bytes = ReadAll(from);
+    const std::optional<QByteArray> bytes = ReadBytes(from);
     return bytes && Replace(to, *bytes);
 }
 
