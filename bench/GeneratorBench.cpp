@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "app/DecorationSettings.h"
+#include "core/DecorationSettings.h"
 #include "html/HtmlGenerator.h"
 
 namespace {

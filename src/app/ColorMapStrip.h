@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/DecorationSettings.h"
+#include "core/DecorationSettings.h"
 
 namespace glimtex {
 

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include "app/ConfirmationBoard.h"
 #include "app/MainWindowState.h"
 #include "app/Program.h"
-#include "app/StyleTexts.h"
-#include "html/ConfirmationBoard.h"
+#include "core/StyleTexts.h"
 
 namespace glimtex {
 

@@ -1,7 +1,7 @@
 #include "app/MainWindowState.h"
 
 #include "app/Program.h"
-#include "app/StyleTexts.h"
+#include "core/StyleTexts.h"
 
 namespace glimtex {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/DecorationSettings.h"
-#include "app/StyleTexts.h"
+#include "core/DecorationSettings.h"
+#include "core/StyleTexts.h"
 
 namespace glimtex {
 

@@ -1,8 +1,8 @@
 #include "app/Program.h"
 
+#include "app/ConfirmationBoard.h"
 #include "app/MainWindowState.h"
-#include "html/ConfirmationBoard.h"
-#include "html/OutputWindow.h"
+#include "app/OutputWindow.h"
 
 namespace glimtex {
 

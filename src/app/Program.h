@@ -3,9 +3,9 @@
 #include <QObject>
 #include <memory>
 
-#include "app/DecorationSettings.h"
-#include "app/Feedback.h"
-#include "macro/ProgramFolder.h"
+#include "core/DecorationSettings.h"
+#include "core/Feedback.h"
+#include "core/ProgramFolder.h"
 
 namespace glimtex {
 

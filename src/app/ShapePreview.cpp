@@ -1,5 +1,5 @@
 #include "app/ShapePreview.h"
-#include "app/StyleTexts.h"
+#include "core/StyleTexts.h"
 
 #include <functional>
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/MacroInterpreter.h"
 #include "app/Program.h"
-#include "macro/MacroInterpreter.h"
 #include "macro/Preprocessor.h"
 #include "macro/WorkingFiles.h"
 

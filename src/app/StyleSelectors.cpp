@@ -4,7 +4,7 @@
 #include "app/ColorMapStrip.h"
 #include "app/MainWindowState.h"
 #include "app/ShapePreview.h"
-#include "app/StyleTexts.h"
+#include "core/StyleTexts.h"
 
 namespace glimtex {
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/Feedback.h"
 #include "cli/RenderOptions.h"
+#include "core/Feedback.h"
 
 namespace glimtex::cli {
 

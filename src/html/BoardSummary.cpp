@@ -1,6 +1,6 @@
 #include "html/BoardSummary.h"
 
-#include "app/StyleTexts.h"
+#include "core/StyleTexts.h"
 #include "html/HtmlGenerator.h"
 
 namespace glimtex {

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "app/DecorationSettings.h"
+#include "core/DecorationSettings.h"
 
 namespace glimtex {
 

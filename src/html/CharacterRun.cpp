@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "app/StyleTexts.h"
+#include "core/StyleTexts.h"
 #include "html/HtmlGenerator.h"
 #include "html/SizePattern.h"
 #include "html/TagText.h"

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/DecorationSettings.h"
+#include "core/DecorationSettings.h"
 #include "html/HtmlGenerator.h"
 
 namespace glimtex {

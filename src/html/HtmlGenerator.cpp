@@ -2,7 +2,7 @@
 
 #include <QStringView>
 
-#include "app/StyleTexts.h"
+#include "core/StyleTexts.h"
 #include "html/TagText.h"
 
 namespace glimtex {

@@ -1,5 +1,5 @@
 #include "html/SizePattern.h"
-#include "app/StyleTexts.h"
+#include "core/StyleTexts.h"
 
 namespace glimtex {
 

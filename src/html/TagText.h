@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "app/DecorationSettings.h"
+#include "core/DecorationSettings.h"
 
 namespace glimtex {
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "macro/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 namespace glimtex {
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "app/Feedback.h"
-#include "macro/ProgramFolder.h"
+#include "core/Feedback.h"
+#include "core/ProgramFolder.h"
 
 namespace glimtex {
 

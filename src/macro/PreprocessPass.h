@@ -3,12 +3,12 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/DecorationSettings.h"
-#include "app/Feedback.h"
+#include "core/DecorationSettings.h"
+#include "core/Feedback.h"
+#include "core/ProgramFolder.h"
 #include "macro/DefineTable.h"
 #include "macro/IncludeFiles.h"
 #include "macro/PreprocessLimits.h"
-#include "macro/ProgramFolder.h"
 
 namespace glimtex {
 

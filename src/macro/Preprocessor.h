@@ -2,11 +2,11 @@
 
 #include <QString>
 
-#include "app/DecorationSettings.h"
-#include "app/Feedback.h"
+#include "core/DecorationSettings.h"
+#include "core/Feedback.h"
+#include "core/ProgramFolder.h"
 #include "macro/PreprocessLimits.h"
 #include "macro/PreprocessPass.h"
-#include "macro/ProgramFolder.h"
 
 namespace glimtex {
 

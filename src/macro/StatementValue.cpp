@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/Feedback.h"
+#include "core/Feedback.h"
 #include "macro/TextUtil.h"
 
 namespace glimtex::StatementValue {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "macro/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 namespace glimtex::WorkingFiles {
 

@@ -5,12 +5,13 @@
 
 #include <memory>
 
-#include "app/Feedback.h"
+#include "app/ConfirmationBoard.h"
 #include "app/MainWindowState.h"
+#include "app/OutputWindow.h"
 #include "app/Program.h"
-#include "html/ConfirmationBoard.h"
+#include "core/Feedback.h"
 #include "html/HtmlGenerator.h"
-#include "html/OutputWindow.h"
+#include "support/RecordingFeedback.h"
 
 namespace glimtex::testing {
 

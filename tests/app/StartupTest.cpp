@@ -5,10 +5,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/Feedback.h"
 #include "app/MainWindowState.h"
 #include "app/Program.h"
+#include "core/Feedback.h"
 #include "macro/TextFile.h"
+#include "support/RecordingFeedback.h"
 
 namespace glimtex {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DecorationSettings.h"
+#include "core/DecorationSettings.h"
 #include "html/HtmlGenerator.h"
 
 namespace glimtex::testing {

@@ -7,12 +7,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "app/DecorationSettings.h"
-#include "app/Feedback.h"
+#include "core/DecorationSettings.h"
+#include "core/Feedback.h"
+#include "core/ProgramFolder.h"
 #include "macro/Preprocessor.h"
-#include "macro/ProgramFolder.h"
 #include "macro/TextFile.h"
 #include "macro/WorkingFiles.h"
+#include "support/RecordingFeedback.h"
 
 namespace glimtex::testing {
 

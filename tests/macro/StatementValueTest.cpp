@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Feedback.h"
+#include "core/Feedback.h"
+#include "support/RecordingFeedback.h"
 
 namespace glimtex {
 namespace {

@@ -1,4 +1,4 @@
-#include "html/OutputWindow.h"
+#include "app/OutputWindow.h"
 
 #include "app/Program.h"
 

@@ -1,7 +1,7 @@
 #include "InterpreterFixture.h"
-#include "html/ConfirmationBoard.h"
+#include "app/ConfirmationBoard.h"
+#include "app/OutputWindow.h"
 #include "html/GenerationRun.h"
-#include "html/OutputWindow.h"
 
 namespace glimtex::testing {
 namespace {

@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
-#include "app/Feedback.h"
+#include "app/MacroInterpreter.h"
 #include "app/MainWindowState.h"
 #include "app/Program.h"
-#include "macro/MacroInterpreter.h"
+#include "core/Feedback.h"
 #include "macro/TextFile.h"
+#include "support/RecordingFeedback.h"
 
 namespace glimtex::testing {
 

@@ -1,8 +1,8 @@
-#include "html/ConfirmationBoard.h"
+#include "app/ConfirmationBoard.h"
 
+#include "app/OutputWindow.h"
 #include "app/Program.h"
 #include "html/GenerationRun.h"
-#include "html/OutputWindow.h"
 
 namespace glimtex {
 

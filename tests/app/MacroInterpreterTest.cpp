@@ -1,4 +1,4 @@
-#include "macro/MacroInterpreter.h"
+#include "app/MacroInterpreter.h"
 
 #include "InterpreterFixture.h"
 

@@ -1,8 +1,8 @@
-#include "macro/MacroInterpreter.h"
+#include "app/MacroInterpreter.h"
 
+#include "app/ConfirmationBoard.h"
 #include "app/MainWindowState.h"
 #include "app/Program.h"
-#include "html/ConfirmationBoard.h"
 #include "macro/StatementValue.h"
 #include "macro/TextFile.h"
 #include "macro/TextUtil.h"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 namespace glimtex {
@@ -27,28 +26,6 @@ class Clipboard {
   public:
     virtual ~Clipboard() = default;
     virtual void SetText(const QString& text) = 0;
-};
-
-// A Feedback that only counts and records; questions answer with a preset reply.
-class RecordingFeedback : public Feedback {
-  public:
-    struct Message {
-        QString title;
-        QString text;
-    };
-    int beeps = 0;
-    QList<Message> notices;
-    QList<Message> questions;
-    bool answer = true;
-
-    void Beep() override { ++beeps; }
-    void ShowNotice(const QString& title, const QString& text) override {
-        notices.append({title, text});
-    }
-    bool AskYesNo(const QString& title, const QString& text) override {
-        questions.append({title, text});
-        return answer;
-    }
 };
 
 }  // namespace glimtex

@@ -1,4 +1,4 @@
-#include "app/DecorationSettings.h"
+#include "core/DecorationSettings.h"
 
 #include <algorithm>
 

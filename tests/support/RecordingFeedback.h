@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "core/Feedback.h"
+
+namespace glimtex {
+
+// A Feedback that only counts and records; questions answer with a preset reply.
+class RecordingFeedback : public Feedback {
+  public:
+    struct Message {
+        QString title;
+        QString text;
+    };
+    int beeps = 0;
+    QList<Message> notices;
+    QList<Message> questions;
+    bool answer = true;
+
+    void Beep() override { ++beeps; }
+    void ShowNotice(const QString& title, const QString& text) override {
+        notices.append({title, text});
+    }
+    bool AskYesNo(const QString& title, const QString& text) override {
+        questions.append({title, text});
+        return answer;
+    }
+};
+
+}  // namespace glimtex
