@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Starts glimtex under Xvfb (with a small window manager, so windows have their
+# frames) and saves screenshots of its windows as PNG files, so anyone can look at
+# the real windows. Installs Xvfb and the tools it drives when they are missing.
+# Not run by CI.
+#
+#   scripts/screenshots.sh [OUTPUT_DIR]      (default: screenshots/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-screenshots}
+mkdir -p "$out"
+
+./scripts/install-deps.sh xvfb xdotool openbox imagemagick x11-utils >/dev/null
+if [ ! -x build/bin/glimtex ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target glimtex glimtex-render
+fi
+
+# A program folder of its own, so the screenshots never touch the build's files.
+folder=$(mktemp -d)
+display=:$((90 + RANDOM % 9))
+cleanup() {
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+  [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$folder"
+}
+trap cleanup EXIT
+cp -r build/bin/Default build/bin/Include build/bin/Macro "$folder"/
+
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 0.5
+
+build/bin/glimtex --program-dir "$folder" >/dev/null 2>&1 &
+app=$!
+
+# The window whose WM_NAME is exactly the given caption.
+window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+shot() {  # shot WINDOW FILE: the window with its frame
+  sleep 0.6
+  import -frame -window "$1" "$out/$2"
+  echo "$out/$2"
+}
+# Clicks a point of a window, in pixels from the top left of its client area.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
+# Chooses a menu item by its access keys (Alt+menu letter, then the item's letters).
+menu() {
+  local w=$1; shift
+  xdotool windowactivate --sync "$w" key --clearmodifiers "$@"
+  sleep 0.4
+}
+
+title=$(window " ")
+shot "$title" title.png
+xdotool windowactivate --sync "$title" key Return
+sleep 1
+
+main=$(window Glimtex)
+# The panel buttons stand in a row 136 pixels below the menu bar, 72 pixels apart.
+menubar=$(( $(xwininfo -id "$main" | awk '/Height:/ {print $2}') - 304 ))
+names=(text decoration colour shape background link)
+for i in 0 1 2 3 4 5; do
+  click "$main" $((40 + 72 * i)) $((menubar + 144))
+  shot "$main" "main-$i-${names[$i]}.png"
+done
+
+# The main road: type a line, a gradation with the lens pattern, "ソースの作成".
+click "$main" 40 $((menubar + 144))
+xdotool mousemove --window "$main" 200 $((menubar + 62)) click --repeat 3 1
+xdotool type --delay 20 "Glimtex sample"
+click "$main" 40 $((menubar + 144))
+shot "$main" main-typed.png

@@ -1,0 +1,90 @@
+#include "gui/BoardView.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "app/ConfirmationBoard.h"
+#include "gui/AppIcon.h"
+#include "gui/Look.h"
+#include "gui/Twips.h"
+
+namespace glimtex::gui {
+
+SummaryPicture::SummaryPicture(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+
+void SummaryPicture::SetLines(const QList<SummaryLine>& lines) {
+    lines_ = lines;
+    update();
+}
+
+QRect SummaryPicture::LineRect(int i) const {
+    const int height = fontMetrics().height();
+    return {0, i * height, width(), height};
+}
+
+void SummaryPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor text = palette().color(QPalette::WindowText);
+    for (int i = 0; i < lines_.size(); ++i) {
+        const SummaryLine& line = lines_[i];
+        painter.setPen(line.red ? QColor(255, 0, 0) : text);
+        painter.drawText(LineRect(i), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         line.text);
+    }
+}
+
+BoardView::BoardView(ConfirmationBoardState& state, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      state_(&state) {
+    setObjectName(QStringLiteral("DataBoardForm"));
+    setWindowTitle(QStringLiteral("情報結果"));
+    setWindowIcon(AppIcon());
+    setFont(UiFont(9));
+    setModal(false);
+    setFixedSize(TwipSize(4710, 6735));
+
+    picture_ = new SummaryPicture(this);
+    picture_->setObjectName(QStringLiteral("DataBoard"));
+    picture_->setGeometry(TwipRect(0, 0, 4695, 6135));
+    picture_->SetLines(state.PrintedLines());
+    connect(&state, &ConfirmationBoardState::changed, this, [this] {
+        if (state_) picture_->SetLines(state_->PrintedLines());
+    });
+
+    const QColor navy(0, 0, 128);
+    auto* first = new QLabel(QStringLiteral("　Glimtexはこの情報を元"), this);
+    first->setObjectName(QStringLiteral("StaticLabel_0"));
+    first->setGeometry(TwipRect(0, 6240, 1935, 255));
+    SetTextColor(*first, navy);
+    auto* second = new QLabel(QStringLiteral("にHTMLを作成します。"), this);
+    second->setObjectName(QStringLiteral("StaticLabel_1"));
+    second->setGeometry(TwipRect(0, 6480, 1935, 255));
+    SetTextColor(*second, navy);
+
+    auto* ok = new QPushButton(QStringLiteral("完了"), this);
+    ok->setObjectName(QStringLiteral("OK_Button"));
+    ok->setGeometry(TwipRect(2040, 6240, 1335, 375));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (state_) state_->OK_Button_Click();
+    });
+    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancel->setObjectName(QStringLiteral("Cancel_Button"));
+    cancel->setGeometry(TwipRect(3360, 6240, 1335, 375));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &BoardView::reject);
+    ok->setFocus();
+}
+
+// Esc, "キャンセル" and the close box all unload the board.
+void BoardView::reject() {
+    if (state_) {
+        state_->Cancel_Button_Click();
+    } else {
+        QDialog::reject();
+    }
+}
+
+}  // namespace glimtex::gui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+
+namespace glimtex::gui {
+
+// A packed colour of the engine (R + 256*G + 65536*B, that is 0x00BBGGRR; the
+// reverse of Qt's QRgb) as a QColor.
+QColor FromPacked(uint32_t packed);
+// A painted colour, or the system button-face colour when there is none.
+QColor PaintedOrButtonFace(std::optional<uint32_t> packed);
+QColor ButtonFace();
+
+// The desktop's Japanese UI font at the given point size, and a monospaced one.
+QFont UiFont(qreal pointSize);
+QFont MonospacedFont(qreal pointSize);
+
+// Gives a label its text colour.
+void SetTextColor(QWidget& widget, const QColor& color);
+// Draws a frame's caption on its border line, as the design's frames have it.
+void StyleAsFrame(QWidget& groupBox);
+// Gives a text box the button-face background.
+void SetButtonFaceBase(QWidget& widget);
+
+}  // namespace glimtex::gui

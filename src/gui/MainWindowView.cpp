@@ -1,0 +1,307 @@
+#include "gui/MainWindowView.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/MainWindowState.h"
+#include "app/Program.h"
+#include "app/TextEditorLauncher.h"
+#include "gui/AppIcon.h"
+#include "gui/ColorStrip.h"
+#include "gui/ColorSwatch.h"
+#include "gui/Look.h"
+#include "gui/PreviewLetterView.h"
+#include "gui/Twips.h"
+
+namespace glimtex::gui {
+
+namespace {
+
+// The window is 6750 x 5250 twips from edge to edge; what lies inside the frame,
+// the caption and the menu bar is this client area.
+constexpr int kClientWidth = 6630;
+constexpr int kClientHeight = 4560;
+
+const QColor kDarkGreen(0, 64, 0);
+const QColor kDarkBlue(0, 0, 128);
+
+QString Indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+QLineEdit* MakeLineEdit(QWidget* parent, const QString& name, const QRect& place) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(place);
+    return edit;
+}
+
+}  // namespace
+
+QSize MainWindowView::ClientSize() { return TwipSize(kClientWidth, kClientHeight); }
+
+MainWindowView::MainWindowView(Program& program, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      program_(program),
+      state_(program.MainWindow()) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Glimtex"));
+    setWindowIcon(AppIcon());
+    setFont(UiFont(9));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("MainClient"));
+    client->setFixedSize(ClientSize());
+    setCentralWidget(client);
+    BuildControls(client);
+    BuildMenus();
+    // The layout is laid out once; the window keeps this size whatever is dragged.
+    adjustSize();
+    setFixedSize(sizeHint());
+    connect(&state_, &MainWindowState::changed, this, &MainWindowView::ScheduleRefresh);
+    Refresh();
+}
+
+void MainWindowView::BuildControls(QWidget* client) {
+    auto* line0 = MakeLabel(
+        client, Indexed("StaticLabel", 0),
+        QStringLiteral("　このツールを使用すればHTMLによるさまざまな文字表現ができます！"),
+        TwipRect(120, 120, 6375, 255));
+    auto* line1 = MakeLabel(client, Indexed("StaticLabel", 1),
+                            QStringLiteral("Glimtexをたくさん使ってやってくださいね"),
+                            TwipRect(120, 360, 6375, 255));
+    SetTextColor(*line0, kDarkGreen);
+    SetTextColor(*line1, kDarkGreen);
+
+    auto* staticFrame = new QGroupBox(QStringLiteral("対象の文字列"), client);
+    staticFrame->setObjectName(QStringLiteral("StaticFrame"));
+    staticFrame->setGeometry(TwipRect(120, 840, 6375, 975));
+    StyleAsFrame(*staticFrame);
+    editBox_ = MakeLineEdit(staticFrame, QStringLiteral("EditBox"), TwipRect(240, 360, 5895, 345));
+    editBox_->setFont(UiFont(12));
+    connect(editBox_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { state_.SetEditText(text); });
+
+    static const char* const kPanelCaptions[6] = {"文字", "修飾", "色", "形状", "背景", "リンク"};
+    for (int i = 0; i < 6; ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(kPanelCaptions[i]), client);
+        button->setObjectName(Indexed("CommandButton", i));
+        button->setGeometry(TwipRect(120 + 1080 * i, 2040, 975, 255));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, i] { state_.CommandButton_Click(i); });
+    }
+    BuildPanels(client);
+}
+
+void MainWindowView::BuildPanels(QWidget* client) {
+    static const char* const kCaptions[6] = {"文字", "修飾", "色", "形状", "背景", "リンク"};
+    static const char* const kPurposes[6] = {"文字自体を設定します",   "文字の外観を設定します",
+                                             "文字の色を設定します",   "文字の形状を設定します",
+                                             "文字の背景を設定します", "文字にリンクを設定します"};
+    for (int i = 0; i < 6; ++i) {
+        auto* frame = new QGroupBox(QString::fromUtf8(kCaptions[i]), client);
+        frame->setObjectName(Indexed("CodeFrame", i));
+        frame->setGeometry(TwipRect(120, 2520, 6375, i == 3 ? 1935 : 1815));
+        StyleAsFrame(*frame);
+        auto* purpose = MakeLabel(frame, Indexed("DataLabel", i), QString::fromUtf8(kPurposes[i]),
+                                  TwipRect(240, 240, 3855, 255));
+        SetTextColor(*purpose, kDarkBlue);
+        codeFrames_[static_cast<size_t>(i)] = frame;
+    }
+    BuildTextPanel(codeFrames_[0]);
+    BuildDecorationPanel(codeFrames_[1]);
+    BuildColourPanel(codeFrames_[2]);
+    BuildShapePanel(codeFrames_[3]);
+    BuildBackPanel(codeFrames_[4]);
+    BuildLinkPanel(codeFrames_[5]);
+}
+
+QComboBox* MainWindowView::MakeCombo(QWidget* parent, const QString& name, const QRect& place,
+                                     void (MainWindowState::*setText)(const QString&),
+                                     void (MainWindowState::*select)()) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setGeometry(place);
+    combo->setEditable(true);
+    // Typing is the user's own: nothing is completed or inserted behind their back.
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    connect(combo, &QComboBox::editTextChanged, this,
+            [this, setText](const QString& text) { (state_.*setText)(text); });
+    // A pick from the list runs the style's selector.
+    connect(combo, &QComboBox::activated, this, [this, combo, setText, select](int index) {
+        (state_.*setText)(combo->itemText(index));
+        if (select) (state_.*select)();
+    });
+    return combo;
+}
+
+void MainWindowView::BuildTextPanel(QGroupBox* frame) {
+    MakeLabel(frame, QStringLiteral("Moji_Label"), QStringLiteral("基本文字サイズ"),
+              TwipRect(240, 600, 1335, 255));
+    mojiSizeCombo_ =
+        MakeCombo(frame, QStringLiteral("MojiSizeCombo"), TwipRect(1680, 600, 615, 300),
+                  &MainWindowState::SetMojiSizeText, nullptr);
+    MakeLabel(frame, QStringLiteral("FontSelect_Label"), QStringLiteral("使用フォント"),
+              TwipRect(2520, 600, 1095, 255));
+    fontSelectCombo_ =
+        MakeCombo(frame, QStringLiteral("FontSelectCombo"), TwipRect(3720, 600, 2415, 315),
+                  &MainWindowState::SetFontText, nullptr);
+    static const char* const kPositions[3] = {"標準", "上付文字", "下付文字"};
+    auto* group = new QButtonGroup(frame);
+    for (int i = 0; i < 3; ++i) {
+        auto* option = new QRadioButton(QString::fromUtf8(kPositions[i]), frame);
+        option->setObjectName(Indexed("OptionGroup", i));
+        option->setGeometry(TwipRect(240, 960 + 240 * i, 2055, 255));
+        group->addButton(option, i);
+        connect(option, &QRadioButton::clicked, this, [this, i] { state_.OptionGroup_Click(i); });
+        optionGroup_[static_cast<size_t>(i)] = option;
+    }
+}
+
+void MainWindowView::BuildDecorationPanel(QGroupBox* frame) {
+    static const char* const kCaptions[4] = {"太字", "斜体", "アンダーライン", "削除線"};
+    for (int i = 0; i < 4; ++i) {
+        auto* check = new QCheckBox(QString::fromUtf8(kCaptions[i]), frame);
+        check->setObjectName(Indexed("SpGroup_Check", i));
+        check->setGeometry(TwipRect(240, 600 + 240 * i, i == 2 ? 1575 : 1335, 255));
+        connect(check, &QCheckBox::toggled, this,
+                [this, i](bool checked) { state_.SetSpGroupCheck(i, checked); });
+        spGroupCheck_[static_cast<size_t>(i)] = check;
+    }
+}
+
+void MainWindowView::BuildColourPanel(QGroupBox* frame) {
+    MakeLabel(frame, QStringLiteral("ColorStyle_Label"), QStringLiteral("色スタイル"),
+              TwipRect(240, 600, 975, 255));
+    colorStyleCombo_ =
+        MakeCombo(frame, QStringLiteral("ColorStyleCombo"), TwipRect(1320, 600, 1455, 300),
+                  &MainWindowState::SetColorStyleText, &MainWindowState::ActiveColorStyle);
+    for (int i = 0; i < 2; ++i) {
+        auto* swatch = new ColorSwatch(frame);
+        swatch->setObjectName(Indexed("ColorBox", i));
+        swatch->setGeometry(TwipRect(3000 + 360 * i, 600, 255, 255));
+        connect(swatch, &ColorSwatch::clicked, this, [this, i] { emit colorBoxClicked(i); });
+        colorBox_[static_cast<size_t>(i)] = swatch;
+    }
+    changeButton_ = new QPushButton(QStringLiteral("←→"), frame);
+    changeButton_->setObjectName(QStringLiteral("ChangeButton"));
+    changeButton_->setGeometry(TwipRect(3000, 960, 615, 225));
+    changeButton_->setAutoDefault(false);
+    connect(changeButton_, &QPushButton::clicked, this, [this] { state_.ChangeButton_Click(); });
+    colorMap_ = new ColorStrip(frame);
+    colorMap_->setObjectName(QStringLiteral("ColorMap"));
+    colorMap_->setGeometry(TwipRect(240, 1320, 3495, 375));
+}
+
+void MainWindowView::BuildShapePanel(QGroupBox* frame) {
+    MakeLabel(frame, QStringLiteral("Shape_Label"), QStringLiteral("文字の形状"),
+              TwipRect(240, 720, 975, 255));
+    mojiShapeCombo_ =
+        MakeCombo(frame, QStringLiteral("MojiShapeCombo"), TwipRect(1320, 720, 1935, 300),
+                  &MainWindowState::SetShapeText, &MainWindowState::SelectMojiShape);
+    static const char* const kLetters[7] = {"G", "L", "I", "M", "T", "E", "X"};
+    for (int i = 0; i < 7; ++i) {
+        auto* letter = new PreviewLetterView(QString::fromUtf8(kLetters[i]), frame);
+        letter->setObjectName(Indexed("TestLabel", i));
+        letter->setGeometry(TwipRect(240 + 360 * i, 1200, 375, 495));
+        testLabel_[static_cast<size_t>(i)] = letter;
+    }
+}
+
+void MainWindowView::BuildBackPanel(QGroupBox* frame) {
+    MakeLabel(frame, QStringLiteral("BackStyle_Label"), QStringLiteral("背景スタイル"),
+              TwipRect(240, 600, 1215, 255));
+    backStyleCombo_ =
+        MakeCombo(frame, QStringLiteral("BackStyleCombo"), TwipRect(1560, 600, 1455, 300),
+                  &MainWindowState::SetBackStyleText, &MainWindowState::SelectBackStyle);
+    backColorBox_ = new ColorSwatch(frame);
+    backColorBox_->setObjectName(QStringLiteral("BackColorBox"));
+    backColorBox_->setGeometry(TwipRect(3360, 600, 255, 255));
+    connect(backColorBox_, &ColorSwatch::clicked, this, [this] { emit backColorBoxClicked(); });
+    backPictureLabel_ = MakeLabel(frame, QStringLiteral("BackPicture_Label"),
+                                  QStringLiteral("画像情報"), TwipRect(240, 1080, 855, 255));
+    backPictureEdit_ =
+        MakeLineEdit(frame, QStringLiteral("BackPictureEdit"), TwipRect(1200, 1080, 4935, 315));
+    backPictureEdit_->setFont(MonospacedFont(9.75));
+    connect(backPictureEdit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { state_.SetBackPictureText(text); });
+}
+
+void MainWindowView::BuildLinkPanel(QGroupBox* frame) {
+    MakeLabel(frame, QStringLiteral("LinkStyle_Label"), QStringLiteral("設定情報"),
+              TwipRect(240, 600, 1215, 255));
+    linkStyleCombo_ =
+        MakeCombo(frame, QStringLiteral("LinkStyleCombo"), TwipRect(1560, 600, 1455, 300),
+                  &MainWindowState::SetLinkStyleText, &MainWindowState::SelectLinkStyle);
+    linkDataLabel_ = MakeLabel(frame, QStringLiteral("LinkData_Label"), QStringLiteral("リンク先"),
+                               TwipRect(240, 1200, 855, 255));
+    linkDataEdit_ =
+        MakeLineEdit(frame, QStringLiteral("LinkDataEdit"), TwipRect(1200, 1200, 4935, 315));
+    linkDataEdit_->setFont(MonospacedFont(9.75));
+    connect(linkDataEdit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { state_.SetLinkDataText(text); });
+}
+
+void MainWindowView::BuildMenus() {
+    auto addMenu = [this](const QString& name, const QString& title) {
+        QMenu* menu = menuBar()->addMenu(title);
+        menu->setObjectName(name);
+        return menu;
+    };
+    auto addItem = [this](QMenu* menu, const QString& name, const QString& text, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu* file = addMenu(QStringLiteral("File_Menu"), QStringLiteral("ファイル(&F)"));
+    addItem(file, QStringLiteral("NewData_File"), QStringLiteral("新規作成"),
+            [this] { state_.NewDataCreate(); });
+    addItem(file, QStringLiteral("End_File"), QStringLiteral("終了"), [this] { close(); });
+
+    QMenu* tool = addMenu(QStringLiteral("Tool_Menu"), QStringLiteral("ツール(&T)"));
+    addItem(tool, QStringLiteral("Macro_Tool"), QStringLiteral("マクロ入力"),
+            [this] { emit macroPickerRequested(); });
+    addItem(tool, QStringLiteral("Preview_Tool"), QStringLiteral("プレビュー"),
+            [this] { emit previewRequested(); });
+
+    QMenu* run = addMenu(QStringLiteral("RunMenu"), QStringLiteral("実行(&R)"));
+    addItem(run, QStringLiteral("CodeCreate_Run"), QStringLiteral("ソースの作成"),
+            [this] { state_.CodeCreate_Run_Click(); });
+    addItem(run, QStringLiteral("CodePlus_Run"), QStringLiteral("ドッキング"),
+            [this] { state_.CodePlus_Run_Click(); });
+    run->addSeparator()->setObjectName(QStringLiteral("Static_Run"));
+    addItem(run, QStringLiteral("NotepadShow_Run"), QStringLiteral("Notepadの起動"),
+            [this] { StartTextEditor(program_); });
+
+    QMenu* set = addMenu(QStringLiteral("SetMenu"), QStringLiteral("設定(&S)"));
+    frontWindowAction_ =
+        addItem(set, QStringLiteral("FrontWindow_Set"), QStringLiteral("常に手前にする"),
+                [this] { state_.FrontWindow_Set_Click(); });
+    frontWindowAction_->setCheckable(true);
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    emit closing();
+    event->accept();
+}
+
+}  // namespace glimtex::gui

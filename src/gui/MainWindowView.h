@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace glimtex {
+class Program;
+class MainWindowState;
+}  // namespace glimtex
+
+namespace glimtex::gui {
+
+class ColorStrip;
+class ColorSwatch;
+class PreviewLetterView;
+
+// The main window "Glimtex": draws the main window's state and forwards what the
+// user does to it. Every control carries the name it has in the design.
+class MainWindowView : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindowView(Program& program, QWidget* parent = nullptr);
+
+    // The client area below the menu bar, in pixels.
+    static QSize ClientSize();
+
+  signals:
+    void macroPickerRequested();
+    void previewRequested();
+    void colorBoxClicked(int index);
+    void backColorBoxClicked();
+    void closing();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls(QWidget* client);
+    void BuildPanels(QWidget* client);
+    void BuildTextPanel(QGroupBox* frame);
+    void BuildDecorationPanel(QGroupBox* frame);
+    void BuildColourPanel(QGroupBox* frame);
+    void BuildShapePanel(QGroupBox* frame);
+    void BuildBackPanel(QGroupBox* frame);
+    void BuildLinkPanel(QGroupBox* frame);
+    void BuildMenus();
+    QComboBox* MakeCombo(QWidget* parent, const QString& name, const QRect& place,
+                         void (MainWindowState::*setText)(const QString&),
+                         void (MainWindowState::*select)());
+
+    void ScheduleRefresh();
+    void Refresh();
+    void RefreshStacking();
+
+    Program& program_;
+    MainWindowState& state_;
+    bool refreshPending_ = false;
+
+    QLineEdit* editBox_ = nullptr;
+    std::array<QGroupBox*, 6> codeFrames_{};
+    QComboBox* mojiSizeCombo_ = nullptr;
+    QComboBox* fontSelectCombo_ = nullptr;
+    std::array<QRadioButton*, 3> optionGroup_{};
+    std::array<QCheckBox*, 4> spGroupCheck_{};
+    QComboBox* colorStyleCombo_ = nullptr;
+    std::array<ColorSwatch*, 2> colorBox_{};
+    QPushButton* changeButton_ = nullptr;
+    ColorStrip* colorMap_ = nullptr;
+    QComboBox* mojiShapeCombo_ = nullptr;
+    std::array<PreviewLetterView*, 7> testLabel_{};
+    QComboBox* backStyleCombo_ = nullptr;
+    ColorSwatch* backColorBox_ = nullptr;
+    QLabel* backPictureLabel_ = nullptr;
+    QLineEdit* backPictureEdit_ = nullptr;
+    QComboBox* linkStyleCombo_ = nullptr;
+    QLabel* linkDataLabel_ = nullptr;
+    QLineEdit* linkDataEdit_ = nullptr;
+    QAction* frontWindowAction_ = nullptr;
+};
+
+}  // namespace glimtex::gui

@@ -1,0 +1,97 @@
+#include "gui/OutputView.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/OutputWindow.h"
+#include "gui/AppIcon.h"
+#include "gui/Look.h"
+#include "gui/Twips.h"
+
+namespace glimtex::gui {
+
+OutputView::OutputView(OutputWindowState& state, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      state_(&state) {
+    setObjectName(QStringLiteral("HTMLStringForm"));
+    setWindowTitle(QStringLiteral("HTMLソース"));
+    setWindowIcon(AppIcon());
+    setFont(UiFont(9));
+    setModal(false);
+    setFixedSize(TwipSize(6855, 2970));
+
+    box_ = new QPlainTextEdit(this);
+    box_->setObjectName(QStringLiteral("HTMLStringBox"));
+    box_->setGeometry(TwipRect(120, 120, 6615, 2295));
+    box_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SetButtonFaceBase(*box_);
+    connect(box_, &QPlainTextEdit::textChanged, this, [this] { userEdited_ = true; });
+
+    auto* copy = new QPushButton(QStringLiteral("クリップボード"), this);
+    copy->setObjectName(QStringLiteral("ClipboardButton"));
+    copy->setGeometry(TwipRect(3720, 2520, 1455, 375));
+    copy->setAutoDefault(false);
+    connect(copy, &QPushButton::clicked, this, [this] {
+        if (!state_) return;
+        // The user's edits are what is copied.
+        if (userEdited_) {
+            shown_ = BoxText();
+            state_->SetText(shown_);
+            userEdited_ = false;
+        }
+        state_->ClipboardButton_Click();
+    });
+    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setGeometry(TwipRect(5280, 2520, 1455, 375));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &OutputView::reject);
+
+    connect(&state, &OutputWindowState::changed, this, &OutputView::ScheduleRefresh);
+    Refresh();
+}
+
+QString OutputView::BoxText() const {
+    QString text = box_->toPlainText();
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return text;
+}
+
+void OutputView::ScheduleRefresh() {
+    // A macro that docks thousands of fragments fills the box once.
+    if (refreshPending_) return;
+    refreshPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            refreshPending_ = false;
+            Refresh();
+        },
+        Qt::QueuedConnection);
+}
+
+void OutputView::Refresh() {
+    if (!state_) return;
+    const QString& text = state_->HTMLStringBox();
+    if (text == shown_ && !userEdited_) return;
+    shown_ = text;
+    {
+        const QSignalBlocker block(box_);
+        box_->setPlainText(text);
+    }
+    userEdited_ = false;
+}
+
+void OutputView::reject() {
+    if (state_) {
+        state_->CancelButton_Click();
+    } else {
+        QDialog::reject();
+    }
+}
+
+}  // namespace glimtex::gui

@@ -1,0 +1,69 @@
+#include "gui/Views.h"
+
+#include "app/ConfirmationBoard.h"
+#include "app/OutputWindow.h"
+#include "app/Program.h"
+#include "gui/BoardView.h"
+#include "gui/MainWindowView.h"
+#include "gui/OutputView.h"
+
+namespace glimtex::gui {
+
+void BringToFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+Views::Views(Program& program) : program_(program) {
+    connect(&program, &Program::boardShown, this, &Views::ShowBoard);
+    connect(&program, &Program::boardClosed, this, &Views::CloseBoard);
+    connect(&program, &Program::outputShown, this, &Views::ShowOutput);
+    connect(&program, &Program::outputClosed, this, &Views::CloseOutput);
+}
+
+Views::~Views() {
+    delete board_;
+    delete output_;
+    delete main_;
+}
+
+MainWindowView& Views::ShowMainWindow() {
+    if (!main_) {
+        main_ = new MainWindowView(program_);
+        connect(main_, &MainWindowView::closing, this, &Views::MainWindowClosing);
+    }
+    BringToFront(*main_);
+    return *main_;
+}
+
+void Views::ShowBoard() {
+    if (!board_) board_ = new BoardView(*program_.Board());
+    BringToFront(*board_);
+}
+
+void Views::CloseBoard() {
+    if (!board_) return;
+    board_->hide();
+    board_->deleteLater();
+    board_ = nullptr;
+}
+
+void Views::ShowOutput() {
+    if (!output_) output_ = new OutputView(*program_.Output());
+    BringToFront(*output_);
+}
+
+void Views::CloseOutput() {
+    if (!output_) return;
+    output_->hide();
+    output_->deleteLater();
+    output_ = nullptr;
+}
+
+void Views::MainWindowClosing() {
+    // The colour tools go with the main window; the board, the output window and
+    // the macro picker stay until they are closed themselves.
+}
+
+}  // namespace glimtex::gui

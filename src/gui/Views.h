@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "gui/BoardView.h"
+#include "gui/MainWindowView.h"
+#include "gui/OutputView.h"
+
+namespace glimtex {
+class Program;
+}
+
+namespace glimtex::gui {
+
+// The windows on screen: each window state of the program gets its view when it
+// is shown and loses it when it is closed. Views stand on their own (no parent),
+// so closing one never takes another with it.
+class Views : public QObject {
+    Q_OBJECT
+  public:
+    explicit Views(Program& program);
+    ~Views() override;
+
+    // Shows the main window (created with the program's main-window state, loading
+    // that first if nothing touched it yet).
+    MainWindowView& ShowMainWindow();
+
+    MainWindowView* MainWindow() const { return main_; }
+    BoardView* Board() const { return board_; }
+    OutputView* Output() const { return output_; }
+
+  private:
+    void ShowBoard();
+    void CloseBoard();
+    void ShowOutput();
+    void CloseOutput();
+    void MainWindowClosing();
+
+    Program& program_;
+    QPointer<MainWindowView> main_;
+    QPointer<BoardView> board_;
+    QPointer<OutputView> output_;
+};
+
+// Brings a window up: shown, raised and given the focus.
+void BringToFront(QWidget& window);
+
+}  // namespace glimtex::gui

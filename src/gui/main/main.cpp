@@ -1,0 +1,55 @@
+// glimtex: the windowed program.
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+#include "app/Program.h"
+#include "app/Startup.h"
+#include "gui/DisplayCheck.h"
+#include "gui/GuiFeedback.h"
+#include "gui/Look.h"
+#include "gui/SystemClipboard.h"
+#include "gui/TitleView.h"
+#include "gui/Views.h"
+
+using namespace glimtex;
+using namespace glimtex::gui;
+
+namespace {
+
+// --program-dir DIR, else the folder of the executable.
+QString ProgramDir(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--program-dir"));
+    if (at >= 0 && at + 1 < arguments.size()) return QDir(arguments[at + 1]).absolutePath();
+    return QCoreApplication::applicationDirPath();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!CanShowWindows()) {
+        std::fputs(
+            "glimtex: no display to open windows on (DISPLAY and WAYLAND_DISPLAY are not set); "
+            "glimtex-render runs the macros and prints the HTML without windows.\n",
+            stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("glimtex"));
+    QApplication::setFont(UiFont(9));
+
+    GuiFeedback feedback;
+    SystemClipboard clipboard;
+    Program program(ProgramDir(QCoreApplication::arguments()), feedback, clipboard);
+    Views views(program);
+
+    // The title window's load: the start-up runs before the title window shows;
+    // its notices and the windows its macro opens come first.
+    Startup startup(program);
+    startup.Run();
+    TitleView title(startup.CodeLabel());
+    QObject::connect(&title, &TitleView::closed, &views, [&views] { views.ShowMainWindow(); });
+    title.show();
+    return QApplication::exec();
+}

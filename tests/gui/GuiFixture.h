@@ -1,0 +1,78 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "MessageBoxAnswerer.h"
+#include "app/Program.h"
+#include "app/Startup.h"
+#include "gui/GuiFeedback.h"
+#include "gui/SystemClipboard.h"
+#include "gui/Views.h"
+#include "macro/TextFile.h"
+
+namespace glimtex::testing {
+
+// Lets queued refreshes run.
+inline void Settle() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+// Types text the way an input method delivers Japanese: a committed string.
+inline void TypeThroughInputMethod(QWidget* widget, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(widget, &event);
+}
+
+// The windowed program over a temporary program folder, with the real message
+// boxes (answered by the test) and the real clipboard.
+class GuiFixture : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    gui::GuiFeedback feedback;
+    gui::SystemClipboard clipboard;
+    MessageBoxAnswerer boxes;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<gui::Views> views;
+
+    // Writes the start-up macro (UTF-8 lines, stored as the program stores them)
+    // and runs the start-up as the title window's load does.
+    void Start(const QStringList& defaultMacro = {}) {
+        ASSERT_TRUE(TextFile::WriteLines(dir.filePath(QStringLiteral("Default")), defaultMacro));
+        program = std::make_unique<Program>(dir.path(), feedback, clipboard);
+        views = std::make_unique<gui::Views>(*program);
+        Startup(*program).Run();
+    }
+
+    void TearDown() override {
+        views.reset();
+        program.reset();
+        QApplication::processEvents();
+    }
+
+    gui::MainWindowView& ShowMain() {
+        gui::MainWindowView& main = views->ShowMainWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&main));
+        Settle();
+        return main;
+    }
+
+    template <typename T>
+    static T* Find(QWidget& window, const QString& name) {
+        T* child = window.findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name.toStdString();
+        return child;
+    }
+    template <typename T>
+    static T* Find(QWidget& window, const char* name) {
+        return Find<T>(window, QString::fromLatin1(name));
+    }
+};
+
+}  // namespace glimtex::testing

@@ -1,0 +1,177 @@
+// The main window driven as a person drives it: typing, panel buttons, the combo
+// lists, the menus, and what is drawn.
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "GuiFixture.h"
+#include "app/MainWindowState.h"
+#include "gui/MainWindowView.h"
+#include "gui/Twips.h"
+
+namespace glimtex::testing {
+namespace {
+
+// Picks an entry from a combo box's list with the mouse.
+void Pick(QComboBox* combo, const QString& entry) {
+    const int index = combo->findText(entry);
+    ASSERT_GE(index, 0) << entry.toStdString();
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QRect item = list->visualRect(list->model()->index(index, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    Settle();
+}
+
+QColor PixelOf(QWidget* widget, QPoint at) { return widget->grab().toImage().pixelColor(at); }
+
+QList<int> VisiblePanels(QWidget& main) {
+    QList<int> visible;
+    for (int i = 0; i < 6; ++i) {
+        auto* frame = main.findChild<QGroupBox*>(QStringLiteral("CodeFrame_%1").arg(i));
+        if (frame && frame->isVisible()) visible << i;
+    }
+    return visible;
+}
+
+using MainWindowTest = GuiFixture;
+
+TEST_F(MainWindowTest, TypedTextIsTheMainStringAtOnce) {
+    Start();
+    auto& main = ShowMain();
+    auto* edit = Find<QLineEdit>(main, "EditBox");
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("Hello"));
+    EXPECT_EQ(program->Settings().MainString, QStringLiteral("Hello"));
+    QTest::keyClick(edit, Qt::Key_Left);
+    QTest::keyClicks(edit, QStringLiteral("X"));
+    TypeThroughInputMethod(edit, QStringLiteral("語"));
+    Settle();
+    // The refresh never moves the caret the user is typing at.
+    EXPECT_EQ(edit->text(), QStringLiteral("HellX語o"));
+    EXPECT_EQ(edit->cursorPosition(), 6);
+    EXPECT_EQ(program->Settings().MainString, QStringLiteral("HellX語o"));
+}
+
+TEST_F(MainWindowTest, PanelButtonsShowExactlyOnePanel) {
+    Start();
+    auto& main = ShowMain();
+    EXPECT_EQ(VisiblePanels(main), QList<int>{0});
+    for (int i : {4, 4, 2, 5}) {
+        QTest::mouseClick(Find<QPushButton>(main, QStringLiteral("CommandButton_%1").arg(i)),
+                          Qt::LeftButton);
+        Settle();
+        EXPECT_EQ(VisiblePanels(main), QList<int>{i});
+    }
+}
+
+TEST_F(MainWindowTest, FixedSizeFromTwips) {
+    Start();
+    auto& main = ShowMain();
+    // 6630 x 4560 twips of client area below the menu bar: 442 x 304 pixels at 96 dpi.
+    EXPECT_EQ(main.centralWidget()->size(), gui::TwipSize(6630, 4560));
+    if (main.logicalDpiX() == 96) {
+        EXPECT_EQ(main.centralWidget()->size(), QSize(442, 304));
+    }
+    const QSize before = main.size();
+    main.resize(before.width() + 200, before.height() + 150);
+    Settle();
+    EXPECT_EQ(main.size(), before);
+    EXPECT_EQ(main.minimumSize(), main.maximumSize());
+    EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+TEST_F(MainWindowTest, AlwaysOnTopTogglesCheckMarkAndWindowFlag) {
+    Start();
+    auto& main = ShowMain();
+    auto* item = Find<QAction>(main, "FrontWindow_Set");
+    const QPoint where = main.pos();
+    item->trigger();
+    Settle();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.pos(), where);
+    item->trigger();
+    Settle();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(main.isVisible());
+}
+
+TEST_F(MainWindowTest, StartupMacroSettingsShowWhenTheMainWindowFirstShows) {
+    Start({QStringLiteral("Set.MainString = \"起動の文字\""), QStringLiteral("Select.MojiSize = 4"),
+           QStringLiteral("Select.SpGroup = 2"),
+           QStringLiteral("Set.ColorStyle = \"グラデーション\""),
+           QStringLiteral("Set.ColorData = 0,0,0,0"), QStringLiteral("Set.ColorData = 1,255,128,0"),
+           QStringLiteral("Add.FontData = \"IPAゴシック\"")});
+    ASSERT_TRUE(program->MainWindowLoaded());
+    auto& main = ShowMain();
+    EXPECT_EQ(Find<QLineEdit>(main, "EditBox")->text(), QStringLiteral("起動の文字"));
+    EXPECT_EQ(Find<QComboBox>(main, "MojiSizeCombo")->currentText(), QStringLiteral("4"));
+    EXPECT_TRUE(Find<QCheckBox>(main, "SpGroup_Check_2")->isChecked());
+    EXPECT_EQ(Find<QComboBox>(main, "ColorStyleCombo")->currentText(),
+              QStringLiteral("グラデーション"));
+    auto* fonts = Find<QComboBox>(main, "FontSelectCombo");
+    EXPECT_EQ(fonts->count(), 2);
+    EXPECT_EQ(fonts->itemText(1), QStringLiteral("IPAゴシック"));
+
+    // The swatches and the strip as drawn: black to orange, the last visible
+    // hundredth 98/100 of the way, (250, 125, 0).
+    QTest::mouseClick(Find<QPushButton>(main, "CommandButton_2"), Qt::LeftButton);
+    Settle();
+    auto* second = Find<QWidget>(main, "ColorBox_1");
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(PixelOf(second, second->rect().center()), QColor(255, 128, 0));
+    EXPECT_EQ(PixelOf(Find<QWidget>(main, "ColorBox_0"), QPoint(8, 8)), QColor(0, 0, 0));
+    auto* strip = Find<QWidget>(main, "ColorMap");
+    EXPECT_EQ(PixelOf(strip, QPoint(0, strip->height() / 2)), QColor(0, 0, 0));
+    EXPECT_EQ(PixelOf(strip, QPoint(strip->width() - 1, strip->height() / 2)), QColor(250, 125, 0));
+}
+
+TEST_F(MainWindowTest, PickingAStyleRunsItsSelector) {
+    Start();
+    auto& main = ShowMain();
+    QTest::mouseClick(Find<QPushButton>(main, "CommandButton_3"), Qt::LeftButton);
+    Pick(Find<QComboBox>(main, "MojiShapeCombo"), QStringLiteral("スクラップ"));
+    for (int i = 0; i < 7; ++i) {
+        auto* letter = main.findChild<QWidget*>(QStringLiteral("TestLabel_%1").arg(i));
+        ASSERT_NE(letter, nullptr);
+        EXPECT_EQ(letter->font().pointSize(), i % 2 ? 22 : 28) << i;
+        EXPECT_EQ(letter->y(), gui::TwipsToPixels(i % 2 ? 1350 : 1200)) << i;
+    }
+
+    // Typing a style runs nothing; picking one does.
+    QTest::mouseClick(Find<QPushButton>(main, "CommandButton_4"), Qt::LeftButton);
+    auto* back = Find<QComboBox>(main, "BackStyleCombo");
+    back->lineEdit()->selectAll();
+    TypeThroughInputMethod(back->lineEdit(), QStringLiteral("画"));
+    Settle();
+    EXPECT_FALSE(Find<QWidget>(main, "BackPictureEdit")->isVisible());
+    Pick(back, QStringLiteral("画像"));
+    EXPECT_TRUE(Find<QWidget>(main, "BackPictureEdit")->isVisible());
+    EXPECT_FALSE(Find<QWidget>(main, "BackColorBox")->isVisible());
+    Pick(back, QStringLiteral("単色"));
+    EXPECT_TRUE(Find<QWidget>(main, "BackColorBox")->isVisible());
+    EXPECT_FALSE(Find<QWidget>(main, "BackPictureEdit")->isVisible());
+}
+
+TEST_F(MainWindowTest, ResetFromTheFileMenu) {
+    Start({QStringLiteral("Set.MainString = \"消える\""),
+           QStringLiteral("Set.ColorStyle = \"グラデーション\"")});
+    auto& main = ShowMain();
+    Find<QAction>(main, "NewData_File")->trigger();
+    Settle();
+    EXPECT_EQ(Find<QLineEdit>(main, "EditBox")->text(), QString());
+    EXPECT_EQ(Find<QComboBox>(main, "ColorStyleCombo")->currentText(), QStringLiteral("単色"));
+    EXPECT_FALSE(Find<QWidget>(main, "ColorBox_1")->isVisibleTo(&main));
+}
+
+}  // namespace
+}  // namespace glimtex::testing
