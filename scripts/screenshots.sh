@@ -71,7 +71,16 @@ done
 
 # The main road: type a line, a gradation with the lens pattern, "ソースの作成".
 click "$main" 40 $((menubar + 144))
-xdotool mousemove --window "$main" 200 $((menubar + 62)) click --repeat 3 1
+xdotool mousemove --window "$main" 200 $((menubar + 91)) click --repeat 3 1
 xdotool type --delay 20 "Glimtex sample"
 click "$main" 40 $((menubar + 144))
 shot "$main" main-typed.png
+
+# "実行(&R)" → "ソースの作成": the board, then "完了" and the output window.
+menu "$main" alt+r Return
+board=$(window 情報結果)
+shot "$board" board.png
+xdotool windowactivate --sync "$board" key Return
+sleep 0.5
+output=$(window HTMLソース)
+shot "$output" output.png

@@ -1,8 +1,10 @@
 #include "gui/BoardView.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/ConfirmationBoard.h"
 #include "gui/AppIcon.h"
@@ -18,13 +20,25 @@ void SummaryPicture::SetLines(const QList<SummaryLine>& lines) {
     update();
 }
 
+// Lines follow each other at the font's own size, without the extra leading of the
+// CJK fonts, as the design's picture box prints them; a summary too long for the
+// picture area is printed smaller, so that every line stays readable.
+int SummaryPicture::LinePitch() const {
+    const int pitch = QFontInfo(font()).pixelSize() + 1;
+    if (lines_.isEmpty() || pitch * lines_.size() <= height()) return pitch;
+    return std::max(6, static_cast<int>(height() / lines_.size()));
+}
+
 QRect SummaryPicture::LineRect(int i) const {
-    const int height = fontMetrics().height();
-    return {0, i * height, width(), height};
+    const int pitch = LinePitch();
+    return {2, i * pitch, width() - 2, pitch};
 }
 
 void SummaryPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    QFont printing = font();
+    printing.setPixelSize(LinePitch() - 1);
+    painter.setFont(printing);
     const QColor text = palette().color(QPalette::WindowText);
     for (int i = 0; i < lines_.size(); ++i) {
         const SummaryLine& line = lines_[i];
@@ -58,10 +72,12 @@ BoardView::BoardView(ConfirmationBoardState& state, QWidget* parent)
     first->setObjectName(QStringLiteral("StaticLabel_0"));
     first->setGeometry(TwipRect(0, 6240, 1935, 255));
     SetTextColor(*first, navy);
+    FitFontToWidth(*first, first->text());
     auto* second = new QLabel(QStringLiteral("にHTMLを作成します。"), this);
     second->setObjectName(QStringLiteral("StaticLabel_1"));
     second->setGeometry(TwipRect(0, 6480, 1935, 255));
     SetTextColor(*second, navy);
+    second->setFont(first->font());  // the two read as one sentence
 
     auto* ok = new QPushButton(QStringLiteral("完了"), this);
     ok->setObjectName(QStringLiteral("OK_Button"));

@@ -19,6 +19,7 @@ class SummaryPicture : public QWidget {
   public:
     explicit SummaryPicture(QWidget* parent = nullptr);
     void SetLines(const QList<SummaryLine>& lines);
+    const QList<SummaryLine>& Lines() const { return lines_; }
     // The rectangle of printed line i, for tests and for the eye.
     QRect LineRect(int i) const;
 
@@ -26,6 +27,7 @@ class SummaryPicture : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    int LinePitch() const;
     QList<SummaryLine> lines_;
 };
 

@@ -1,6 +1,7 @@
 #include "gui/Look.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPalette>
 
 namespace glimtex::gui {
@@ -32,6 +33,14 @@ QFont MonospacedFont(qreal pointSize) {
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(pointSize);
     return font;
+}
+
+void FitFontToWidth(QWidget& widget, const QString& text) {
+    QFont font = widget.font();
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(text) > widget.width()) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    widget.setFont(font);
 }
 
 void SetTextColor(QWidget& widget, const QColor& color) {

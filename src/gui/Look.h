@@ -19,6 +19,9 @@ QColor ButtonFace();
 QFont UiFont(qreal pointSize);
 QFont MonospacedFont(qreal pointSize);
 
+// Makes the widget's font smaller, when needed, until its text fits its width:
+// the desktop's CJK fonts run wider than the design's.
+void FitFontToWidth(QWidget& widget, const QString& text);
 // Gives a label its text colour.
 void SetTextColor(QWidget& widget, const QColor& color);
 // Draws a frame's caption on its border line, as the design's frames have it.

@@ -1,0 +1,212 @@
+// The main road on screen: "ソースの作成", the board, "完了", the HTML in the output
+// window, "クリップボード".
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "GuiFixture.h"
+#include "gui/BoardView.h"
+#include "gui/MainWindowView.h"
+#include "gui/OutputView.h"
+#include "html/BoardSummary.h"
+
+namespace glimtex::testing {
+namespace {
+
+class BoardAndOutputTest : public GuiFixture {
+  protected:
+    gui::MainWindowView* main = nullptr;
+
+    void StartWith(const QStringList& macro = {}) {
+        Start(macro);
+        main = &ShowMain();
+    }
+    void Type(const QString& text) {
+        auto* edit = Find<QLineEdit>(*main, "EditBox");
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void Menu(const char* item) {
+        Find<QAction>(*main, item)->trigger();
+        Settle();
+    }
+    gui::BoardView* Board() { return views->Board(); }
+    gui::OutputView* Output() { return views->Output(); }
+    QPlainTextEdit* OutputBox() { return Find<QPlainTextEdit>(*Output(), "HTMLStringBox"); }
+    void PressOnBoard(Qt::Key key) {
+        ASSERT_NE(Board(), nullptr);
+        QTest::keyClick(Board(), key);
+        Settle();
+    }
+};
+
+TEST_F(BoardAndOutputTest, TheBoardPrintsTheSummaryOfTheDesignExample) {
+    StartWith();
+    Menu("CodeCreate_Run");
+    ASSERT_NE(Board(), nullptr);
+    EXPECT_TRUE(Board()->isVisible());
+    EXPECT_EQ(Board()->windowTitle(), QStringLiteral("情報結果"));
+    auto* picture = Find<gui::SummaryPicture>(*Board(), "DataBoard");
+    const QStringList expected = {
+        QStringLiteral("　Glimtexは以下の情報を確保しました。"),
+        QStringLiteral("作成された情報を確認してください"),
+        QString(),
+        QStringLiteral("◇文字列"),
+        QStringLiteral("　　→Test"),
+        QString(),
+        QStringLiteral("◇文字のサイズなど についての情報"),
+        QStringLiteral("　　→文字サイズ 未設定"),
+        QString(),
+        QStringLiteral("◇文字修飾 についての情報"),
+        QString(),
+        QStringLiteral("◇文字の色 についての情報"),
+        QStringLiteral("　　→色スタイル"),
+        QStringLiteral("　　　　>単色"),
+        QStringLiteral("　　→色情報"),
+        QStringLiteral("　　　　>A色 RGB(0, 0, 0)"),
+        QString(),
+        QStringLiteral("◇文字の形状 についての情報"),
+        QStringLiteral("　　→文字の形状"),
+        QStringLiteral("　　　　>標準"),
+        QString(),
+        QStringLiteral("◇背景 についての情報"),
+        QStringLiteral("　　→背景スタイル"),
+        QStringLiteral("　　　　>なし"),
+        QString(),
+        QStringLiteral("◇リンク についての情報"),
+        QStringLiteral("　　→なし"),
+        QString(),
+    };
+    QStringList printed;
+    for (const SummaryLine& line : picture->Lines()) {
+        printed << line.text;
+        EXPECT_FALSE(line.red);
+    }
+    EXPECT_EQ(printed, expected);
+    // Every line fits in the picture area, one below the other.
+    EXPECT_LE(picture->LineRect(static_cast<int>(expected.size()) - 1).bottom(), picture->height());
+}
+
+TEST_F(BoardAndOutputTest, TheMissingSizeLineIsRedAndTheRunIsRefused) {
+    StartWith({QStringLiteral("Set.StringShape = \"右下がり\"")});
+    Menu("CodeCreate_Run");
+    ASSERT_NE(Board(), nullptr);
+    auto* picture = Find<gui::SummaryPicture>(*Board(), "DataBoard");
+    const int last = static_cast<int>(picture->Lines().size()) - 1;
+    EXPECT_EQ(picture->Lines().last().text, QStringLiteral("文字サイズの未設定によるエラー"));
+    const QImage image = picture->grab().toImage();
+    const QRect area = picture->LineRect(last);
+    int red = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x < area.left() + 200; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 80 && c.blue() < 80) ++red;
+        }
+    }
+    EXPECT_GT(red, 20);
+
+    boxes.Answer(QStringLiteral("OK"));
+    QTest::mouseClick(Find<QPushButton>(*Board(), "OK_Button"), Qt::LeftButton);
+    Settle();
+    ASSERT_EQ(boxes.seen.size(), 1);
+    EXPECT_EQ(boxes.seen[0].title, QStringLiteral("お知らせ"));
+    EXPECT_EQ(boxes.seen[0].text, QStringLiteral("ソースの作成ができません"));
+    EXPECT_EQ(boxes.seen[0].buttons, QStringList{QStringLiteral("OK")});
+    ASSERT_NE(Board(), nullptr);
+    EXPECT_TRUE(Board()->isVisible());
+    EXPECT_EQ(Output(), nullptr);
+}
+
+TEST_F(BoardAndOutputTest, EnterConfirmsAndEscCancels) {
+    StartWith();
+    Type(QStringLiteral("abc"));
+    Menu("CodeCreate_Run");
+    PressOnBoard(Qt::Key_Escape);
+    EXPECT_EQ(Board(), nullptr);
+    EXPECT_EQ(Output(), nullptr);
+    EXPECT_EQ(program->Settings().HTMLString, QString());
+
+    Menu("CodeCreate_Run");
+    PressOnBoard(Qt::Key_Return);
+    EXPECT_EQ(Board(), nullptr);
+    ASSERT_NE(Output(), nullptr);
+    EXPECT_TRUE(Output()->isVisible());
+    EXPECT_EQ(OutputBox()->toPlainText(), program->Settings().HTMLString);
+    EXPECT_TRUE(OutputBox()->toPlainText().contains(QStringLiteral("abc")));
+}
+
+TEST_F(BoardAndOutputTest, DockedFragmentsStandOnLinesOfTheirOwn) {
+    StartWith();
+    Type(QStringLiteral("first"));
+    Menu("CodeCreate_Run");
+    PressOnBoard(Qt::Key_Return);
+    const QString first = program->Settings().HTMLString;
+    Type(QStringLiteral("second"));
+    Menu("CodePlus_Run");
+    PressOnBoard(Qt::Key_Return);
+    const QString both = program->Settings().HTMLString;
+    ASSERT_TRUE(both.startsWith(first + QStringLiteral("\r\n")));
+    const QStringList lines = OutputBox()->toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], first);
+    EXPECT_EQ(lines[1], both.mid(first.size() + 2));
+    EXPECT_EQ(OutputBox()->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+TEST_F(BoardAndOutputTest, TheClipboardGetsTheEditedTextOnYesOnly) {
+    StartWith();
+    Type(QStringLiteral("copy me"));
+    Menu("CodeCreate_Run");
+    PressOnBoard(Qt::Key_Return);
+    ASSERT_NE(Output(), nullptr);
+    QClipboard* system = QGuiApplication::clipboard();
+    system->setText(QStringLiteral("before"));
+
+    QPlainTextEdit* box = OutputBox();
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, QStringLiteral("<!-- mine -->"));
+    const QString edited = program->Settings().HTMLString + QStringLiteral("\r\n<!-- mine -->");
+    auto* copy = Find<QPushButton>(*Output(), "ClipboardButton");
+
+    boxes.Answer(QStringLiteral("いいえ"));
+    QTest::mouseClick(copy, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(system->text(), QStringLiteral("before"));
+
+    boxes.Answer(QStringLiteral("はい"));
+    QTest::mouseClick(copy, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(system->text(), edited);
+    ASSERT_EQ(boxes.seen.size(), 2);
+    EXPECT_EQ(boxes.seen[1].text, QStringLiteral("本当にクリップボードにコピーしてもいいですか？"));
+    EXPECT_EQ(boxes.seen[1].buttons,
+              (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ")}));
+    EXPECT_EQ(boxes.unexpected, 0);
+
+    // A new run replaces the edit with the whole collection.
+    Menu("CodePlus_Run");
+    PressOnBoard(Qt::Key_Return);
+    EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("mine")));
+}
+
+TEST_F(BoardAndOutputTest, ClosingTheMainWindowKeepsTheOutputWindow) {
+    StartWith();
+    Menu("CodeCreate_Run");
+    PressOnBoard(Qt::Key_Return);
+    ASSERT_NE(Output(), nullptr);
+    main->close();
+    Settle();
+    EXPECT_FALSE(main->isVisible());
+    ASSERT_NE(Output(), nullptr);
+    EXPECT_TRUE(Output()->isVisible());
+    QTest::mouseClick(Find<QPushButton>(*Output(), "CancelButton"), Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(Output(), nullptr);
+}
+
+}  // namespace
+}  // namespace glimtex::testing
