@@ -7,13 +7,9 @@ cd "$(dirname "$0")"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
 
-if [ -x build/bin/glimtex ]; then
-  exec build/bin/glimtex "$@"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display to open Glimtex's windows on (DISPLAY and WAYLAND_DISPLAY are not set)." >&2
+  echo "Here is what glimtex-render makes of the bundled sample macro instead:" >&2
+  exec build/bin/glimtex-render build/bin/Macro/Rainbow
 fi
-# Until the windows exist, the headless renderer shows what the generator makes:
-# with no arguments it applies the bundled sample macro.
-if [ $# -eq 0 ]; then
-  echo "glimtex-render build/bin/Macro/Rainbow:" >&2
-  set -- build/bin/Macro/Rainbow
-fi
-exec build/bin/glimtex-render "$@"
+exec build/bin/glimtex "$@"

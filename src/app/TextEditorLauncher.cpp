@@ -133,9 +133,8 @@ std::optional<EditorCommand> FindTextEditor(const QProcessEnvironment& environme
     return std::nullopt;
 }
 
-void StartTextEditor(Program& program) {
-    const std::optional<EditorCommand> command =
-        FindTextEditor(QProcessEnvironment::systemEnvironment());
+void StartTextEditor(Program& program, const QProcessEnvironment& environment) {
+    const std::optional<EditorCommand> command = FindTextEditor(environment);
     if (!command || !QProcess::startDetached(command->program, command->arguments)) {
         program.UserFeedback().ShowNotice(kNoticeTitle, kNoTextEditorMessage);
     }

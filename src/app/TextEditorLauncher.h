@@ -26,6 +26,7 @@ std::optional<EditorCommand> FindTextEditor(const QProcessEnvironment& environme
 
 // "Notepadの起動": starts the editor without waiting for it and without a file;
 // when none can be started, a notice says so and the program goes on.
-void StartTextEditor(Program& program);
+void StartTextEditor(Program& program, const QProcessEnvironment& environment =
+                                           QProcessEnvironment::systemEnvironment());
 
 }  // namespace glimtex
