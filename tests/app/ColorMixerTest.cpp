@@ -100,14 +100,6 @@ TEST_F(ColorMixer, BackgroundSetRepaintsItsSwatchAndTheStrip) {
     for (const PaintedColor& rect : Controls().ColorMap) EXPECT_EQ(rect, PaintedColor(0xFF0000));
 }
 
-TEST_F(ColorMixer, SingleColourStripBecomesTheNewFirstColour) {
-    Main().ColorBox_Click(0);
-    Mixer().SetScrollValues({255, 128, 0});
-    Mixer().OK_Button_Click();
-    EXPECT_EQ(Controls().ColorBox[0].color, PaintedColor(kOrange));
-    for (const PaintedColor& rect : Controls().ColorMap) EXPECT_EQ(rect, PaintedColor(kOrange));
-}
-
 TEST_F(ColorMixer, GradationStripIsRedrawnFromBothColours) {
     UseGradation();
     Settings().ColorData[1] = {0, 0, 255};
@@ -134,28 +126,6 @@ TEST_F(ColorMixer, CancelAndTheCloseBoxChangeNothing) {
     EXPECT_EQ(Controls().ColorBox[1].color, before.ColorBox[1].color);
     EXPECT_EQ(Controls().ColorMap, before.ColorMap);
     EXPECT_EQ(events.mid(2), (QStringList{"palette closed", "mixer closed"}));
-}
-
-TEST_F(ColorMixer, TargetOutsideTheSlotsStoresNothingButRepaintsTheStrip) {
-    Main().ColorBox_Click(0);
-    Mixer().SetScrollValues({9, 9, 9});
-    Settings().ColorEditTarget = 3;
-    Main().SetColorBoxColor(0, 0x123456);  // the strip still shows black
-    Mixer().OK_Button_Click();
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));
-    EXPECT_EQ(Settings().BackColorData, (ColorTriple{}));
-    EXPECT_EQ(Controls().ColorMap[50], PaintedColor(0x123456));
-}
-
-TEST_F(ColorMixer, AValueAlreadyThereRaisesNothing) {
-    Main().ColorBox_Click(0);  // black: every bar is already at 0
-    int changes = 0;
-    QObject::connect(&Mixer(), &ColorMixerState::changed, [&] { ++changes; });
-    Mixer().SetScrollValues({0, 0, 0});
-    EXPECT_EQ(changes, 0);
-    Mixer().SetScrollValue(1, 7);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(Labels(), (QStringList{"0", "7", "0"}));
 }
 
 TEST_F(ColorMixer, ComponentsOutsideTheBarsRangeStopAtItsEnds) {

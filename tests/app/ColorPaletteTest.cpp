@@ -43,7 +43,8 @@ TEST_F(ColorPalette, ClickLoadsTheRowIntoTheMixer) {
     EXPECT_EQ(Mixer().ValueLabel(0), QStringLiteral("255"));
     EXPECT_EQ(Mixer().ValueLabel(1), QStringLiteral("200"));
     EXPECT_EQ(Mixer().ValueLabel(2), QStringLiteral("0"));
-    EXPECT_EQ(Mixer().RGB_ColorBox(), 0x00C8FFu);  // amber
+    EXPECT_EQ(Mixer().RGB_ColorBox(), 0x00C8FFu);         // amber
+    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));  // only "設定" stores it
 }
 
 TEST_F(ColorPalette, BlackAfterBlackChangesNothing) {
@@ -54,25 +55,6 @@ TEST_F(ColorPalette, BlackAfterBlackChangesNothing) {
     EXPECT_EQ(changes, 0);
     Palette().ColorCodeBox_Click(2);  // red: only the red bar moves
     EXPECT_EQ(changes, 1);
-}
-
-TEST_F(ColorPalette, ClicksNeverReachTheSettingsBeforeSet) {
-    const MainWindowControls before = Main().Controls();
-    Palette().ColorCodeBox_Click(7);
-    Palette().ColorCodeBox_Click(21);
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));
-    EXPECT_EQ(Main().Controls().ColorBox[0].color, before.ColorBox[0].color);
-    Mixer().Cancel_Button_Click();
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));
-    EXPECT_EQ(Main().Controls().ColorMap, before.ColorMap);
-}
-
-TEST_F(ColorPalette, ClickWithTheMixerClosedDoesNothing) {
-    ColorPaletteState palette(*program);  // a palette left without its mixer
-    palette.Load();
-    Mixer().Cancel_Button_Click();
-    palette.ColorCodeBox_Click(2);
-    EXPECT_EQ(program->ColorMixer(), nullptr);
 }
 
 }  // namespace

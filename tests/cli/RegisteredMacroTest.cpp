@@ -66,13 +66,6 @@ TEST_F(RegisteredMacroRender, ListMacrosPrintsTitleTabDescription) {
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 }
 
-TEST_F(RegisteredMacroRender, ListMacrosOfAStartupThatRegistersNothingIsEmpty) {
-    WriteDefault({});
-    const Outcome r = Render({QStringLiteral("--list-macros")});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(r.out.isEmpty());
-}
-
 TEST_F(RegisteredMacroRender, ApplyRendersTheSampleAsTheMacroFileWould) {
     const Outcome direct = Render({program_.filePath(QStringLiteral("Macro/Rainbow"))});
     const Outcome applied = Render({QStringLiteral("--apply"), kSampleTitle});
