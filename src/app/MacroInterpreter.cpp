@@ -123,19 +123,13 @@ void MacroInterpreter::SetCommand(const QString& property, const QString& rest) 
         if (!numbers) return;
         MainWindowState& window = program_.MainWindow();
         const int16_t index = (*numbers)[0];
-        if (index == 0 || index == 1) {
-            const ColorTriple rgb = Triple(*numbers, 1);
-            program_.Settings().ColorData[index] = rgb;
-            window.SetColorBoxColor(index, PackColor(rgb));
-        }
+        if (index == 0 || index == 1) window.StoreColor(index, Triple(*numbers, 1));
         window.ActiveColorStyle();
     } else if (property == u".BackColorData") {
         const auto numbers = StatementValue::IntegerList(value, 3, feedback);
         if (!numbers) return;
         MainWindowState& window = program_.MainWindow();
-        const ColorTriple rgb = Triple(*numbers, 0);
-        program_.Settings().BackColorData = rgb;
-        window.SetBackColorBoxColor(PackColor(rgb));
+        window.StoreColor(kBackColorSlot, Triple(*numbers, 0));
         window.ActiveColorStyle();
     }
 }

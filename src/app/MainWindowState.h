@@ -14,6 +14,10 @@ namespace glimtex {
 
 class Program;
 
+// The colour slots that the colour mixer edits and ColorEditTarget names: 0 and 1 the
+// text colours ColorData(0) and ColorData(1), 2 the background colour BackColorData.
+inline constexpr int16_t kBackColorSlot = 2;
+
 // An editable combo box: the text it shows and its list.
 struct ComboBoxState {
     QString text;
@@ -108,6 +112,24 @@ class MainWindowState : public QObject {
     void ChangeButton_Click();
     void OptionGroup_Click(int index);
 
+    // Stores a colour into a slot (0, 1 or kBackColorSlot) and paints the slot's
+    // swatch; any other slot stores and paints nothing. Then the strip is repainted,
+    // whichever slot it was, by RepaintColorMap.
+    void StoreColor(int slot, const ColorTriple& rgb);
+    // The strip after a colour change: in "単色" the first swatch's colour throughout,
+    // in any other colour style the gradation (ColorMapEdit).
+    void RepaintColorMap();
+
+    // The swatch clicks open the colour mixer on the swatch's colour: ColorBox(0),
+    // ColorBox(1) only while it is visible (colour style "グラデーション"), and
+    // BackColorBox. An open mixer is retargeted without loading it again.
+    void ColorBox_Click(int index);
+    void BackColorBox_Click();
+
+    // The window closes: the colour palette closes, then the colour mixer. The board,
+    // the output window and the macro picker stay open.
+    void Form_Unload();
+
     // Capture and reset. DataCreate returns false, capturing nothing, when the size
     // text is not a whole 16-bit number after rounding.
     bool DataCreate();
@@ -138,6 +160,7 @@ class MainWindowState : public QObject {
     };
 
     void PaintColorBoxFromSettings(int index);
+    void OpenColorMixer(int16_t slot, const ColorTriple& rgb);
 
     Program& program_;
     DecorationSettings& s_;

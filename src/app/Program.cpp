@@ -1,6 +1,9 @@
 #include "app/Program.h"
 
+#include "app/ColorMixer.h"
+#include "app/ColorPalette.h"
 #include "app/ConfirmationBoard.h"
+#include "app/MacroPicker.h"
 #include "app/MainWindowState.h"
 #include "app/OutputWindow.h"
 
@@ -44,6 +47,58 @@ void Program::CloseOutput() {
     if (!output_) return;
     Retire(output_.release());
     emit outputClosed();
+}
+
+ColorMixerState& Program::LoadColorMixer() {
+    if (!colorMixer_) {
+        colorMixer_ = std::make_unique<ColorMixerState>(*this);
+        colorMixer_->Load();
+    }
+    return *colorMixer_;
+}
+
+ColorMixerState& Program::ShowColorMixer() {
+    ColorMixerState& mixer = LoadColorMixer();
+    emit colorMixerShown();
+    return mixer;
+}
+
+void Program::CloseColorMixer() {
+    if (!colorMixer_) return;
+    // The mixer's unload step closes the palette.
+    CloseColorPalette();
+    Retire(colorMixer_.release());
+    emit colorMixerClosed();
+}
+
+ColorPaletteState& Program::ShowColorPalette() {
+    if (!colorPalette_) {
+        colorPalette_ = std::make_unique<ColorPaletteState>(*this);
+        colorPalette_->Load();
+    }
+    emit colorPaletteShown();
+    return *colorPalette_;
+}
+
+void Program::CloseColorPalette() {
+    if (!colorPalette_) return;
+    Retire(colorPalette_.release());
+    emit colorPaletteClosed();
+}
+
+MacroPickerState& Program::ShowMacroPicker() {
+    if (!macroPicker_) {
+        macroPicker_ = std::make_unique<MacroPickerState>(*this);
+        macroPicker_->Load();
+    }
+    emit macroPickerShown();
+    return *macroPicker_;
+}
+
+void Program::CloseMacroPicker() {
+    if (!macroPicker_) return;
+    Retire(macroPicker_.release());
+    emit macroPickerClosed();
 }
 
 void Program::Retire(QObject* window) {

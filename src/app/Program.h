@@ -12,6 +12,9 @@ namespace glimtex {
 class MainWindowState;
 class ConfirmationBoardState;
 class OutputWindowState;
+class ColorMixerState;
+class ColorPaletteState;
+class MacroPickerState;
 
 // The running program: the one settings record, the program folder, the ways to
 // reach the user, and the windows, each of which exists at most once and is
@@ -42,11 +45,36 @@ class Program : public QObject {
     OutputWindowState* Output() { return output_.get(); }
     void CloseOutput();
 
+    // The colour mixer "色情報". Touching it loads it (its load opens the palette);
+    // it is shown only by ShowColorMixer. Closing it closes the palette too. Null
+    // when closed.
+    ColorMixerState& LoadColorMixer();
+    ColorMixerState& ShowColorMixer();
+    ColorMixerState* ColorMixer() { return colorMixer_.get(); }
+    void CloseColorMixer();
+
+    // The colour sample palette "色見本", opened by the mixer's load. Null when closed.
+    ColorPaletteState& ShowColorPalette();
+    ColorPaletteState* ColorPalette() { return colorPalette_.get(); }
+    void CloseColorPalette();
+
+    // The macro picker "マクロ入力": showing it while closed loads it, reading the macro
+    // list afresh; showing it while open only brings it to the front. Null when closed.
+    MacroPickerState& ShowMacroPicker();
+    MacroPickerState* MacroPicker() { return macroPicker_.get(); }
+    void CloseMacroPicker();
+
   signals:
     void boardShown();
     void boardClosed();
     void outputShown();
     void outputClosed();
+    void colorMixerShown();
+    void colorMixerClosed();
+    void colorPaletteShown();
+    void colorPaletteClosed();
+    void macroPickerShown();
+    void macroPickerClosed();
 
   private:
     // A closed window may still be running the handler that closed it, so it is
@@ -60,6 +88,9 @@ class Program : public QObject {
     std::unique_ptr<MainWindowState> mainWindow_;
     std::unique_ptr<ConfirmationBoardState> board_;
     std::unique_ptr<OutputWindowState> output_;
+    std::unique_ptr<ColorMixerState> colorMixer_;
+    std::unique_ptr<ColorPaletteState> colorPalette_;
+    std::unique_ptr<MacroPickerState> macroPicker_;
 };
 
 }  // namespace glimtex

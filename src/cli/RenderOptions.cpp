@@ -31,7 +31,12 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
                                       QStringLiteral("ENC"));
     const QCommandLineOption macroEncoding(
         QStringLiteral("macro-encoding"), QStringLiteral("cp932 or utf-8."), QStringLiteral("ENC"));
-    parser.addOptions({help, programDir, encoding, macroEncoding});
+    const QCommandLineOption listMacros(QStringLiteral("list-macros"),
+                                        QStringLiteral("List the registered macros."));
+    const QCommandLineOption apply(QStringLiteral("apply"),
+                                   QStringLiteral("Apply the registered macro with this title."),
+                                   QStringLiteral("TITLE"));
+    parser.addOptions({help, programDir, encoding, macroEncoding, listMacros, apply});
     parser.addPositionalArgument(QStringLiteral("MACRO"), QStringLiteral("A macro file."));
     // The parser expects the program name first.
     if (!parser.parse(QStringList{QStringLiteral("glimtex-render")} + arguments)) {
@@ -66,6 +71,13 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
         options.macroPath = positional.first();
         if (options.macroPath.isEmpty()) parsed.error = QStringLiteral("the MACRO path is empty");
     }
+    options.listMacros = parser.isSet(listMacros);
+    if (parser.isSet(apply)) options.applyTitle = parser.value(apply);
+    const int actions = int{options.listMacros} + int{options.applyTitle.has_value()} +
+                        int{!options.macroPath.isEmpty()};
+    if (actions > 1 && parsed.ok()) {
+        parsed.error = QStringLiteral("give only one of --list-macros, --apply and MACRO");
+    }
     return parsed;
 }
 
@@ -73,10 +85,12 @@ QString UsageText() {
     return QStringLiteral(
         "Usage: glimtex-render [--program-dir DIR] [--encoding utf-8|cp932]\n"
         "                      [--macro-encoding cp932|utf-8] [MACRO | -]\n"
+        "       glimtex-render [--program-dir DIR] [--encoding utf-8|cp932] --apply TITLE\n"
+        "       glimtex-render [--program-dir DIR] [--encoding utf-8|cp932] --list-macros\n"
         "\n"
         "Runs Glimtex's start-up macro (Default in the program folder) without any window,\n"
-        "then applies MACRO if one is given, and writes the collected HTML to standard\n"
-        "output followed by one line feed.\n"
+        "then applies MACRO or the registered macro TITLE if one is given, and writes the\n"
+        "collected HTML to standard output followed by one line feed.\n"
         "\n"
         "Options:\n"
         "  --program-dir DIR       the program folder holding Default, Include/ and\n"
@@ -89,6 +103,13 @@ QString UsageText() {
         "  --macro-encoding ENC    cp932 (default, as the program's own macro files)\n"
         "                          or utf-8, for MACRO; a UTF-8 macro is converted\n"
         "                          to cp932 first, '?' for what cp932 cannot hold.\n"
+        "  --list-macros           after the start-up, print the registered macros (the\n"
+        "                          macro picker's list, MacroList.df) one per line as\n"
+        "                          title, a tab and the description, instead of HTML.\n"
+        "  --apply TITLE           apply the first registered macro titled TITLE as the\n"
+        "                          macro picker's \"確定\" and Yes do: its file in Macro/\n"
+        "                          is copied to Buf.df and run with a fresh Define.df.\n"
+        "                          No such title, or its file missing, is a file error.\n"
         "  -h, --help              show this text and exit.\n"
         "\n"
         "MACRO is a macro file path as typed, relative to the current directory\n"
@@ -100,8 +121,8 @@ QString UsageText() {
         "every beep as the line 'beep'. Yes/No questions are answered Yes.\n"
         "\n"
         "Exit status: 0 done; 1 a generation was refused, or a macro never finished\n"
-        "expanding and its statements were not run; 2 a usage error or a file that\n"
-        "cannot be read or written.\n");
+        "expanding and its statements were not run; 2 a usage error, a file that\n"
+        "cannot be read or written, or no usable registered macro for --apply.\n");
 }
 
 }  // namespace glimtex::cli

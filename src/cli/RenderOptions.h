@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace glimtex::cli {
 
@@ -14,6 +15,8 @@ struct RenderOptions {
     TextEncoding encoding = TextEncoding::Utf8;
     QString macroPath;                                 // empty: start-up only; "-": standard input
     TextEncoding macroEncoding = TextEncoding::Cp932;  // what the macro's bytes are in
+    bool listMacros = false;            // print the registered macros instead of the HTML
+    std::optional<QString> applyTitle;  // apply the registered macro with this title
     bool help = false;
 };
 

@@ -4,10 +4,12 @@
 #include <QFileInfo>
 
 #include "app/Program.h"
+#include "app/RegisteredMacros.h"
 #include "app/Startup.h"
 #include "cli/ConsoleFeedback.h"
 #include "cli/ConsoleText.h"
 #include "cli/MacroSource.h"
+#include "cli/RegisteredMacroCommands.h"
 #include "cli/RenderOptions.h"
 
 using namespace glimtex;
@@ -44,8 +46,21 @@ int Render(const RenderOptions& options) {
     if (startup.Outcome() == StartupOutcome::WorkFilesUnwritable) {
         return Fail(QStringLiteral("cannot write the working files in ") + programDir, encoding);
     }
+    if (options.listMacros) {
+        if (!PrintRegisteredMacros(program.Folder(), encoding)) {
+            return Fail(QStringLiteral("cannot write standard output"), encoding);
+        }
+        return kExitDone;
+    }
     if (!options.macroPath.isEmpty() && !ApplyMacro(program, macro.Path())) {
         return Fail(QStringLiteral("cannot apply macro file: ") + options.macroPath, encoding);
+    }
+    if (options.applyTitle) {
+        const MacroChoice choice = ChooseRegisteredMacro(program.Folder(), *options.applyTitle);
+        if (!choice.error.isEmpty()) return Fail(choice.error, encoding);
+        if (!ApplyRegisteredMacro(program, choice.file)) {
+            return Fail(QStringLiteral("cannot apply macro file: Macro/") + choice.file, encoding);
+        }
     }
     if (!WriteText(stdout, program.Settings().HTMLString + u'\n', encoding)) {
         return Fail(QStringLiteral("cannot write standard output"), encoding);

@@ -1,0 +1,68 @@
+#include "app/ColorMixer.h"
+
+#include <algorithm>
+
+#include "app/MainWindowState.h"
+#include "app/Program.h"
+
+namespace glimtex {
+
+namespace {
+
+bool IsBar(int bar) { return bar >= 0 && bar < ColorMixerState::kBarCount; }
+
+}  // namespace
+
+ColorMixerState::ColorMixerState(Program& program) : program_(program) {
+    labels_.fill(QStringLiteral("0"));
+}
+
+void ColorMixerState::Load() {
+    program_.ShowColorPalette();
+    RGB_Code();
+}
+
+int ColorMixerState::ScrollValue(int bar) const {
+    return IsBar(bar) ? values_[static_cast<size_t>(bar)] : 0;
+}
+
+QString ColorMixerState::ValueLabel(int bar) const {
+    return IsBar(bar) ? labels_[static_cast<size_t>(bar)] : QString();
+}
+
+void ColorMixerState::SetScrollValue(int bar, int value) {
+    if (!IsBar(bar)) return;
+    // A slot set by a macro may hold a component outside the bar's range.
+    const auto clamped = static_cast<int16_t>(std::clamp(value, kMinimum, kMaximum));
+    int16_t& current = values_[static_cast<size_t>(bar)];
+    if (current == clamped) return;
+    current = clamped;
+    Scroll_Change(bar);
+}
+
+void ColorMixerState::SetScrollValues(const ColorTriple& rgb) {
+    for (int bar = 0; bar < kBarCount; ++bar) SetScrollValue(bar, rgb[static_cast<size_t>(bar)]);
+}
+
+void ColorMixerState::Scroll_Change(int bar) {
+    labels_[static_cast<size_t>(bar)] = QString::number(values_[static_cast<size_t>(bar)]);
+    RGB_Code();
+}
+
+void ColorMixerState::RGB_Code() {
+    preview_ = PackColor(values_);
+    emit changed();
+}
+
+void ColorMixerState::OK_Button_Click() {
+    // Closing the mixer retires this object; nothing of it is touched afterwards.
+    Program& program = program_;
+    program.MainWindow().StoreColor(program.Settings().ColorEditTarget, values_);
+    if (program.ColorMixer() == this) program.CloseColorMixer();
+}
+
+void ColorMixerState::Cancel_Button_Click() {
+    if (program_.ColorMixer() == this) program_.CloseColorMixer();
+}
+
+}  // namespace glimtex

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "core/DecorationSettings.h"
+
+namespace glimtex {
+
+class Program;
+
+// The colour mixer "色情報": three bars for red, green and blue, their value labels and
+// a preview. It keeps no colour of its own: the colour is the three bar values.
+// "設定" stores them into the slot ColorEditTarget names; "キャンセル" changes nothing.
+class ColorMixerState : public QObject {
+    Q_OBJECT
+  public:
+    // Bars 0, 1, 2 are RScroll, GScroll and BScroll; their labels RLabel, GLabel, BLabel.
+    static constexpr int kBarCount = 3;
+    static constexpr int kMinimum = 0;
+    static constexpr int kMaximum = 255;  // arrow and page steps are 1
+
+    explicit ColorMixerState(Program& program);
+
+    // Load (run by Program on first touch): opens the colour palette, then RGB_Code.
+    void Load();
+
+    int ScrollValue(int bar) const;
+    // The value label of a bar: its value in decimal, "0" at start.
+    QString ValueLabel(int bar) const;
+    // The preview RGB_ColorBox as a packed colour (0x00BBGGRR).
+    uint32_t RGB_ColorBox() const { return preview_; }
+
+    // Moves a bar (the user's completed change, or code). When the value changes, the
+    // bar's change handler runs: its label, then RGB_Code. The value it already has
+    // raises nothing. Values outside 0..255 are taken as the nearest end.
+    void SetScrollValue(int bar, int value);
+    // The three bars in order R, G, B, each as SetScrollValue.
+    void SetScrollValues(const ColorTriple& rgb);
+
+    // Paints the preview with the three bar values.
+    void RGB_Code();
+
+    // "設定": stores the bars into the edited slot, repaints its swatch and the strip,
+    // and closes the mixer (and with it the palette).
+    void OK_Button_Click();
+    // "キャンセル", and the close box: closes the mixer; nothing else changes.
+    void Cancel_Button_Click();
+
+  signals:
+    // Any bar value, label or the preview changed.
+    void changed();
+
+  private:
+    void Scroll_Change(int bar);
+
+    Program& program_;
+    ColorTriple values_{};  // the bar values, always 0..255
+    std::array<QString, kBarCount> labels_;
+    uint32_t preview_ = 0;
+};
+
+// What the mixer window shows besides its state.
+namespace ColorMixerText {
+inline const QString kCaption = QStringLiteral("色情報");
+inline const QString kOkButton = QStringLiteral("設定");
+inline const QString kCancelButton = QStringLiteral("キャンセル");
+// The letters before the bars, R_Label, G_Label and B_Label, and their packed text colours.
+inline const std::array<QString, ColorMixerState::kBarCount> kBarLetters{
+    QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
+inline constexpr std::array<uint32_t, ColorMixerState::kBarCount> kBarLetterColors{
+    0x0000FF, 0x008000, 0xFF0000};
+}  // namespace ColorMixerText
+
+}  // namespace glimtex

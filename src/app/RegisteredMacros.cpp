@@ -1,0 +1,70 @@
+#include "app/RegisteredMacros.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/Program.h"
+#include "app/Startup.h"
+#include "macro/TextFile.h"
+#include "macro/TextUtil.h"
+#include "macro/WorkingFiles.h"
+
+namespace glimtex {
+
+namespace {
+
+const QString kComma = QStringLiteral(",");
+
+// "file","title","description", cut as the picker cuts it.
+RegisteredMacro ParseEntry(const QString& line) {
+    const QString rest = GetBackString(line, kComma);
+    return {GetQuoteString(GetFrontString(line, kComma)), GetQuoteString(rest),
+            GetQuoteString(GetBackString(rest, kComma))};
+}
+
+bool StaysInFolder(const QString& file) {
+    return !file.isEmpty() && file != u"." && file != u".." && !QDir::isAbsolutePath(file) &&
+           !file.contains(u'/') && !file.contains(u'\\');
+}
+
+}  // namespace
+
+QList<RegisteredMacro> ReadRegisteredMacros(const ProgramFolder& folder) {
+    QList<RegisteredMacro> macros;
+    const auto lines = TextFile::ReadLines(folder.File(WorkingFiles::kMacroList));
+    if (!lines) return macros;
+    for (const QString& line : *lines) macros.append(ParseEntry(line));
+    return macros;
+}
+
+std::optional<RegisteredMacro> FindRegisteredMacro(const QList<RegisteredMacro>& macros,
+                                                   const QString& title) {
+    for (const RegisteredMacro& macro : macros) {
+        if (macro.title == title) return macro;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> RegisteredMacroPath(const ProgramFolder& folder, const QString& file) {
+    if (!StaysInFolder(file)) return std::nullopt;
+    const QFileInfo info(folder.MacroFile(file));
+    if (!info.isFile() || !info.isReadable()) return std::nullopt;
+    return info.absoluteFilePath();
+}
+
+QString MissingMacroFileMessage(const QString& file) { return kMacroUnreadableMessage + file; }
+
+bool ApplyRegisteredMacro(Program& program, const QString& file) {
+    const std::optional<QString> path = RegisteredMacroPath(program.Folder(), file);
+    if (!path) {
+        program.UserFeedback().ShowNotice(kNoticeTitle, MissingMacroFileMessage(file));
+        return false;
+    }
+    // ---- A picked macro's run begins here: Buf.df, Define.df, the pass loop and the
+    // statements are all changed between these two marks. ----
+    const bool applied = ApplyMacro(program, *path);
+    // ---- The picked macro's run ends here. ----
+    return applied;
+}
+
+}  // namespace glimtex

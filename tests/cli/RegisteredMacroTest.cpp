@@ -1,0 +1,109 @@
+// glimtex-render --list-macros and --apply on a program folder holding the bundled
+// start-up macro and sample macro.
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "macro/TextFile.h"
+
+namespace glimtex {
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+const QString kSampleTitle = QStringLiteral("虹色の見出し");
+
+class RegisteredMacroRender : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(program_.isValid());
+        const QDir data(QStringLiteral(GLIMTEX_DATA_DIR));
+        ASSERT_TRUE(QDir(program_.path()).mkdir(QStringLiteral("Macro")));
+        for (const char* name : {"Default", "Macro/Rainbow"}) {
+            ASSERT_TRUE(QFile::copy(data.filePath(QString::fromLatin1(name)),
+                                    program_.filePath(QString::fromLatin1(name))));
+        }
+    }
+
+    // Replaces Default by these lines.
+    void WriteDefault(const QStringList& lines) {
+        ASSERT_TRUE(TextFile::WriteLines(program_.filePath(QStringLiteral("Default")), lines));
+    }
+
+    Outcome Render(QStringList arguments) {
+        arguments.prepend(program_.path());
+        arguments.prepend(QStringLiteral("--program-dir"));
+        QProcess process;
+        process.start(QStringLiteral(GLIMTEX_RENDER_EXE), arguments);
+        Outcome run;
+        if (!process.waitForFinished(30000)) {
+            process.kill();
+            ADD_FAILURE() << "glimtex-render did not finish";
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    QTemporaryDir program_;
+};
+
+TEST_F(RegisteredMacroRender, ListMacrosPrintsTitleTabDescription) {
+    const Outcome r = Render({QStringLiteral("--list-macros")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, kSampleTitle +
+                         QStringLiteral("\t赤から青へ色が移り、右へ向かって小さくなる太字の見出しを"
+                                        "作ります。\n"));
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+}
+
+TEST_F(RegisteredMacroRender, ApplyRendersTheSampleAsTheMacroFileWould) {
+    const Outcome direct = Render({program_.filePath(QStringLiteral("Macro/Rainbow"))});
+    const Outcome applied = Render({QStringLiteral("--apply"), kSampleTitle});
+    EXPECT_EQ(applied.exitCode, 0) << applied.err.toStdString();
+    EXPECT_TRUE(applied.err.isEmpty()) << applied.err.toStdString();
+    EXPECT_TRUE(applied.out.startsWith(QStringLiteral("<B><Font Color=#FF0000><Font Size=5>G")));
+    EXPECT_EQ(applied.out, direct.out);
+}
+
+TEST_F(RegisteredMacroRender, ApplyOfAnUnknownTitleIsAFileErrorWithOneLine) {
+    const Outcome r = Render({QStringLiteral("--apply"), QStringLiteral("虹色")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err.count(u'\n'), 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("虹色"))) << r.err.toStdString();
+}
+
+TEST_F(RegisteredMacroRender, ApplyOfAFileOutsideTheMacroFolderIsRefused) {
+    // The start-up registers a file beside the program through "../"; it is not run.
+    ASSERT_TRUE(TextFile::WriteLines(
+        program_.filePath(QStringLiteral("Outside")),
+        {QStringLiteral("#HEAD \"外\",\"outside\""), QStringLiteral("Set.MainString = \"x\""),
+         QStringLiteral("Object.CreateData")}));
+    WriteDefault({QStringLiteral("#ADDITEM \"../Outside\"")});
+    EXPECT_EQ(Render({QStringLiteral("--list-macros")}).out, QStringLiteral("外\toutside\n"));
+    const Outcome r = Render({QStringLiteral("--apply"), QStringLiteral("外")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err.count(u'\n'), 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("../Outside"))) << r.err.toStdString();
+}
+
+TEST_F(RegisteredMacroRender, ApplyTogetherWithAMacroIsAUsageError) {
+    const Outcome r = Render({QStringLiteral("--apply"), kSampleTitle,
+                              program_.filePath(QStringLiteral("Macro/Rainbow"))});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err.count(u'\n'), 1);
+}
+
+}  // namespace
+}  // namespace glimtex
