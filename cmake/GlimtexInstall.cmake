@@ -22,5 +22,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET glimtex)
+  # The windows need a platform plugin and a font with Japanese characters, which
+  # the libraries' own dependencies do not bring.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)

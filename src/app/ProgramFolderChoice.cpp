@@ -55,8 +55,14 @@ ProgramFolderPlaces ProgramFolderPlaces::ForThisProcess(const QString& given) {
     ProgramFolderPlaces places;
     places.given = given;
     places.executableDir = QCoreApplication::applicationDirPath();
-    places.bundledDir = QDir::cleanPath(
-        QDir(places.executableDir).filePath(QStringLiteral(GLIMTEX_BUNDLED_FROM_BIN)));
+    const QDir executable(places.executableDir);
+    const QString share =
+        QDir::cleanPath(executable.filePath(QStringLiteral(GLIMTEX_BUNDLED_FROM_BIN)));
+    // A portable folder that this user cannot write (unpacked by an administrator)
+    // fills the user's folder from its own files.
+    const bool portableReadOnly =
+        !QFileInfo(share).isDir() && QFileInfo(executable.filePath(kStartupMacro)).isFile();
+    places.bundledDir = portableReadOnly ? executable.absolutePath() : share;
     places.userDir = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
                          .filePath(QStringLiteral("glimtex"));
     return places;
