@@ -106,7 +106,8 @@ bool ProgramFolderChoice::Prepare() {
 bool ProgramFolderChoice::AddBundledFiles() {
     const QDir bundled(places_.bundledDir);
     const QDir folder(path_);
-    // An install into the user's own data folder shares it with the program.
+    // Nothing to copy when the installed files are this very folder (a program
+    // installed with the user's own data folder as its share folder).
     if (!bundled.exists() || bundled.canonicalPath() == folder.canonicalPath()) return true;
     const QString recordPath = folder.filePath(kBundledRecord);
     const QSet<QString> given = ReadRecord(recordPath);
