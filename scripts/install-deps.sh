@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
+  desktop-file-utils
   libgtest-dev libbenchmark-dev
   fonts-noto-cjk
   "$@"

@@ -2,12 +2,17 @@
 
 #include <QRegularExpression>
 
+#include "cli/Cp932Replacements.h"
 #include "macro/TextFile.h"
 
 namespace glimtex::cli {
 
 QByteArray EncodeForConsole(const QString& text, TextEncoding encoding) {
-    return encoding == TextEncoding::Cp932 ? TextFile::Encode(text) : text.toUtf8();
+    if (encoding == TextEncoding::Utf8) return text.toUtf8();
+    qsizetype replaced = 0;
+    QByteArray bytes = TextFile::Encode(text, &replaced);
+    Cp932Replacements::Add(replaced);
+    return bytes;
 }
 
 bool WriteText(std::FILE* stream, const QString& text, TextEncoding encoding) {

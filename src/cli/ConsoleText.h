@@ -9,7 +9,7 @@
 namespace glimtex::cli {
 
 // The bytes of a text in the console's encoding; code page 932 puts "?" for a
-// character it cannot hold.
+// character it cannot hold, and counts it in Cp932Replacements.
 QByteArray EncodeForConsole(const QString& text, TextEncoding encoding);
 
 // Writes the text and flushes; false when the stream refused it.

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <cstdio>
 
+#include "cli/Cp932Replacements.h"
 #include "macro/TextFile.h"
 #include "macro/WorkingFiles.h"
 
@@ -51,7 +52,9 @@ bool MacroSource::WriteScratchCopy(const QByteArray& bytes, TextEncoding encodin
     if (encoding == TextEncoding::Utf8) {
         // A leading byte order mark is dropped; what code page 932 cannot hold becomes "?".
         QStringDecoder utf8(QStringDecoder::Utf8);
-        cp932 = TextFile::Encode(utf8.decode(bytes));
+        qsizetype replaced = 0;
+        cp932 = TextFile::Encode(utf8.decode(bytes), &replaced);
+        Cp932Replacements::Add(replaced);
     }
     path_ = scratch_.filePath(QStringLiteral("macro"));
     QFile copy(path_);

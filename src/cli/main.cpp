@@ -4,10 +4,12 @@
 #include <QFileInfo>
 
 #include "app/Program.h"
+#include "app/ProgramFolderChoice.h"
 #include "app/RegisteredMacros.h"
 #include "app/Startup.h"
 #include "cli/ConsoleFeedback.h"
 #include "cli/ConsoleText.h"
+#include "cli/Cp932Replacements.h"
 #include "cli/MacroSource.h"
 #include "cli/RegisteredMacroCommands.h"
 #include "cli/RenderOptions.h"
@@ -28,8 +30,9 @@ int Fail(const QString& message, TextEncoding encoding = TextEncoding::Utf8) {
 
 int Render(const RenderOptions& options) {
     const TextEncoding encoding = options.encoding;
-    const QString programDir =
-        options.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDir;
+    ProgramFolderChoice folder(ProgramFolderPlaces::ForThisProcess(options.programDir));
+    if (!folder.Prepare()) return Fail(folder.Error(), encoding);
+    const QString programDir = folder.Path();
     if (!QFileInfo(programDir).isDir()) {
         return Fail(QStringLiteral("program folder not found: ") + programDir, encoding);
     }
@@ -75,7 +78,15 @@ int main(int argc, char** argv) {
     const ParsedOptions parsed = ParseRenderOptions(QCoreApplication::arguments().mid(1));
     if (!parsed.ok()) return Fail(parsed.error + QStringLiteral(" (see --help)"));
     if (parsed.options.help) {
-        return WriteText(stdout, UsageText(), TextEncoding::Utf8) ? kExitDone : kExitUsageOrFile;
+        const ProgramFolderChoice folder(
+            ProgramFolderPlaces::ForThisProcess(parsed.options.programDir));
+        const QString usage = UsageText() + QStringLiteral("\nProgram folder of this run: ") +
+                              folder.Description() + u'\n';
+        return WriteText(stdout, usage, TextEncoding::Utf8) ? kExitDone : kExitUsageOrFile;
     }
-    return Render(parsed.options);
+    const int status = Render(parsed.options);
+    if (const QString replaced = Cp932Replacements::Report(); !replaced.isEmpty()) {
+        WriteLine(stderr, QStringLiteral("glimtex-render: ") + replaced, parsed.options.encoding);
+    }
+    return status;
 }

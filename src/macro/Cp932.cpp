@@ -5,6 +5,7 @@
 #include <QStringEncoder>
 #include <array>
 #include <memory>
+#include <utility>
 
 namespace glimtex::Cp932 {
 
@@ -31,6 +32,26 @@ struct Tables {
             charToCode[kKatakanaFirst + (b - kKatakanaLead)] = static_cast<quint16>(b);
         }
         FillPairs();
+        FillJisForms();
+    }
+
+    // Input methods and editors on other systems write a few characters with their
+    // JIS code points, which this code page holds as full-width forms under other
+    // ones. Writing maps them there as Windows' own conversion does; reading still
+    // gives the full-width forms.
+    void FillJisForms() {
+        static constexpr std::pair<char16_t, quint16> kForms[] = {
+            {0x301C, 0x8160},  // WAVE DASH, read back as FULLWIDTH TILDE
+            {0x2016, 0x8161},  // DOUBLE VERTICAL LINE, as PARALLEL TO
+            {0x2212, 0x817C},  // MINUS SIGN, as FULLWIDTH HYPHEN-MINUS
+            {0x00A2, 0x8191},  // CENT SIGN, as FULLWIDTH CENT SIGN
+            {0x00A3, 0x8192},  // POUND SIGN, as FULLWIDTH POUND SIGN
+            {0x00AC, 0x81CA},  // NOT SIGN, as FULLWIDTH NOT SIGN
+            {0x2014, 0x815C},  // EM DASH, as HORIZONTAL BAR
+        };
+        for (const auto& [c, code] : kForms) {
+            if (charToCode[c] == 0) charToCode[c] = code;
+        }
     }
 
     void FillPairs() {
@@ -136,10 +157,11 @@ QString Decode(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray Encode(QStringView text) {
+QByteArray Encode(QStringView text, qsizetype* replaced) {
     const Tables& t = TheTables();
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
+    qsizetype questionMarks = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text[i].unicode();
@@ -151,11 +173,13 @@ QByteArray Encode(QStringView text) {
             QChar::isLowSurrogate(text[i + 1].unicode())) {
             ++i;  // a pair stands for one character, so it becomes one "?"
             bytes.append('?');
+            ++questionMarks;
             continue;
         }
         const quint16 code = t.charToCode[c];
         if (code == 0) {
             bytes.append('?');
+            ++questionMarks;
         } else if (code < 0x100) {
             bytes.append(static_cast<char>(code));
         } else {
@@ -163,6 +187,7 @@ QByteArray Encode(QStringView text) {
             bytes.append(static_cast<char>(code & 0xFF));
         }
     }
+    if (replaced != nullptr) *replaced = questionMarks;
     return bytes;
 }
 

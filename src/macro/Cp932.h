@@ -16,7 +16,10 @@ namespace glimtex::Cp932 {
 QString Decode(const QByteArray& bytes);
 
 // Every character the code page cannot hold (a supplementary character counts as
-// one, a lone surrogate too) is written as "?", as Windows does.
-QByteArray Encode(QStringView text);
+// one, a lone surrogate too) is written as "?", as Windows does; `replaced`, when
+// given, receives how many were. The JIS forms of a few characters (U+301C WAVE
+// DASH, U+2014 EM DASH, U+2212 MINUS SIGN and the like) are written as the
+// full-width characters this code page holds for them.
+QByteArray Encode(QStringView text, qsizetype* replaced = nullptr);
 
 }  // namespace glimtex::Cp932

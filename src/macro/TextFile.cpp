@@ -130,7 +130,9 @@ bool CopyFile(const QString& from, const QString& to) {
     return bytes && Replace(to, *bytes);
 }
 
-QByteArray Encode(const QString& text) { return Cp932::Encode(text); }
+QByteArray Encode(const QString& text, qsizetype* replaced) {
+    return Cp932::Encode(text, replaced);
+}
 
 QString Decode(const QByteArray& bytes) { return Cp932::Decode(bytes); }
 

@@ -37,7 +37,8 @@ bool CopyFile(const QString& from, const QString& to);
 // or at a lone CR, nothing after a final line end.
 QStringList SplitLines(const QString& text);
 
-QByteArray Encode(const QString& text);
+// Code page 932; `replaced`, when given, receives how many characters became "?".
+QByteArray Encode(const QString& text, qsizetype* replaced = nullptr);
 QString Decode(const QByteArray& bytes);
 
 }  // namespace glimtex::TextFile

@@ -273,6 +273,46 @@ TEST_F(RenderTest, DashReadsTheMacroFromStandardInput) {
     EXPECT_EQ(QString::fromUtf8(r.out), QStringLiteral("<Font Color=#000000>日本?</Font>\n"));
 }
 
+// Linux input methods type these with their JIS code points; code page 932 holds them
+// as full-width forms, which the HTML then carries.
+const QByteArray kJisFormsMacro =
+    "Set.MainString = \"10\xE3\x80\x9C"
+    "20\xE2\x80\x94\xE2\x80\x96\xE2\x88\x92\xC2\xA2\xC2\xA3\xC2\xAC\"\n"
+    "Object.CreateData\n";
+
+TEST_F(RenderTest, JisFormsTypedOnLinuxKeepTheirMeaningInTheHtml) {
+    const QStringList utf8Macro{QStringLiteral("--program-dir"), program_.path(),
+                                QStringLiteral("--macro-encoding"), QStringLiteral("utf-8"),
+                                QStringLiteral("-")};
+    const Result r = Render(utf8Macro, QStringLiteral(GLIMTEX_RENDER_EXE), kJisFormsMacro);
+    EXPECT_EQ(r.exitCode, 0) << r.ErrText().toStdString();
+    EXPECT_EQ(QString::fromUtf8(r.out),
+              QStringLiteral("<Font Color=#000000>10～20―∥－￠￡￢</Font>\n"));
+    EXPECT_TRUE(r.err.isEmpty()) << r.ErrText().toStdString();
+
+    const Result cp932 =
+        Render(utf8Macro + QStringList{QStringLiteral("--encoding"), QStringLiteral("cp932")},
+               QStringLiteral(GLIMTEX_RENDER_EXE), kJisFormsMacro);
+    EXPECT_EQ(cp932.out, QByteArray("<Font Color=#000000>10\x81\x60"
+                                    "20\x81\x5c\x81\x61\x81\x7c\x81\x91\x81\x92\x81\xca"
+                                    "</Font>\n"));
+    EXPECT_TRUE(cp932.err.isEmpty());
+}
+
+TEST_F(RenderTest, UnmappableCharactersAreQuestionMarksToldOnceOnStandardError) {
+    const QByteArray macro =
+        "Set.MainString = \"a\xC2\xA9"
+        "b\xF0\x9F\x98\x80\"\nObject.CreateData\n";  // a©b😀
+    const Result r =
+        Render({QStringLiteral("--program-dir"), program_.path(),
+                QStringLiteral("--macro-encoding"), QStringLiteral("utf-8"), QStringLiteral("-")},
+               QStringLiteral(GLIMTEX_RENDER_EXE), macro);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000>a?b?</Font>\n"));
+    EXPECT_EQ(r.err.count('\n'), 1) << r.ErrText().toStdString();
+    EXPECT_TRUE(r.ErrText().contains(QStringLiteral("2 characters"))) << r.ErrText().toStdString();
+}
+
 TEST_F(RenderTest, StandardInputInCodePage932IsTakenAsItIs) {
     const QByteArray macro = "Set.MainString = \"\x93\xfa\"\r\nObject.CreateData\r\n";  // 日
     const Result r = Render({QStringLiteral("--program-dir"), program_.path(), QStringLiteral("-")},

@@ -84,8 +84,29 @@ TEST_F(TextFileTest, MissingFileOrFolderCannotBeRead) {
 
 TEST(TextFileEncode, WritesQuestionMarkForWhatCodePage932CannotHold) {
     EXPECT_EQ(TextFile::Encode(QStringLiteral("a¥b")), QByteArray("a?b"));
-    EXPECT_EQ(TextFile::Encode(QStringLiteral("€〜")), QByteArray("??"));
+    EXPECT_EQ(TextFile::Encode(QStringLiteral("€©")), QByteArray("??"));
     EXPECT_EQ(TextFile::Encode(kReplacement), QByteArray("?"));
+}
+
+TEST(TextFileEncode, CountsTheCharactersItReplaces) {
+    qsizetype replaced = -1;
+    EXPECT_EQ(TextFile::Encode(QStringLiteral("a€日😀"), &replaced), QByteArray("a?\x93\xfa?"));
+    EXPECT_EQ(replaced, 2);
+    EXPECT_EQ(TextFile::Encode(QStringLiteral("日本"), &replaced), QByteArray("\x93\xfa\x96\x7b"));
+    EXPECT_EQ(replaced, 0);
+}
+
+// What input methods on other systems type for "〜∥−¢£¬—" is written as the
+// full-width forms Windows writes for them, and those read back as themselves.
+TEST(TextFileEncode, JisFormsAreWrittenAsTheirCodePage932Counterparts) {
+    const QString typed = QStringLiteral("\u301C\u2016\u2212\u00A2\u00A3\u00AC\u2014");
+    const QByteArray cp932("\x81\x60\x81\x61\x81\x7c\x81\x91\x81\x92\x81\xca\x81\x5c");
+    qsizetype replaced = -1;
+    EXPECT_EQ(TextFile::Encode(typed, &replaced), cp932);
+    EXPECT_EQ(replaced, 0);
+    const QString read = TextFile::Decode(cp932);
+    EXPECT_EQ(read, QStringLiteral("\uFF5E\u2225\uFF0D\uFFE0\uFFE1\uFFE2\u2015"));
+    EXPECT_EQ(TextFile::Encode(read), cp932);
 }
 
 TEST(TextFileEncode, ASupplementaryCharacterIsOneQuestionMark) {
