@@ -1,6 +1,4 @@
-// Drawing the main window's state. Every control is touched only when what it
-// shows differs from the state, and with its signals blocked, so the view never
-// feeds its own refresh back into the engine and a caret never jumps.
+// Drawing the main window's state.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,39 +16,11 @@
 #include "gui/MainWindowView.h"
 #include "gui/PreviewLetterView.h"
 #include "gui/Twips.h"
+#include "gui/WidgetSync.h"
 
 namespace glimtex::gui {
 
 namespace {
-
-void Sync(QLineEdit* edit, const QString& text) {
-    if (edit->text() == text) return;
-    const QSignalBlocker block(edit);
-    edit->setText(text);
-}
-
-void Sync(QComboBox* combo, const ComboBoxState& state) {
-    const QSignalBlocker block(combo);
-    bool sameItems = combo->count() == state.items.size();
-    for (int i = 0; sameItems && i < combo->count(); ++i) {
-        sameItems = combo->itemText(i) == state.items[i];
-    }
-    if (!sameItems) {
-        combo->clear();
-        combo->addItems(state.items);
-    }
-    if (combo->currentText() != state.text) combo->setEditText(state.text);
-}
-
-void SyncChecked(QAbstractButton* button, bool checked) {
-    if (button->isChecked() == checked) return;
-    const QSignalBlocker block(button);
-    button->setChecked(checked);
-}
-
-void SyncVisible(QWidget* widget, bool visible) {
-    if (widget->isVisibleTo(widget->parentWidget()) != visible) widget->setVisible(visible);
-}
 
 void SyncLetter(PreviewLetterView* label, const PreviewLetter& letter) {
     const QFont font = UiFont(letter.fontSize);

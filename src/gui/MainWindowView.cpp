@@ -21,6 +21,7 @@
 #include "gui/Look.h"
 #include "gui/PreviewLetterView.h"
 #include "gui/Twips.h"
+#include "gui/WidgetSync.h"
 
 namespace glimtex::gui {
 
@@ -136,13 +137,8 @@ void MainWindowView::BuildPanels(QWidget* client) {
 QComboBox* MainWindowView::MakeCombo(QWidget* parent, const QString& name, const QRect& place,
                                      void (MainWindowState::*setText)(const QString&),
                                      void (MainWindowState::*select)()) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
+    QComboBox* combo = MakeEditableCombo(parent, name);
     combo->setGeometry(place);
-    combo->setEditable(true);
-    // Typing is the user's own: nothing is completed or inserted behind their back.
-    combo->setCompleter(nullptr);
-    combo->setInsertPolicy(QComboBox::NoInsert);
     connect(combo, &QComboBox::editTextChanged, this,
             [this, setText](const QString& text) { (state_.*setText)(text); });
     // A pick from the list runs the style's selector.

@@ -1,6 +1,10 @@
 #include "gui/Views.h"
 
+#include "app/ColorMixer.h"
+#include "app/ColorPalette.h"
 #include "app/ConfirmationBoard.h"
+#include "app/MacroPicker.h"
+#include "app/MainWindowState.h"
 #include "app/OutputWindow.h"
 #include "app/Program.h"
 #include "gui/BoardView.h"
@@ -16,13 +20,31 @@ void BringToFront(QWidget& window) {
 }
 
 Views::Views(Program& program) : program_(program) {
-    connect(&program, &Program::boardShown, this, &Views::ShowBoard);
-    connect(&program, &Program::boardClosed, this, &Views::CloseBoard);
-    connect(&program, &Program::outputShown, this, &Views::ShowOutput);
-    connect(&program, &Program::outputClosed, this, &Views::CloseOutput);
+    Program* p = &program;
+    connect(p, &Program::boardShown, this,
+            [this] { Show(board_, [this] { return new BoardView(*program_.Board()); }); });
+    connect(p, &Program::boardClosed, this, [this] { Close(board_); });
+    connect(p, &Program::outputShown, this,
+            [this] { Show(output_, [this] { return new OutputView(*program_.Output()); }); });
+    connect(p, &Program::outputClosed, this, [this] { Close(output_); });
+    connect(p, &Program::colorPaletteShown, this, [this] {
+        Show(palette_, [this] { return new ColorPaletteView(program_, *program_.ColorPalette()); });
+    });
+    connect(p, &Program::colorPaletteClosed, this, [this] { Close(palette_); });
+    connect(p, &Program::colorMixerShown, this, [this] {
+        Show(mixer_, [this] { return new ColorMixerView(*program_.ColorMixer()); });
+    });
+    connect(p, &Program::colorMixerClosed, this, [this] { Close(mixer_); });
+    connect(p, &Program::macroPickerShown, this, [this] {
+        Show(picker_, [this] { return new MacroPickerView(*program_.MacroPicker()); });
+    });
+    connect(p, &Program::macroPickerClosed, this, [this] { Close(picker_); });
 }
 
 Views::~Views() {
+    delete picker_;
+    delete palette_;
+    delete mixer_;
     delete board_;
     delete output_;
     delete main_;
@@ -31,39 +53,37 @@ Views::~Views() {
 MainWindowView& Views::ShowMainWindow() {
     if (!main_) {
         main_ = new MainWindowView(program_);
+        MainWindowState& state = program_.MainWindow();
         connect(main_, &MainWindowView::closing, this, &Views::MainWindowClosing);
+        connect(main_, &MainWindowView::colorBoxClicked, this,
+                [&state](int index) { state.ColorBox_Click(index); });
+        connect(main_, &MainWindowView::backColorBoxClicked, this,
+                [&state] { state.BackColorBox_Click(); });
+        connect(main_, &MainWindowView::macroPickerRequested, this,
+                [this] { program_.ShowMacroPicker(); });
     }
     BringToFront(*main_);
     return *main_;
 }
 
-void Views::ShowBoard() {
-    if (!board_) board_ = new BoardView(*program_.Board());
-    BringToFront(*board_);
+template <typename View, typename Make>
+void Views::Show(QPointer<View>& view, Make make) {
+    if (!view) view = make();
+    BringToFront(*view);
 }
 
-void Views::CloseBoard() {
-    if (!board_) return;
-    board_->hide();
-    board_->deleteLater();
-    board_ = nullptr;
-}
-
-void Views::ShowOutput() {
-    if (!output_) output_ = new OutputView(*program_.Output());
-    BringToFront(*output_);
-}
-
-void Views::CloseOutput() {
-    if (!output_) return;
-    output_->hide();
-    output_->deleteLater();
-    output_ = nullptr;
+template <typename View>
+void Views::Close(QPointer<View>& view) {
+    if (!view) return;
+    view->hide();
+    view->deleteLater();
+    view = nullptr;
 }
 
 void Views::MainWindowClosing() {
     // The colour tools go with the main window; the board, the output window and
     // the macro picker stay until they are closed themselves.
+    if (program_.MainWindowLoaded()) program_.MainWindow().Form_Unload();
 }
 
 }  // namespace glimtex::gui

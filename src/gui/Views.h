@@ -4,6 +4,9 @@
 #include <QPointer>
 
 #include "gui/BoardView.h"
+#include "gui/ColorMixerView.h"
+#include "gui/ColorPaletteView.h"
+#include "gui/MacroPickerView.h"
 #include "gui/MainWindowView.h"
 #include "gui/OutputView.h"
 
@@ -29,18 +32,25 @@ class Views : public QObject {
     MainWindowView* MainWindow() const { return main_; }
     BoardView* Board() const { return board_; }
     OutputView* Output() const { return output_; }
+    ColorMixerView* ColorMixer() const { return mixer_; }
+    ColorPaletteView* ColorPalette() const { return palette_; }
+    MacroPickerView* MacroPicker() const { return picker_; }
 
   private:
-    void ShowBoard();
-    void CloseBoard();
-    void ShowOutput();
-    void CloseOutput();
+    // Shows the view of a window state, creating it over the state when it has none.
+    template <typename View, typename Make>
+    void Show(QPointer<View>& view, Make make);
+    template <typename View>
+    void Close(QPointer<View>& view);
     void MainWindowClosing();
 
     Program& program_;
     QPointer<MainWindowView> main_;
     QPointer<BoardView> board_;
     QPointer<OutputView> output_;
+    QPointer<ColorMixerView> mixer_;
+    QPointer<ColorPaletteView> palette_;
+    QPointer<MacroPickerView> picker_;
 };
 
 // Brings a window up: shown, raised and given the focus.

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +30,18 @@ inline void TypeThroughInputMethod(QWidget* widget, const QString& text) {
     QInputMethodEvent event;
     event.setCommitString(text);
     QApplication::sendEvent(widget, &event);
+}
+
+// Picks an entry from a combo box's list with the mouse.
+inline void Pick(QComboBox* combo, const QString& entry) {
+    const int index = combo->findText(entry);
+    ASSERT_GE(index, 0) << entry.toStdString();
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QRect item = list->visualRect(list->model()->index(index, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    Settle();
 }
 
 // The windowed program over a temporary program folder, with the real message

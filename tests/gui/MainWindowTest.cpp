@@ -1,6 +1,5 @@
 // The main window driven as a person drives it: typing, panel buttons, the combo
 // lists, the menus, and what is drawn.
-#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,18 +14,6 @@
 
 namespace glimtex::testing {
 namespace {
-
-// Picks an entry from a combo box's list with the mouse.
-void Pick(QComboBox* combo, const QString& entry) {
-    const int index = combo->findText(entry);
-    ASSERT_GE(index, 0) << entry.toStdString();
-    combo->showPopup();
-    QAbstractItemView* list = combo->view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-    const QRect item = list->visualRect(list->model()->index(index, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
-    Settle();
-}
 
 QColor PixelOf(QWidget* widget, QPoint at) { return widget->grab().toImage().pixelColor(at); }
 

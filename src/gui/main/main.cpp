@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/Program.h"
+#include "app/ProgramFolderChoice.h"
 #include "app/Startup.h"
 #include "gui/DisplayCheck.h"
 #include "gui/GuiFeedback.h"
@@ -18,11 +19,11 @@ using namespace glimtex::gui;
 
 namespace {
 
-// --program-dir DIR, else the folder of the executable.
-QString ProgramDir(const QStringList& arguments) {
+// The folder named with --program-dir DIR, or empty.
+QString GivenProgramDir(const QStringList& arguments) {
     const qsizetype at = arguments.indexOf(QStringLiteral("--program-dir"));
     if (at >= 0 && at + 1 < arguments.size()) return QDir(arguments[at + 1]).absolutePath();
-    return QCoreApplication::applicationDirPath();
+    return {};
 }
 
 }  // namespace
@@ -41,7 +42,11 @@ int main(int argc, char** argv) {
 
     GuiFeedback feedback;
     SystemClipboard clipboard;
-    Program program(ProgramDir(QCoreApplication::arguments()), feedback, clipboard);
+    // The program folder: --program-dir, a portable folder, or the user's own.
+    ProgramFolderChoice folder(
+        ProgramFolderPlaces::ForThisProcess(GivenProgramDir(QCoreApplication::arguments())));
+    if (!folder.Prepare()) feedback.ShowNotice(kNoticeTitle, folder.Notice());
+    Program program(folder.Path(), feedback, clipboard);
     Views views(program);
 
     // The title window's load: the start-up runs before the title window shows;

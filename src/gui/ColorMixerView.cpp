@@ -1,0 +1,112 @@
+#include "gui/ColorMixerView.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "app/ColorMixer.h"
+#include "gui/AppIcon.h"
+#include "gui/ColorSwatch.h"
+#include "gui/Look.h"
+#include "gui/Twips.h"
+
+namespace glimtex::gui {
+
+ColorMixerView::ColorMixerView(ColorMixerState& state, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      state_(&state) {
+    setObjectName(QStringLiteral("ColorTool"));
+    setWindowTitle(ColorMixerText::kCaption);
+    setWindowIcon(AppIcon());
+    setFont(UiFont(9));
+    setModal(false);
+    setFixedSize(TwipSize(3990, 1965));
+
+    static const char* const kNames[3] = {"R", "G", "B"};
+    static const int kLetterTops[3] = {180, 560, 910};
+    for (int i = 0; i < 3; ++i) {
+        const auto at = static_cast<size_t>(i);
+        const QString name = QString::fromLatin1(kNames[i]);
+        auto* letter = new QLabel(ColorMixerText::kBarLetters[at], this);
+        letter->setObjectName(name + QStringLiteral("_Label"));
+        letter->setGeometry(TwipRect(240, kLetterTops[i], 255, 375));
+        letter->setFont(UiFont(15.75));
+        SetTextColor(*letter, FromPacked(ColorMixerText::kBarLetterColors[at]));
+
+        auto* bar = new QScrollBar(Qt::Horizontal, this);
+        bar->setObjectName(name + QStringLiteral("Scroll"));
+        bar->setGeometry(TwipRect(600, 240 + 360 * i, 2550, 255));
+        bar->setRange(ColorMixerState::kMinimum, ColorMixerState::kMaximum);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setFocusPolicy(Qt::StrongFocus);
+        // Only completed changes count: while the thumb is dragged the value, the
+        // label and the preview stay as they were.
+        bar->setTracking(false);
+        connect(bar, &QScrollBar::valueChanged, this, [this, i](int value) {
+            if (state_) state_->SetScrollValue(i, value);
+        });
+        bars_[at] = bar;
+
+        auto* value = new QLabel(this);
+        value->setObjectName(name + QStringLiteral("Label"));
+        value->setGeometry(TwipRect(3240, 240 + 360 * i, 495, 255));
+        value->setAlignment(Qt::AlignCenter);
+        labels_[at] = value;
+    }
+    preview_ = new ColorSwatch(this);
+    preview_->setObjectName(QStringLiteral("RGB_ColorBox"));
+    preview_->setGeometry(TwipRect(240, 1440, 375, 375));
+    preview_->setCursor(Qt::ArrowCursor);
+    preview_->setFocusPolicy(Qt::StrongFocus);
+
+    auto* ok = new QPushButton(ColorMixerText::kOkButton, this);
+    ok->setObjectName(QStringLiteral("OK_Button"));
+    ok->setGeometry(TwipRect(1080, 1440, 975, 375));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &ColorMixerView::accept);
+    auto* cancel = new QPushButton(ColorMixerText::kCancelButton, this);
+    cancel->setObjectName(QStringLiteral("Cancel_Button"));
+    cancel->setGeometry(TwipRect(2160, 1440, 975, 375));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &ColorMixerView::reject);
+
+    setTabOrder(bars_[0], bars_[1]);
+    setTabOrder(bars_[1], bars_[2]);
+    setTabOrder(bars_[2], preview_);
+    setTabOrder(preview_, ok);
+    setTabOrder(ok, cancel);
+    bars_[0]->setFocus();
+
+    connect(&state, &ColorMixerState::changed, this, &ColorMixerView::Refresh);
+    Refresh();
+}
+
+void ColorMixerView::Refresh() {
+    if (!state_) return;
+    for (int i = 0; i < 3; ++i) {
+        const auto at = static_cast<size_t>(i);
+        if (bars_[at]->value() != state_->ScrollValue(i)) {
+            const QSignalBlocker block(bars_[at]);
+            bars_[at]->setValue(state_->ScrollValue(i));
+        }
+        labels_[at]->setText(state_->ValueLabel(i));
+    }
+    preview_->SetColor(state_->RGB_ColorBox());
+}
+
+void ColorMixerView::accept() {
+    if (state_) state_->OK_Button_Click();
+}
+
+void ColorMixerView::reject() {
+    if (state_) {
+        state_->Cancel_Button_Click();
+    } else {
+        QDialog::reject();
+    }
+}
+
+}  // namespace glimtex::gui

@@ -1,0 +1,53 @@
+#include "gui/ColorPaletteView.h"
+
+#include "app/ColorPalette.h"
+#include "app/Program.h"
+#include "gui/AppIcon.h"
+#include "gui/ColorSwatch.h"
+#include "gui/Look.h"
+#include "gui/Twips.h"
+
+namespace glimtex::gui {
+
+ColorPaletteView::ColorPaletteView(Program& program, ColorPaletteState& state, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      program_(program),
+      state_(&state) {
+    setObjectName(QStringLiteral("ColorCodeForm"));
+    setWindowTitle(ColorPaletteText::kCaption);
+    setWindowIcon(AppIcon());
+    setFont(UiFont(9));
+    setModal(false);
+    setFixedSize(TwipSize(1950, 1485));
+    // Later swatches are drawn over their neighbours, which they overlap by a pixel;
+    // the keyboard visits them in index order.
+    QWidget* previous = nullptr;
+    for (int i = 0; i < ColorPaletteState::kRows; ++i) {
+        const QRect place = ColorPaletteState::ColorCodeBoxPlace(i);
+        auto* swatch = new ColorSwatch(this);
+        swatch->setObjectName(QStringLiteral("ColorCodeBox_%1").arg(i));
+        swatch->setGeometry(TwipRect(place.x(), place.y(), place.width(), place.height()));
+        swatch->setFocusPolicy(Qt::StrongFocus);
+        swatch->SetColor(state.ColorCodeBox(i));
+        swatch->setToolTip(QStringLiteral("RGB(%1, %2, %3)")
+                               .arg(state.ColorCode()[static_cast<size_t>(i)][0])
+                               .arg(state.ColorCode()[static_cast<size_t>(i)][1])
+                               .arg(state.ColorCode()[static_cast<size_t>(i)][2]));
+        connect(swatch, &ColorSwatch::clicked, this, [this, i] {
+            if (state_) state_->ColorCodeBox_Click(i);
+        });
+        if (previous) setTabOrder(previous, swatch);
+        previous = swatch;
+    }
+}
+
+void ColorPaletteView::reject() {
+    if (state_) {
+        program_.CloseColorPalette();
+    } else {
+        QDialog::reject();
+    }
+}
+
+}  // namespace glimtex::gui

@@ -1,0 +1,82 @@
+#include "gui/MacroPickerView.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/MacroPicker.h"
+#include "gui/AppIcon.h"
+#include "gui/Look.h"
+#include "gui/Twips.h"
+#include "gui/WidgetSync.h"
+
+namespace glimtex::gui {
+
+MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      state_(&state) {
+    setObjectName(QStringLiteral("MacroForm"));
+    setWindowTitle(MacroPickerText::kCaption);
+    setWindowIcon(AppIcon());
+    setFont(UiFont(9));
+    setModal(false);
+    // A sizable tool window whose controls keep their places.
+    resize(TwipSize(3795, 2100));
+
+    combo_ = MakeEditableCombo(this, QStringLiteral("MacroListCombo"));
+    combo_->setGeometry(TwipRect(0, 120, 2535, 315));
+    combo_->setFont(UiFont(9.75));
+    connect(combo_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        if (state_) state_->SetComboText(text);
+    });
+    connect(combo_, &QComboBox::activated, this, [this](int index) {
+        if (state_) state_->PickListEntry(index);
+    });
+
+    textPrint_ = new QPlainTextEdit(this);
+    textPrint_->setObjectName(QStringLiteral("TextPrint"));
+    textPrint_->setGeometry(TwipRect(0, 480, 2535, 1575));
+    textPrint_->setReadOnly(true);
+    SetButtonFaceBase(*textPrint_);
+
+    auto* ok = new QPushButton(MacroPickerText::kOkButton, this);
+    ok->setObjectName(QStringLiteral("OK_Button"));
+    ok->setGeometry(TwipRect(2640, 120, 1095, 375));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &MacroPickerView::accept);
+    auto* cancel = new QPushButton(MacroPickerText::kCancelButton, this);
+    cancel->setObjectName(QStringLiteral("Cancel_Button"));
+    cancel->setGeometry(TwipRect(2640, 600, 1095, 375));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &MacroPickerView::reject);
+
+    connect(&state, &MacroPickerState::changed, this, &MacroPickerView::Refresh);
+    Refresh();
+    combo_->setFocus();
+}
+
+void MacroPickerView::Refresh() {
+    if (!state_) return;
+    Sync(combo_, state_->MacroListCombo());
+    QString description = state_->TextPrint();
+    if (textPrint_->toPlainText() !=
+        description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) {
+        textPrint_->setPlainText(description);
+    }
+}
+
+void MacroPickerView::accept() {
+    if (state_) state_->OK_Button_Click();
+}
+
+void MacroPickerView::reject() {
+    if (state_) {
+        state_->Cancel_Button_Click();
+    } else {
+        QDialog::reject();
+    }
+}
+
+}  // namespace glimtex::gui

@@ -1,0 +1,50 @@
+#include "gui/WidgetSync.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "app/MainWindowState.h"
+
+namespace glimtex::gui {
+
+void Sync(QLineEdit* edit, const QString& text) {
+    if (edit->text() == text) return;
+    const QSignalBlocker block(edit);
+    edit->setText(text);
+}
+
+void Sync(QComboBox* combo, const ComboBoxState& state) {
+    const QSignalBlocker block(combo);
+    bool sameItems = combo->count() == state.items.size();
+    for (int i = 0; sameItems && i < combo->count(); ++i) {
+        sameItems = combo->itemText(i) == state.items[i];
+    }
+    if (!sameItems) {
+        combo->clear();
+        combo->addItems(state.items);
+    }
+    if (combo->currentText() != state.text) combo->setEditText(state.text);
+}
+
+void SyncChecked(QAbstractButton* button, bool checked) {
+    if (button->isChecked() == checked) return;
+    const QSignalBlocker block(button);
+    button->setChecked(checked);
+}
+
+void SyncVisible(QWidget* widget, bool visible) {
+    if (widget->isVisibleTo(widget->parentWidget()) != visible) widget->setVisible(visible);
+}
+
+QComboBox* MakeEditableCombo(QWidget* parent, const QString& name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+}  // namespace glimtex::gui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace glimtex {
+struct ComboBoxState;
+}
+
+namespace glimtex::gui {
+
+// Bringing a widget in line with the state it shows. A widget is touched only when
+// it differs, and with its signals blocked, so a view never feeds its own refresh
+// back into the engine and a caret never jumps.
+void Sync(QLineEdit* edit, const QString& text);
+void Sync(QComboBox* combo, const ComboBoxState& state);
+void SyncChecked(QAbstractButton* button, bool checked);
+void SyncVisible(QWidget* widget, bool visible);
+
+// An editable combo box as the design has them: the user may type any text, and
+// nothing is completed or inserted into the list behind their back.
+QComboBox* MakeEditableCombo(QWidget* parent, const QString& name);
+
+}  // namespace glimtex::gui
