@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include "app/Program.h"
 #include "app/Startup.h"
@@ -39,6 +40,11 @@ int Render(const RenderOptions& options) {
     ConsoleFeedback feedback(encoding);
     NullClipboard clipboard;
     Program program(programDir, feedback, clipboard);
+    // The windows a run closes are deleted from the event loop, which this program
+    // never runs. They go all at once before the program does, instead of one by one
+    // with it, which searches the queue of posted events for each of them.
+    const auto deleteClosedWindows =
+        qScopeGuard([] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); });
     Startup startup(program);
     startup.Run();
     if (startup.Outcome() == StartupOutcome::WorkFilesUnwritable) {
@@ -47,7 +53,8 @@ int Render(const RenderOptions& options) {
     if (!options.macroPath.isEmpty() && !ApplyMacro(program, macro.Path())) {
         return Fail(QStringLiteral("cannot apply macro file: ") + options.macroPath, encoding);
     }
-    if (!WriteText(stdout, program.Settings().HTMLString + u'\n', encoding)) {
+    const QString& collected = program.Settings().HTMLString;
+    if (!WriteText(stdout, collected, encoding) || !WriteText(stdout, u"\n", encoding)) {
         return Fail(QStringLiteral("cannot write standard output"), encoding);
     }
     return feedback.GenerationRefused() ? kExitRefused : kExitDone;

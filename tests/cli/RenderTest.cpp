@@ -288,5 +288,24 @@ TEST_F(RenderTest, UnknownMacroEncodingIsAUsageError) {
     EXPECT_TRUE(r.out.isEmpty());
 }
 
+TEST_F(RenderTest, LongCollectionIsWrittenWhole) {
+    // Many times longer than the pieces the output is encoded in.
+    QString line;
+    for (int k = 0; k < 4000; ++k) line += QStringLiteral("日本語text");
+    const QString fragment =
+        QStringLiteral("<Font Color=#000000>") + line + QStringLiteral("</Font>");
+    const QString expected = fragment + QStringLiteral("\r\n") + fragment + u'\n';
+    const QStringList macro{QStringLiteral("Set.MainString = \"") + line + u'"',
+                            QStringLiteral("Object.CreateData"),
+                            QStringLiteral("Object.PlusCreate")};
+    const Result utf8 = RenderMacro(macro);
+    EXPECT_EQ(utf8.exitCode, 0);
+    EXPECT_EQ(utf8.out, expected.toUtf8());
+    const Result cp932 =
+        RenderMacro(macro, {QStringLiteral("--encoding"), QStringLiteral("cp932")});
+    EXPECT_EQ(cp932.exitCode, 0);
+    EXPECT_EQ(cp932.out, TextFile::Encode(expected));
+}
+
 }  // namespace
 }  // namespace glimtex
