@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include "support/ProgramFolderCopy.h"
 
 #include "macro/TextFile.h"
 #include "macro/TextUtil.h"
@@ -14,17 +15,9 @@
 namespace glimtex {
 namespace {
 
-const QString kDataDir = QStringLiteral(GLIMTEX_DATA_DIR);
+using testing::CopyFolder;
 
-bool CopyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(file));
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target)) return false;
-    }
-    return true;
-}
+const QString kDataDir = QStringLiteral(GLIMTEX_DATA_DIR);
 
 // The file names of the #ADDITEM lines of the bundled Default, in order.
 QStringList RegisteredMacros() {

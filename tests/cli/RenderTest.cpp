@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "macro/TextFile.h"
+#include "support/ProgramFolderCopy.h"
 
 namespace glimtex {
 namespace {
@@ -235,9 +236,9 @@ TEST_F(RenderTest, BundledSampleMacroRendersWithTheBundledDefault) {
     ASSERT_TRUE(QFile::remove(program_.filePath(QStringLiteral("Default"))));
     ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Default")),
                             program_.filePath(QStringLiteral("Default"))));
-    ASSERT_TRUE(QDir(program_.path()).mkdir(QStringLiteral("Macro")));
-    ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Macro/Rainbow")),
-                            program_.filePath(QStringLiteral("Macro/Rainbow"))));
+    // Default registers every bundled macro, so they all come along.
+    ASSERT_TRUE(testing::CopyFolder(data.filePath(QStringLiteral("Macro")),
+                                    program_.filePath(QStringLiteral("Macro"))));
     const Result r = Render({QStringLiteral("--program-dir"), program_.path(),
                              program_.filePath(QStringLiteral("Macro/Rainbow"))});
     EXPECT_EQ(r.exitCode, 0);
