@@ -1,7 +1,6 @@
 #include "cli/ConsoleText.h"
 
 #include <QRegularExpression>
-
 #include <algorithm>
 
 #include "macro/Cp932.h"
