@@ -2,7 +2,6 @@
 
 #include "app/OutputWindow.h"
 #include "app/Program.h"
-#include "html/GenerationRun.h"
 
 namespace glimtex {
 
@@ -23,8 +22,7 @@ void ConfirmationBoardState::MainHTMLCreate() {
     // Closing the board retires this object; everything after that goes through
     // the program alone.
     Program& program = program_;
-    DecorationSettings& settings = program.Settings();
-    switch (GenerateAndDock(settings, generator_)) {
+    switch (GenerateOntoCollection()) {
         case RunOutcome::Refused:
             program.UserFeedback().ShowNotice(kNoticeTitle, kRefusalMessage);
             return;
@@ -35,7 +33,27 @@ void ConfirmationBoardState::MainHTMLCreate() {
             break;
     }
     if (program.Board() == this) program.CloseBoard();
-    program.ShowOutput().SetText(settings.HTMLString);
+    program.ShowOutput().ShowCollection(program.Settings().HTMLString);
+}
+
+// Check, then build the fragment straight onto HTMLString: docking costs what the
+// fragment adds, however long the collection is.
+RunOutcome ConfirmationBoardState::GenerateOntoCollection() {
+    DecorationSettings& settings = program_.Settings();
+    QString& collected = settings.HTMLString;
+    generator_.ClearMainHTML();
+    if (HtmlGenerator::CodeErrorCheck(settings)) return RunOutcome::Refused;
+    // After a run the output box shares the collection. It lets go while the fragment
+    // is added, which would otherwise copy the whole collection first, and takes it
+    // back when the run stops on an overflow (the collection is then as it was).
+    OutputWindowState* output = program_.Output();
+    const bool boxSharesCollection = output != nullptr && output->SharesText(collected);
+    if (boxSharesCollection) output->ReleaseText();
+    if (!generator_.BuildOnto(settings, collected)) {
+        if (boxSharesCollection) output->SetText(collected);
+        return RunOutcome::Overflow;
+    }
+    return RunOutcome::Done;
 }
 
 }  // namespace glimtex

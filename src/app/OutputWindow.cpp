@@ -7,9 +7,18 @@ namespace glimtex {
 OutputWindowState::OutputWindowState(Program& program)
     : program_(program), text_(QStringLiteral("HTMLソースはここに表現されます。\r\n")) {}
 
-void OutputWindowState::SetText(const QString& text) {
-    text_ = text;
-    emit changed();
+void OutputWindowState::SetText(const QString& text) { text_ = text; }
+
+void OutputWindowState::ShowCollection(const QString& collected) {
+    text_ = collected;
+    if (refreshPending_) return;
+    refreshPending_ = true;
+    QMetaObject::invokeMethod(this, &OutputWindowState::DeliverTextChanged, Qt::QueuedConnection);
+}
+
+void OutputWindowState::DeliverTextChanged() {
+    refreshPending_ = false;
+    emit textChanged();
 }
 
 void OutputWindowState::ClipboardButton_Click() {

@@ -33,6 +33,9 @@ ConfirmationBoardState& Program::ShowBoard() {
 
 void Program::CloseBoard() {
     if (!board_) return;
+    // Its printed lines go now: a macro may close thousands of boards before the
+    // event loop deletes any of them.
+    board_->Unload();
     Retire(board_.release());
     emit boardClosed();
 }

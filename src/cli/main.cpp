@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include "app/Program.h"
 #include "app/ProgramFolderChoice.h"
@@ -44,6 +45,11 @@ int Render(const RenderOptions& options) {
     ConsoleFeedback feedback(encoding);
     NullClipboard clipboard;
     Program program(programDir, feedback, clipboard);
+    // The windows a run closes are deleted from the event loop, which this program
+    // never runs. They go all at once before the program does, instead of one by one
+    // with it, which searches the queue of posted events for each of them.
+    const auto deleteClosedWindows =
+        qScopeGuard([] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); });
     Startup startup(program);
     startup.Run();
     if (startup.Outcome() == StartupOutcome::WorkFilesUnwritable) {
@@ -65,7 +71,8 @@ int Render(const RenderOptions& options) {
             return Fail(QStringLiteral("cannot apply macro file: Macro/") + choice.file, encoding);
         }
     }
-    if (!WriteText(stdout, program.Settings().HTMLString + u'\n', encoding)) {
+    const QString& collected = program.Settings().HTMLString;
+    if (!WriteText(stdout, collected, encoding) || !WriteText(stdout, u"\n", encoding)) {
         return Fail(QStringLiteral("cannot write standard output"), encoding);
     }
     return feedback.GenerationRefused() ? kExitRefused : kExitDone;

@@ -39,8 +39,7 @@ OutputView::OutputView(OutputWindowState& state, QWidget* parent)
         if (!state_) return;
         // The user's edits are what is copied.
         if (userEdited_) {
-            shown_ = BoxText();
-            state_->SetText(shown_);
+            state_->SetText(BoxText());
             userEdited_ = false;
         }
         state_->ClipboardButton_Click();
@@ -51,7 +50,7 @@ OutputView::OutputView(OutputWindowState& state, QWidget* parent)
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &OutputView::reject);
 
-    connect(&state, &OutputWindowState::changed, this, &OutputView::ScheduleRefresh);
+    connect(&state, &OutputWindowState::textChanged, this, &OutputView::Refresh);
     Refresh();
 }
 
@@ -61,27 +60,13 @@ QString OutputView::BoxText() const {
     return text;
 }
 
-void OutputView::ScheduleRefresh() {
-    // A macro that docks thousands of fragments fills the box once.
-    if (refreshPending_) return;
-    refreshPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            refreshPending_ = false;
-            Refresh();
-        },
-        Qt::QueuedConnection);
-}
-
+// Each run's collection is shown once, however many runs a macro made in one turn
+// of the event loop; no copy of it is kept here, so the next docking appends in place.
 void OutputView::Refresh() {
     if (!state_) return;
-    const QString& text = state_->HTMLStringBox();
-    if (text == shown_ && !userEdited_) return;
-    shown_ = text;
     {
         const QSignalBlocker block(box_);
-        box_->setPlainText(text);
+        box_->setPlainText(state_->HTMLStringBox());
     }
     userEdited_ = false;
 }

@@ -22,16 +22,13 @@ class OutputView : public QDialog {
     void reject() override;
 
   private:
-    void ScheduleRefresh();
     void Refresh();
     // The box's text as the engine keeps it: lines end in CR LF.
     QString BoxText() const;
 
     QPointer<OutputWindowState> state_;
     QPlainTextEdit* box_ = nullptr;
-    QString shown_;
     bool userEdited_ = false;
-    bool refreshPending_ = false;
 };
 
 }  // namespace glimtex::gui

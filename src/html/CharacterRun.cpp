@@ -1,6 +1,7 @@
 // The middle pass of the generator: every character of the line, each preceded by
 // its own colour tag (gradation) and size tag (size pattern).
 #include <QStringView>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -86,7 +87,12 @@ bool HtmlGenerator::MojiHTMLCreate(const DecorationSettings& s) {
     const bool sizeEveryCharacter =
         sized && shape != SizeShape::Standard && shape != SizeShape::Other;
     const qsizetype perCharacter = (gradation ? 21 : 0) + (sizeEveryCharacter ? 14 : 0);
-    mainHtml_.reserve(mainHtml_.size() + text.size() + count * perCharacter + 16);
+    // Room for the whole run at once; a long collection being built onto grows by
+    // doubling, so that many dockings stay linear.
+    const qsizetype needed = mainHtml_.size() + text.size() + count * perCharacter + 16;
+    if (needed > mainHtml_.capacity()) {
+        mainHtml_.reserve(std::max(needed, 2 * mainHtml_.size()));
+    }
 
     const QChar* data = text.constData();
     const qsizetype units = text.size();

@@ -32,6 +32,23 @@ bool HtmlGenerator::Build(const DecorationSettings& s) {
     return true;
 }
 
+bool HtmlGenerator::BuildOnto(const DecorationSettings& s, QString& collected) {
+    const qsizetype before = collected.size();
+    // The passes append to MainHTML, so the collection stands in for it meanwhile.
+    mainHtml_.clear();
+    mainHtml_.swap(collected);
+    if (before > 0) mainHtml_ += QLatin1StringView("\r\n");
+    StartHTMLCreate(s);
+    const bool built = MojiHTMLCreate(s);
+    if (built) {
+        EndHTMLCreate(s);
+    } else {
+        mainHtml_.truncate(before);
+    }
+    mainHtml_.swap(collected);
+    return built;
+}
+
 void HtmlGenerator::StartHTMLCreate(const DecorationSettings& s) {
     if (s.BackStyle == StyleText::kSingleColour) {
         hColorCode_ = QLatin1Char('#') + GetHColorCode(s.BackColorData);

@@ -25,6 +25,11 @@ class HtmlGenerator {
     // Empties MainHTML, then runs the three passes. Returns false, with MainHTML
     // left empty, when the 16-bit arithmetic of the run would overflow.
     bool Build(const DecorationSettings& s);
+    // Builds the fragment straight onto the end of a collection, after CR LF when the
+    // collection is not empty, as a docking run does: each character is written once
+    // and the collection grows in place. MainHTML is left empty. Returns false, with
+    // the collection exactly as it was, when the 16-bit arithmetic would overflow.
+    bool BuildOnto(const DecorationSettings& s, QString& collected);
 
     void StartHTMLCreate(const DecorationSettings& s);
     // Returns false when the 16-bit arithmetic would overflow.

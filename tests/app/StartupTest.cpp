@@ -9,6 +9,7 @@
 #include "app/Program.h"
 #include "core/Feedback.h"
 #include "macro/TextFile.h"
+#include "support/ProgramFolderCopy.h"
 #include "support/RecordingFeedback.h"
 
 namespace glimtex {
@@ -190,9 +191,9 @@ TEST_F(StartupTest, BundledDefaultAddsFontsRegistersItsSampleAndGeneratesNothing
     const QDir data(QStringLiteral(GLIMTEX_DATA_DIR));
     ASSERT_TRUE(
         QFile::copy(data.filePath(QStringLiteral("Default")), PathOf(QStringLiteral("Default"))));
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("Macro")));
-    ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Macro/Rainbow")),
-                            PathOf(QStringLiteral("Macro/Rainbow"))));
+    // Default registers every bundled macro, so they all come along.
+    ASSERT_TRUE(testing::CopyFolder(data.filePath(QStringLiteral("Macro")),
+                                    PathOf(QStringLiteral("Macro"))));
     EXPECT_EQ(RunStartup(), StartupOutcome::Done);
     EXPECT_EQ(feedback_.beeps, 0);
     EXPECT_TRUE(feedback_.notices.isEmpty());
@@ -202,7 +203,8 @@ TEST_F(StartupTest, BundledDefaultAddsFontsRegistersItsSampleAndGeneratesNothing
     EXPECT_TRUE(faces.contains(QStringLiteral("ＭＳ Ｐゴシック")));
     EXPECT_TRUE(faces.contains(QStringLiteral("Times New Roman")));
     const QStringList list = Lines(QStringLiteral("MacroList.df"));
-    ASSERT_EQ(list.size(), 1);
+    ASSERT_EQ(list.size(),
+              QDir(data.filePath(QStringLiteral("Macro"))).entryList(QDir::Files).size());
     EXPECT_TRUE(list[0].startsWith(QStringLiteral("\"Rainbow\",\"虹色の見出し\",\"")));
 
     EXPECT_TRUE(ApplyMacro(program_, PathOf(QStringLiteral("Macro/Rainbow"))));

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "macro/TextFile.h"
+#include "support/ProgramFolderCopy.h"
 
 namespace glimtex {
 namespace {
@@ -235,9 +236,9 @@ TEST_F(RenderTest, BundledSampleMacroRendersWithTheBundledDefault) {
     ASSERT_TRUE(QFile::remove(program_.filePath(QStringLiteral("Default"))));
     ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Default")),
                             program_.filePath(QStringLiteral("Default"))));
-    ASSERT_TRUE(QDir(program_.path()).mkdir(QStringLiteral("Macro")));
-    ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Macro/Rainbow")),
-                            program_.filePath(QStringLiteral("Macro/Rainbow"))));
+    // Default registers every bundled macro, so they all come along.
+    ASSERT_TRUE(testing::CopyFolder(data.filePath(QStringLiteral("Macro")),
+                                    program_.filePath(QStringLiteral("Macro"))));
     const Result r = Render({QStringLiteral("--program-dir"), program_.path(),
                              program_.filePath(QStringLiteral("Macro/Rainbow"))});
     EXPECT_EQ(r.exitCode, 0);
@@ -326,6 +327,25 @@ TEST_F(RenderTest, UnknownMacroEncodingIsAUsageError) {
                                  {QStringLiteral("--macro-encoding"), QStringLiteral("latin1")});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.out.isEmpty());
+}
+
+TEST_F(RenderTest, LongCollectionIsWrittenWhole) {
+    // Many times longer than the pieces the output is encoded in.
+    QString line;
+    for (int k = 0; k < 4000; ++k) line += QStringLiteral("日本語text");
+    const QString fragment =
+        QStringLiteral("<Font Color=#000000>") + line + QStringLiteral("</Font>");
+    const QString expected = fragment + QStringLiteral("\r\n") + fragment + u'\n';
+    const QStringList macro{QStringLiteral("Set.MainString = \"") + line + u'"',
+                            QStringLiteral("Object.CreateData"),
+                            QStringLiteral("Object.PlusCreate")};
+    const Result utf8 = RenderMacro(macro);
+    EXPECT_EQ(utf8.exitCode, 0);
+    EXPECT_EQ(utf8.out, expected.toUtf8());
+    const Result cp932 =
+        RenderMacro(macro, {QStringLiteral("--encoding"), QStringLiteral("cp932")});
+    EXPECT_EQ(cp932.exitCode, 0);
+    EXPECT_EQ(cp932.out, TextFile::Encode(expected));
 }
 
 }  // namespace

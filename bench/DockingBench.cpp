@@ -1,0 +1,70 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+#include "core/DecorationSettings.h"
+#include "html/HtmlGenerator.h"
+
+namespace {
+
+// The long-line case of bench/docking_bench.sh without the program around it: one
+// create and nine dockings of a line with a gradation and the lens pattern, built
+// onto a collection that keeps its room from one iteration to the next, so that the
+// figure is the work itself, without the first touch of fresh memory.
+glimtex::DecorationSettings LensGradation(int length) {
+    glimtex::DecorationSettings s;
+    const QString pattern = QStringLiteral("グラデーションText");
+    for (int k = 0; k < length; ++k) s.MainString += pattern[k % pattern.size()];
+    s.MojiSize = 7;
+    s.ColorStyle = QStringLiteral("グラデーション");
+    s.ColorData = {glimtex::ColorTriple{255, 0, 0}, glimtex::ColorTriple{0, 0, 255}};
+    s.StringShape = QStringLiteral("レンズ");
+    s.BackStyle = QStringLiteral("なし");
+    s.LinkStyle = QStringLiteral("なし");
+    s.FontFace = QStringLiteral("NULL");
+    return s;
+}
+
+void BM_CreateAndNineDockings(benchmark::State& state) {
+    const auto length = static_cast<int>(state.range(0));
+    const glimtex::DecorationSettings s = LensGradation(length);
+    glimtex::HtmlGenerator generator;
+    QString collected;
+    for (auto _ : state) {
+        collected.resize(0);
+        for (int run = 0; run < 10; ++run) {
+            const bool built = generator.BuildOnto(s, collected);
+            benchmark::DoNotOptimize(built);
+        }
+        benchmark::DoNotOptimize(collected.constData());
+    }
+    state.counters["ns_per_char_and_fragment"] = benchmark::Counter(
+        10.0 * length, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// The same, then the collection encoded to UTF-8 in pieces as glimtex-render writes it.
+void BM_CreateNineDockingsAndWrite(benchmark::State& state) {
+    const auto length = static_cast<int>(state.range(0));
+    const glimtex::DecorationSettings s = LensGradation(length);
+    glimtex::HtmlGenerator generator;
+    QString collected;
+    for (auto _ : state) {
+        collected.resize(0);
+        for (int run = 0; run < 10; ++run) generator.BuildOnto(s, collected);
+        QStringView rest(collected);
+        qsizetype bytes = 0;
+        while (!rest.isEmpty()) {
+            const qsizetype units = std::min<qsizetype>(8192, rest.size());
+            bytes += rest.first(units).toUtf8().size();
+            rest = rest.sliced(units);
+        }
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["ns_per_char_and_fragment"] = benchmark::Counter(
+        10.0 * length, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK(BM_CreateAndNineDockings)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateNineDockingsAndWrite)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+}  // namespace

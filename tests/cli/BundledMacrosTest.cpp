@@ -1,0 +1,117 @@
+// Every macro that the bundled Default registers renders through glimtex-render,
+// without a beep or a notice, in a copy of the bundled program folder.
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "support/ProgramFolderCopy.h"
+
+#include "macro/TextFile.h"
+#include "macro/TextUtil.h"
+
+namespace glimtex {
+namespace {
+
+using testing::CopyFolder;
+
+const QString kDataDir = QStringLiteral(GLIMTEX_DATA_DIR);
+
+// The file names of the #ADDITEM lines of the bundled Default, in order.
+QStringList RegisteredMacros() {
+    QStringList files;
+    const auto lines = TextFile::ReadLines(QDir(kDataDir).filePath(QStringLiteral("Default")));
+    if (!lines) return files;
+    for (const QString& line : *lines) {
+        if (line.startsWith(QStringLiteral("#ADDITEM "))) files << GetQuoteString(line);
+    }
+    return files;
+}
+
+class BundledMacros : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(program_.isValid());
+        ASSERT_TRUE(CopyFolder(kDataDir, program_.path()));
+    }
+
+    struct Result {
+        int exitCode = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+
+    // Runs the start-up of the copied folder, then the macro file if one is given.
+    Result Render(const QString& macroFile = QString()) {
+        QStringList arguments{QStringLiteral("--program-dir"), program_.path()};
+        if (!macroFile.isEmpty()) arguments << macroFile;
+        QProcess process;
+        process.start(QStringLiteral(GLIMTEX_RENDER_EXE), arguments);
+        Result result;
+        if (!process.waitForFinished(30000)) {
+            process.kill();
+            ADD_FAILURE() << "glimtex-render did not finish";
+            return result;
+        }
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = process.readAllStandardOutput();
+        result.err = process.readAllStandardError();
+        return result;
+    }
+
+    QTemporaryDir program_;
+};
+
+TEST_F(BundledMacros, DefaultRegistersAtLeastTenReadyMacros) {
+    QStringList files = RegisteredMacros();
+    EXPECT_GE(files.size(), 11);
+    EXPECT_TRUE(files.contains(QStringLiteral("Rainbow")));
+    EXPECT_EQ(files.removeDuplicates(), 0);
+}
+
+TEST_F(BundledMacros, EachRegisteredMacroHasATitleAndADescription) {
+    // The start-up alone fills the macro list from the #HEAD lines.
+    const Result r = Render();
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    const auto entries =
+        TextFile::ReadLines(QDir(program_.path()).filePath(QStringLiteral("MacroList.df")));
+    ASSERT_TRUE(entries);
+    const QStringList files = RegisteredMacros();
+    ASSERT_EQ(entries->size(), files.size());
+    QStringList titles;
+    for (qsizetype k = 0; k < files.size(); ++k) {
+        const QString& entry = (*entries)[k];
+        const QString title = GetQuoteString(GetBackString(entry, QStringLiteral(",")));
+        const QString description = GetQuoteString(
+            GetBackString(GetBackString(entry, QStringLiteral(",")), QStringLiteral(",")));
+        EXPECT_EQ(GetQuoteString(GetFrontString(entry, QStringLiteral(","))), files[k]);
+        EXPECT_FALSE(title.isEmpty()) << files[k].toStdString();
+        EXPECT_TRUE(description.endsWith(u'。')) << files[k].toStdString();
+        titles << title;
+    }
+    EXPECT_EQ(titles.removeDuplicates(), 0);
+}
+
+TEST_F(BundledMacros, EachRegisteredMacroRendersWithoutABeepOrANotice) {
+    QStringList fragments;
+    for (const QString& file : RegisteredMacros()) {
+        SCOPED_TRACE(file.toStdString());
+        const QString path = QDir(program_.path()).filePath(QStringLiteral("Macro/") + file);
+        ASSERT_TRUE(QFile::exists(path));
+        const Result r = Render(path);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+        const QString html = QString::fromUtf8(r.out).chopped(1);
+        EXPECT_TRUE(r.out.endsWith('\n'));
+        EXPECT_TRUE(html.contains(QStringLiteral("</Font>"))) << html.toStdString();
+        fragments << html;
+    }
+    // Distinct decorations make distinct HTML.
+    EXPECT_EQ(fragments.removeDuplicates(), 0);
+}
+
+}  // namespace
+}  // namespace glimtex

@@ -1,0 +1,71 @@
+// Building a fragment straight onto the collection, as a docking run does.
+
+#include <gtest/gtest.h>
+
+#include "GeneratorTestSettings.h"
+#include "html/GenerationRun.h"
+
+namespace glimtex {
+namespace {
+
+using testing::PlainSettings;
+
+DecorationSettings LensGradation(const QString& text) {
+    DecorationSettings s = PlainSettings(text);
+    s.ColorStyle = QStringLiteral("グラデーション");
+    s.ColorData = {ColorTriple{255, 0, 0}, ColorTriple{0, 0, 255}};
+    s.StringShape = QStringLiteral("レンズ");
+    s.MojiSize = 5;
+    s.BackStyle = QStringLiteral("単色");
+    s.BackColorData = {255, 255, 204};
+    return s;
+}
+
+// The same collection as building the fragment alone and docking it.
+TEST(BuildOnto, GivesWhatBuildingAndDockingGive) {
+    HtmlGenerator separate;
+    HtmlGenerator onto;
+    QString expected;
+    QString collected;
+    for (const DecorationSettings& s :
+         {LensGradation(QStringLiteral("グラデーションText")), PlainSettings(QStringLiteral("two")),
+          LensGradation(QStringLiteral("x")), PlainSettings(QString())}) {
+        ASSERT_TRUE(separate.Build(s));
+        DockFragment(expected, separate.MainHTML());
+        ASSERT_TRUE(onto.BuildOnto(s, collected));
+        EXPECT_EQ(collected, expected);
+    }
+    EXPECT_EQ(collected.count(QStringLiteral("\r\n")), 3);
+}
+
+TEST(BuildOnto, OverflowLeavesTheCollectionExactlyAsItWas) {
+    QString collected = QStringLiteral("<Font Color=#000000>earlier</Font>");
+    const QString before = collected;
+    DecorationSettings s = LensGradation(QStringLiteral("ab"));
+    s.ColorData = {ColorTriple{-1, 0, 0}, ColorTriple{32767, 0, 0}};
+    HtmlGenerator generator;
+    EXPECT_FALSE(generator.BuildOnto(s, collected));
+    // The separator and the opening tags were written before the colours were
+    // found out of range; they are gone again.
+    EXPECT_EQ(collected, before);
+}
+
+TEST(BuildOnto, ManyDockingsGrowTheCollectionInPlace) {
+    // A collection that grows by doubling is moved a handful of times, not once
+    // per docking.
+    QString collected;
+    HtmlGenerator generator;
+    const DecorationSettings s = PlainSettings(QStringLiteral("見出しの文字列その1：Glimtex!"));
+    int moves = 0;
+    const QChar* at = nullptr;
+    for (int k = 0; k < 4000; ++k) {
+        ASSERT_TRUE(generator.BuildOnto(s, collected));
+        if (collected.constData() != at) ++moves;
+        at = collected.constData();
+    }
+    EXPECT_LT(moves, 40);
+    EXPECT_EQ(collected.count(QStringLiteral("\r\n")), 3999);
+}
+
+}  // namespace
+}  // namespace glimtex
