@@ -43,10 +43,10 @@ class BundledMacros : public ::testing::Test {
         QByteArray err;
     };
 
-    // Runs the start-up of the copied folder, then the macro file if one is given.
-    Result Render(const QString& macroFile = QString()) {
+    // Runs the start-up of the copied folder, then what the arguments ask for.
+    Result Render(const QStringList& more = {}) {
         QStringList arguments{QStringLiteral("--program-dir"), program_.path()};
-        if (!macroFile.isEmpty()) arguments << macroFile;
+        arguments << more;
         QProcess process;
         process.start(QStringLiteral(GLIMTEX_RENDER_EXE), arguments);
         Result result;
@@ -96,12 +96,16 @@ TEST_F(BundledMacros, EachRegisteredMacroHasATitleAndADescription) {
 }
 
 TEST_F(BundledMacros, EachRegisteredMacroRendersWithoutABeepOrANotice) {
+    // As "マクロ入力" offers them: by title, applied with --apply.
+    const Result list = Render({QStringLiteral("--list-macros")});
+    ASSERT_EQ(list.exitCode, 0);
+    const QStringList entries = QString::fromUtf8(list.out).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(entries.size(), RegisteredMacros().size());
     QStringList fragments;
-    for (const QString& file : RegisteredMacros()) {
-        SCOPED_TRACE(file.toStdString());
-        const QString path = QDir(program_.path()).filePath(QStringLiteral("Macro/") + file);
-        ASSERT_TRUE(QFile::exists(path));
-        const Result r = Render(path);
+    for (const QString& entry : entries) {
+        const QString title = entry.section(u'\t', 0, 0);
+        SCOPED_TRACE(title.toStdString());
+        const Result r = Render({QStringLiteral("--apply"), title});
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
         const QString html = QString::fromUtf8(r.out).chopped(1);
