@@ -84,3 +84,22 @@ xdotool windowactivate --sync "$board" key Return
 sleep 0.5
 output=$(window HTMLソース)
 shot "$output" output.png
+xdotool windowactivate --sync "$output" key Escape
+
+# The colour panel's first swatch opens the mixer with its palette; a palette
+# swatch loads its colour into the mixer.
+click "$main" $((40 + 72 * 2)) $((menubar + 144))
+click "$main" 216 $((menubar + 216))
+mixer=$(window 色情報)
+palette=$(window 色見本)
+click "$palette" $((8 + 16 * 2 + 8)) $((8 + 16 * 3 + 8))
+shot "$mixer" mixer.png
+shot "$palette" palette.png
+xdotool windowactivate --sync "$mixer" key Return
+sleep 0.3
+shot "$main" main-colour-set.png
+
+# "ツール(&T)" → "マクロ入力".
+menu "$main" alt+t Return
+picker=$(window マクロ入力)
+shot "$picker" picker.png

@@ -1,5 +1,8 @@
 #include "gui/Views.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include "app/ColorMixer.h"
 #include "app/ColorPalette.h"
 #include "app/ConfirmationBoard.h"
@@ -32,7 +35,9 @@ Views::Views(Program& program) : program_(program) {
     });
     connect(p, &Program::colorPaletteClosed, this, [this] { Close(palette_); });
     connect(p, &Program::colorMixerShown, this, [this] {
+        const bool opening = !mixer_;
         Show(mixer_, [this] { return new ColorMixerView(*program_.ColorMixer()); });
+        if (opening) PlaceColorTools();
     });
     connect(p, &Program::colorMixerClosed, this, [this] { Close(mixer_); });
     connect(p, &Program::macroPickerShown, this, [this] {
@@ -78,6 +83,25 @@ void Views::Close(QPointer<View>& view) {
     view->hide();
     view->deleteLater();
     view = nullptr;
+}
+
+// The mixer stands beside the main window and the palette beside the mixer, so that
+// neither hides the other.
+void Views::PlaceColorTools() {
+    if (!main_ || !mixer_) return;
+    const QRect screen = main_->screen()->availableGeometry();
+    auto clamp = [&screen](QPoint at, QSize size) {
+        at.setX(std::max(screen.left(), std::min(at.x(), screen.right() - size.width())));
+        at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() - size.height())));
+        return at;
+    };
+    const QRect mainFrame = main_->frameGeometry();
+    mixer_->move(clamp(mainFrame.topRight() + QPoint(8, 0), mixer_->frameGeometry().size()));
+    if (palette_) {
+        const QRect mixerFrame = mixer_->frameGeometry();
+        palette_->move(
+            clamp(mixerFrame.topRight() + QPoint(8, 0), palette_->frameGeometry().size()));
+    }
 }
 
 void Views::MainWindowClosing() {

@@ -42,6 +42,7 @@ class Views : public QObject {
     void Show(QPointer<View>& view, Make make);
     template <typename View>
     void Close(QPointer<View>& view);
+    void PlaceColorTools();
     void MainWindowClosing();
 
     Program& program_;
