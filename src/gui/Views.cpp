@@ -24,8 +24,7 @@ void BringToFront(QWidget& window) {
 
 Views::Views(Program& program) : program_(program) {
     Program* p = &program;
-    connect(p, &Program::boardShown, this,
-            [this] { Show(board_, [this] { return new BoardView(*program_.Board()); }); });
+    connect(p, &Program::boardShown, this, &Views::ShowBoard);
     connect(p, &Program::boardClosed, this, [this] { Close(board_); });
     connect(p, &Program::outputShown, this,
             [this] { Show(output_, [this] { return new OutputView(*program_.Output()); }); });
@@ -69,6 +68,27 @@ MainWindowView& Views::ShowMainWindow() {
     }
     BringToFront(*main_);
     return *main_;
+}
+
+// A macro shows and closes the board once for every fragment it makes: the board
+// goes on screen only if it is still open when the event loop comes round, so a
+// macro docking thousands of fragments builds no window for them.
+void Views::ShowBoard() {
+    if (board_) {
+        BringToFront(*board_);
+        return;
+    }
+    if (boardPending_) return;
+    boardPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            boardPending_ = false;
+            if (program_.Board()) {
+                Show(board_, [this] { return new BoardView(*program_.Board()); });
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 template <typename View, typename Make>

@@ -42,6 +42,7 @@ class Views : public QObject {
     void Show(QPointer<View>& view, Make make);
     template <typename View>
     void Close(QPointer<View>& view);
+    void ShowBoard();
     void PlaceColorTools();
     void MainWindowClosing();
 
@@ -52,6 +53,7 @@ class Views : public QObject {
     QPointer<ColorMixerView> mixer_;
     QPointer<ColorPaletteView> palette_;
     QPointer<MacroPickerView> picker_;
+    bool boardPending_ = false;
 };
 
 // Brings a window up: shown, raised and given the focus.
