@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 
 #include "app/MainWindowState.h"
 #include "app/Program.h"
@@ -135,16 +136,15 @@ void MainWindowView::BuildPanels(QWidget* client) {
 }
 
 QComboBox* MainWindowView::MakeCombo(QWidget* parent, const QString& name, const QRect& place,
-                                     void (MainWindowState::*setText)(const QString&),
-                                     void (MainWindowState::*select)()) {
+                                     const std::function<void(const QString&)>& setText,
+                                     const std::function<void()>& select) {
     QComboBox* combo = MakeEditableCombo(parent, name);
     combo->setGeometry(place);
-    connect(combo, &QComboBox::editTextChanged, this,
-            [this, setText](const QString& text) { (state_.*setText)(text); });
+    connect(combo, &QComboBox::editTextChanged, this, setText);
     // A pick from the list runs the style's selector.
-    connect(combo, &QComboBox::activated, this, [this, combo, setText, select](int index) {
-        (state_.*setText)(combo->itemText(index));
-        if (select) (state_.*select)();
+    connect(combo, &QComboBox::activated, this, [combo, setText, select](int index) {
+        setText(combo->itemText(index));
+        if (select) select();
     });
     return combo;
 }
@@ -152,14 +152,14 @@ QComboBox* MainWindowView::MakeCombo(QWidget* parent, const QString& name, const
 void MainWindowView::BuildTextPanel(QGroupBox* frame) {
     MakeLabel(frame, QStringLiteral("Moji_Label"), QStringLiteral("基本文字サイズ"),
               TwipRect(240, 600, 1335, 255));
-    mojiSizeCombo_ =
-        MakeCombo(frame, QStringLiteral("MojiSizeCombo"), TwipRect(1680, 600, 615, 300),
-                  &MainWindowState::SetMojiSizeText, nullptr);
+    mojiSizeCombo_ = MakeCombo(
+        frame, QStringLiteral("MojiSizeCombo"), TwipRect(1680, 600, 615, 300),
+        [this](const QString& text) { state_.SetMojiSizeText(text); }, nullptr);
     MakeLabel(frame, QStringLiteral("FontSelect_Label"), QStringLiteral("使用フォント"),
               TwipRect(2520, 600, 1095, 255));
-    fontSelectCombo_ =
-        MakeCombo(frame, QStringLiteral("FontSelectCombo"), TwipRect(3720, 600, 2415, 315),
-                  &MainWindowState::SetFontText, nullptr);
+    fontSelectCombo_ = MakeCombo(
+        frame, QStringLiteral("FontSelectCombo"), TwipRect(3720, 600, 2415, 315),
+        [this](const QString& text) { state_.SetFontText(text); }, nullptr);
     static const char* const kPositions[3] = {"標準", "上付文字", "下付文字"};
     auto* group = new QButtonGroup(frame);
     for (int i = 0; i < 3; ++i) {
@@ -187,9 +187,10 @@ void MainWindowView::BuildDecorationPanel(QGroupBox* frame) {
 void MainWindowView::BuildColourPanel(QGroupBox* frame) {
     MakeLabel(frame, QStringLiteral("ColorStyle_Label"), QStringLiteral("色スタイル"),
               TwipRect(240, 600, 975, 255));
-    colorStyleCombo_ =
-        MakeCombo(frame, QStringLiteral("ColorStyleCombo"), TwipRect(1320, 600, 1455, 300),
-                  &MainWindowState::SetColorStyleText, &MainWindowState::ActiveColorStyle);
+    colorStyleCombo_ = MakeCombo(
+        frame, QStringLiteral("ColorStyleCombo"), TwipRect(1320, 600, 1455, 300),
+        [this](const QString& text) { state_.SetColorStyleText(text); },
+        [this] { state_.ActiveColorStyle(); });
     for (int i = 0; i < 2; ++i) {
         auto* swatch = new ColorSwatch(frame);
         swatch->setObjectName(Indexed("ColorBox", i));
@@ -210,9 +211,10 @@ void MainWindowView::BuildColourPanel(QGroupBox* frame) {
 void MainWindowView::BuildShapePanel(QGroupBox* frame) {
     MakeLabel(frame, QStringLiteral("Shape_Label"), QStringLiteral("文字の形状"),
               TwipRect(240, 720, 975, 255));
-    mojiShapeCombo_ =
-        MakeCombo(frame, QStringLiteral("MojiShapeCombo"), TwipRect(1320, 720, 1935, 300),
-                  &MainWindowState::SetShapeText, &MainWindowState::SelectMojiShape);
+    mojiShapeCombo_ = MakeCombo(
+        frame, QStringLiteral("MojiShapeCombo"), TwipRect(1320, 720, 1935, 300),
+        [this](const QString& text) { state_.SetShapeText(text); },
+        [this] { state_.SelectMojiShape(); });
     static const char* const kLetters[7] = {"G", "L", "I", "M", "T", "E", "X"};
     for (int i = 0; i < 7; ++i) {
         auto* letter = new PreviewLetterView(QString::fromUtf8(kLetters[i]), frame);
@@ -225,9 +227,10 @@ void MainWindowView::BuildShapePanel(QGroupBox* frame) {
 void MainWindowView::BuildBackPanel(QGroupBox* frame) {
     MakeLabel(frame, QStringLiteral("BackStyle_Label"), QStringLiteral("背景スタイル"),
               TwipRect(240, 600, 1215, 255));
-    backStyleCombo_ =
-        MakeCombo(frame, QStringLiteral("BackStyleCombo"), TwipRect(1560, 600, 1455, 300),
-                  &MainWindowState::SetBackStyleText, &MainWindowState::SelectBackStyle);
+    backStyleCombo_ = MakeCombo(
+        frame, QStringLiteral("BackStyleCombo"), TwipRect(1560, 600, 1455, 300),
+        [this](const QString& text) { state_.SetBackStyleText(text); },
+        [this] { state_.SelectBackStyle(); });
     backColorBox_ = new ColorSwatch(frame);
     backColorBox_->setObjectName(QStringLiteral("BackColorBox"));
     backColorBox_->setGeometry(TwipRect(3360, 600, 255, 255));
@@ -244,9 +247,10 @@ void MainWindowView::BuildBackPanel(QGroupBox* frame) {
 void MainWindowView::BuildLinkPanel(QGroupBox* frame) {
     MakeLabel(frame, QStringLiteral("LinkStyle_Label"), QStringLiteral("設定情報"),
               TwipRect(240, 600, 1215, 255));
-    linkStyleCombo_ =
-        MakeCombo(frame, QStringLiteral("LinkStyleCombo"), TwipRect(1560, 600, 1455, 300),
-                  &MainWindowState::SetLinkStyleText, &MainWindowState::SelectLinkStyle);
+    linkStyleCombo_ = MakeCombo(
+        frame, QStringLiteral("LinkStyleCombo"), TwipRect(1560, 600, 1455, 300),
+        [this](const QString& text) { state_.SetLinkStyleText(text); },
+        [this] { state_.SelectLinkStyle(); });
     linkDataLabel_ = MakeLabel(frame, QStringLiteral("LinkData_Label"), QStringLiteral("リンク先"),
                                TwipRect(240, 1200, 855, 255));
     linkDataEdit_ =

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -54,8 +55,8 @@ class MainWindowView : public QMainWindow {
     void BuildLinkPanel(QGroupBox* frame);
     void BuildMenus();
     QComboBox* MakeCombo(QWidget* parent, const QString& name, const QRect& place,
-                         void (MainWindowState::*setText)(const QString&),
-                         void (MainWindowState::*select)());
+                         const std::function<void(const QString&)>& setText,
+                         const std::function<void()>& select);
 
     void ScheduleRefresh();
     void Refresh();
