@@ -24,7 +24,13 @@ void ConfirmationBoardState::MainHTMLCreate() {
     // the program alone.
     Program& program = program_;
     DecorationSettings& settings = program.Settings();
-    switch (GenerateAndDock(settings, generator_)) {
+    // The model of the fragment goes beside HTMLString for the output window's view.
+    const bool freshCollection = settings.HTMLString.isEmpty();
+    FragmentModel model;
+    generator_.RecordInto(&model);
+    const RunOutcome outcome = GenerateAndDock(settings, generator_);
+    generator_.RecordInto(nullptr);
+    switch (outcome) {
         case RunOutcome::Refused:
             program.UserFeedback().ShowNotice(kNoticeTitle, kRefusalMessage);
             return;
@@ -34,6 +40,7 @@ void ConfirmationBoardState::MainHTMLCreate() {
         case RunOutcome::Done:
             break;
     }
+    program.RecordDocked(std::move(model), freshCollection);
     if (program.Board() == this) program.CloseBoard();
     program.ShowOutput().SetText(settings.HTMLString);
 }

@@ -2,6 +2,7 @@
 
 #include "app/ConfirmationBoard.h"
 #include "app/OutputWindow.h"
+#include "app/PreviewState.h"
 #include "app/Program.h"
 #include "gui/BoardView.h"
 #include "gui/MainWindowView.h"
@@ -20,11 +21,14 @@ Views::Views(Program& program) : program_(program) {
     connect(&program, &Program::boardClosed, this, &Views::CloseBoard);
     connect(&program, &Program::outputShown, this, &Views::ShowOutput);
     connect(&program, &Program::outputClosed, this, &Views::CloseOutput);
+    connect(&program, &Program::previewShown, this, &Views::ShowPreview);
+    connect(&program, &Program::previewClosed, this, &Views::ClosePreview);
 }
 
 Views::~Views() {
     delete board_;
     delete output_;
+    delete preview_;
     delete main_;
 }
 
@@ -32,6 +36,9 @@ MainWindowView& Views::ShowMainWindow() {
     if (!main_) {
         main_ = new MainWindowView(program_);
         connect(main_, &MainWindowView::closing, this, &Views::MainWindowClosing);
+        // The preview shows the main window's inputs and goes with it.
+        connect(main_, &MainWindowView::previewRequested, this, [this] { program_.ShowPreview(); });
+        connect(main_, &MainWindowView::closing, &program_, &Program::ClosePreview);
     }
     BringToFront(*main_);
     return *main_;
@@ -50,7 +57,10 @@ void Views::CloseBoard() {
 }
 
 void Views::ShowOutput() {
-    if (!output_) output_ = new OutputView(*program_.Output());
+    if (!output_) {
+        output_ = new OutputView(*program_.Output());
+        output_->RenderFrom(program_);
+    }
     BringToFront(*output_);
 }
 
@@ -59,6 +69,18 @@ void Views::CloseOutput() {
     output_->hide();
     output_->deleteLater();
     output_ = nullptr;
+}
+
+void Views::ShowPreview() {
+    if (!preview_) preview_ = new PreviewView(*program_.Preview());
+    BringToFront(*preview_);
+}
+
+void Views::ClosePreview() {
+    if (!preview_) return;
+    preview_->hide();
+    preview_->deleteLater();
+    preview_ = nullptr;
 }
 
 void Views::MainWindowClosing() {

@@ -6,6 +6,7 @@
 #include "gui/BoardView.h"
 #include "gui/MainWindowView.h"
 #include "gui/OutputView.h"
+#include "gui/PreviewView.h"
 
 namespace glimtex {
 class Program;
@@ -29,6 +30,7 @@ class Views : public QObject {
     MainWindowView* MainWindow() const { return main_; }
     BoardView* Board() const { return board_; }
     OutputView* Output() const { return output_; }
+    PreviewView* Preview() const { return preview_; }
 
   private:
     void ShowBoard();
@@ -36,11 +38,14 @@ class Views : public QObject {
     void ShowOutput();
     void CloseOutput();
     void MainWindowClosing();
+    void ShowPreview();
+    void ClosePreview();
 
     Program& program_;
     QPointer<MainWindowView> main_;
     QPointer<BoardView> board_;
     QPointer<OutputView> output_;
+    QPointer<PreviewView> preview_;
 };
 
 // Brings a window up: shown, raised and given the focus.
