@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTextDocument>
 
 #include "app/OutputWindow.h"
@@ -37,6 +38,7 @@ OutputView::OutputView(OutputWindowState& state, QWidget* parent)
     tabs_->addTab(box_, QStringLiteral("ソース"));
     rendered_ = new RenderedPage;
     rendered_->setObjectName(QStringLiteral("HTMLStringView"));
+    rendered_->Browser()->setObjectName(QStringLiteral("HTMLStringViewBox"));
     tabs_->addTab(rendered_, QStringLiteral("表示"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { RefreshRendered(); });
     box_->setLineWrapMode(QPlainTextEdit::NoWrap);

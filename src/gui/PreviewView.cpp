@@ -28,10 +28,10 @@ RenderedPage::RenderedPage(QWidget* parent) : QWidget(parent) {
 }
 
 void RenderedPage::Show(QTextDocument* document) {
-    QTextDocument* old = browser_->document();
+    // The browser owns the documents it is the parent of and deletes the last one
+    // when it is given the next.
     document->setParent(browser_);
     browser_->setDocument(document);
-    if (old && old->parent() == browser_) delete old;
 }
 
 QTextDocument* RenderedPage::Document() const { return browser_->document(); }
