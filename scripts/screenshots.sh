@@ -103,3 +103,41 @@ shot "$main" main-colour-set.png
 menu "$main" alt+t Return
 picker=$(window マクロ入力)
 shot "$picker" picker.png
+
+# The live preview and the output window's "表示", over a decorated line: the program
+# starts again with a start-up macro that sets a gradation, the lens pattern, bold and
+# a background colour, then "ツール(&T)" → "プレビュー" (the item after "マクロ入力").
+kill "$app" 2>/dev/null || true
+wait "$app" 2>/dev/null || true
+{
+  cat build/bin/Default | iconv -f CP932 -t UTF-8
+  cat <<'MACRO'
+Set.MainString = "Glimtexへようこそ、プレビューです"
+Select.MojiSize = 6
+Set.ColorStyle = "グラデーション"
+Set.ColorData = 0,220,0,40
+Set.ColorData = 1,0,40,220
+Set.StringShape = "レンズ"
+Select.SpGroup = 0
+Set.BackStyle = "単色"
+Set.BackColorData = 255,250,205
+MACRO
+} | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$folder/Default"
+build/bin/glimtex --program-dir "$folder" >/dev/null 2>&1 &
+app=$!
+title=$(window " ")
+xdotool windowactivate --sync "$title" key Return
+sleep 1
+main=$(window Glimtex)
+menu "$main" alt+t Down Return
+preview=$(window プレビュー)
+shot "$preview" preview.png
+
+menu "$main" alt+r Return
+board=$(window 情報結果)
+xdotool windowactivate --sync "$board" key Return
+sleep 0.5
+output=$(window HTMLソース)
+# The tab "表示" stands right of "ソース" at the top left of the window.
+click "$output" 70 18
+shot "$output" output-view.png

@@ -22,7 +22,13 @@ void ConfirmationBoardState::MainHTMLCreate() {
     // Closing the board retires this object; everything after that goes through
     // the program alone.
     Program& program = program_;
-    switch (GenerateOntoCollection()) {
+    // The model of the fragment goes beside HTMLString for the output window's view.
+    const bool freshCollection = program.Settings().HTMLString.isEmpty();
+    FragmentModel model;
+    generator_.RecordInto(&model);
+    const RunOutcome outcome = GenerateOntoCollection();
+    generator_.RecordInto(nullptr);
+    switch (outcome) {
         case RunOutcome::Refused:
             program.UserFeedback().ShowNotice(kNoticeTitle, kRefusalMessage);
             return;
@@ -32,6 +38,7 @@ void ConfirmationBoardState::MainHTMLCreate() {
         case RunOutcome::Done:
             break;
     }
+    program.RecordDocked(std::move(model), freshCollection);
     if (program.Board() == this) program.CloseBoard();
     program.ShowOutput().ShowCollection(program.Settings().HTMLString);
 }

@@ -25,21 +25,26 @@ std::optional<int16_t> ConvertSizeText(const QString& text) {
     return static_cast<int16_t>(rounded);
 }
 
-bool MainWindowState::DataCreate() {
+bool MainWindowState::CaptureInto(DecorationSettings& s) const {
     const auto size = ConvertSizeText(c_.MojiSizeCombo.text);
     if (!size) return false;
-    ChangeBatch batch(*this);
-    s_.MainString = c_.EditBox;
-    s_.MojiSize = *size;
-    for (size_t i = 0; i < s_.SpGroup.size(); ++i) s_.SpGroup[i] = c_.SpGroup_Check[i] ? 1 : 0;
-    s_.ColorStyle = c_.ColorStyleCombo.text;
-    s_.StringShape = c_.MojiShapeCombo.text;
-    s_.LinkData = c_.LinkDataEdit;
-    s_.LinkStyle = c_.LinkStyleCombo.text;
-    s_.FontFace = c_.FontSelectCombo.text;
-    s_.BackStyle = c_.BackStyleCombo.text;
-    s_.BackPicture = c_.BackPictureEdit;
+    s.MainString = c_.EditBox;
+    s.MojiSize = *size;
+    for (size_t i = 0; i < s.SpGroup.size(); ++i) s.SpGroup[i] = c_.SpGroup_Check[i] ? 1 : 0;
+    s.ColorStyle = c_.ColorStyleCombo.text;
+    s.StringShape = c_.MojiShapeCombo.text;
+    s.LinkData = c_.LinkDataEdit;
+    s.LinkStyle = c_.LinkStyleCombo.text;
+    s.FontFace = c_.FontSelectCombo.text;
+    s.BackStyle = c_.BackStyleCombo.text;
+    s.BackPicture = c_.BackPictureEdit;
     return true;
+}
+
+bool MainWindowState::DataCreate() {
+    if (!ConvertSizeText(c_.MojiSizeCombo.text)) return false;
+    ChangeBatch batch(*this);
+    return CaptureInto(s_);
 }
 
 void MainWindowState::NewDataCreate() {

@@ -133,6 +133,9 @@ class MainWindowState : public QObject {
     // Capture and reset. DataCreate returns false, capturing nothing, when the size
     // text is not a whole 16-bit number after rounding.
     bool DataCreate();
+    // The capture itself, into any settings record: the preview captures into a copy.
+    // False, writing nothing, when the size text cannot be captured.
+    bool CaptureInto(DecorationSettings& s) const;
     void NewDataCreate();
     // Capture for a generation: when the size text cannot be captured, the notice
     // kSizeTextMessage is shown and false returned.

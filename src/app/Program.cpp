@@ -6,6 +6,7 @@
 #include "app/MacroPicker.h"
 #include "app/MainWindowState.h"
 #include "app/OutputWindow.h"
+#include "app/PreviewState.h"
 
 namespace glimtex {
 
@@ -102,6 +103,23 @@ void Program::CloseMacroPicker() {
     if (!macroPicker_) return;
     Retire(macroPicker_.release());
     emit macroPickerClosed();
+}
+
+PreviewState& Program::ShowPreview() {
+    if (!preview_) preview_ = std::make_unique<PreviewState>(*this);
+    emit previewShown();
+    return *preview_;
+}
+
+void Program::ClosePreview() {
+    if (!preview_) return;
+    Retire(preview_.release());
+    emit previewClosed();
+}
+
+void Program::RecordDocked(FragmentModel model, bool freshCollection) {
+    if (freshCollection) docked_.clear();
+    docked_.push_back(std::move(model));
 }
 
 void Program::Retire(QObject* window) {

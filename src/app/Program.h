@@ -2,10 +2,12 @@
 
 #include <QObject>
 #include <memory>
+#include <vector>
 
 #include "core/DecorationSettings.h"
 #include "core/Feedback.h"
 #include "core/ProgramFolder.h"
+#include "html/FragmentModel.h"
 
 namespace glimtex {
 
@@ -15,6 +17,7 @@ class OutputWindowState;
 class ColorMixerState;
 class ColorPaletteState;
 class MacroPickerState;
+class PreviewState;
 
 // The running program: the one settings record, the program folder, the ways to
 // reach the user, and the windows, each of which exists at most once and is
@@ -64,6 +67,17 @@ class Program : public QObject {
     MacroPickerState* MacroPicker() { return macroPicker_.get(); }
     void CloseMacroPicker();
 
+    // The live preview "プレビュー": showing it while closed creates it; showing it while
+    // open only brings it to the front. Null when closed.
+    PreviewState& ShowPreview();
+    PreviewState* Preview() { return preview_.get(); }
+    void ClosePreview();
+
+    // The fragments collected in HTMLString, as models, in run order: a run that
+    // docks into an empty HTMLString starts the list again.
+    const std::vector<FragmentModel>& DockedFragments() const { return docked_; }
+    void RecordDocked(FragmentModel model, bool freshCollection);
+
   signals:
     void boardShown();
     void boardClosed();
@@ -75,6 +89,8 @@ class Program : public QObject {
     void colorPaletteClosed();
     void macroPickerShown();
     void macroPickerClosed();
+    void previewShown();
+    void previewClosed();
 
   private:
     // A closed window may still be running the handler that closed it, so it is
@@ -91,6 +107,8 @@ class Program : public QObject {
     std::unique_ptr<ColorMixerState> colorMixer_;
     std::unique_ptr<ColorPaletteState> colorPalette_;
     std::unique_ptr<MacroPickerState> macroPicker_;
+    std::unique_ptr<PreviewState> preview_;
+    std::vector<FragmentModel> docked_;
 };
 
 }  // namespace glimtex

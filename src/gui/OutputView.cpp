@@ -3,10 +3,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 #include "app/OutputWindow.h"
+#include "app/Program.h"
 #include "gui/AppIcon.h"
+#include "gui/FragmentDocument.h"
 #include "gui/Look.h"
+#include "gui/PreviewView.h"
 #include "gui/Twips.h"
 
 namespace glimtex::gui {
@@ -22,9 +28,19 @@ OutputView::OutputView(OutputWindowState& state, QWidget* parent)
     setModal(false);
     setFixedSize(TwipSize(6855, 2970));
 
-    box_ = new QPlainTextEdit(this);
+    // The source box and the rendered view share the box's place, one tab each.
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("HTMLStringTabs"));
+    tabs_->setGeometry(TwipRect(120, 120, 6615, 2295));
+    tabs_->setDocumentMode(true);
+    box_ = new QPlainTextEdit;
     box_->setObjectName(QStringLiteral("HTMLStringBox"));
-    box_->setGeometry(TwipRect(120, 120, 6615, 2295));
+    tabs_->addTab(box_, QStringLiteral("ソース"));
+    rendered_ = new RenderedPage;
+    rendered_->setObjectName(QStringLiteral("HTMLStringView"));
+    rendered_->Browser()->setObjectName(QStringLiteral("HTMLStringViewBox"));
+    tabs_->addTab(rendered_, QStringLiteral("表示"));
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { RefreshRendered(); });
     box_->setLineWrapMode(QPlainTextEdit::NoWrap);
     box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -60,10 +76,27 @@ QString OutputView::BoxText() const {
     return text;
 }
 
+void OutputView::RenderFrom(const Program& program) {
+    program_ = &program;
+    renderedStale_ = true;
+    RefreshRendered();
+}
+
+void OutputView::RefreshRendered() {
+    // Built when it is looked at: a macro that docks many fragments builds it once.
+    if (!renderedStale_ || !program_ || tabs_->currentWidget() != rendered_) return;
+    renderedStale_ = false;
+    auto* document = new QTextDocument;
+    FillDocument(*document, program_->DockedFragments());
+    rendered_->Show(document);
+}
+
 // Each run's collection is shown once, however many runs a macro made in one turn
 // of the event loop; no copy of it is kept here, so the next docking appends in place.
 void OutputView::Refresh() {
     if (!state_) return;
+    renderedStale_ = true;
+    RefreshRendered();
     {
         const QSignalBlocker block(box_);
         box_->setPlainText(state_->HTMLStringBox());

@@ -4,19 +4,27 @@
 #include <QPointer>
 
 class QPlainTextEdit;
+class QTabWidget;
 
 namespace glimtex {
 class OutputWindowState;
-}
+class Program;
+}  // namespace glimtex
 
 namespace glimtex::gui {
 
+class RenderedPage;
+
 // The output window "HTMLソース": the collected HTML as editable text without
-// wrapping, "クリップボード" and "キャンセル" (Esc).
+// wrapping on the tab "ソース", the same HTML as a browser shows it on the tab
+// "表示", "クリップボード" and "キャンセル" (Esc).
 class OutputView : public QDialog {
     Q_OBJECT
   public:
     OutputView(OutputWindowState& state, QWidget* parent = nullptr);
+
+    // Where the rendered view finds the collected fragments.
+    void RenderFrom(const Program& program);
 
   public slots:
     void reject() override;
@@ -26,8 +34,14 @@ class OutputView : public QDialog {
     // The box's text as the engine keeps it: lines end in CR LF.
     QString BoxText() const;
 
+    void RefreshRendered();
+
     QPointer<OutputWindowState> state_;
+    const Program* program_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
     QPlainTextEdit* box_ = nullptr;
+    RenderedPage* rendered_ = nullptr;
+    bool renderedStale_ = true;
     bool userEdited_ = false;
 };
 

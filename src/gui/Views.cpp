@@ -9,6 +9,7 @@
 #include "app/MacroPicker.h"
 #include "app/MainWindowState.h"
 #include "app/OutputWindow.h"
+#include "app/PreviewState.h"
 #include "app/Program.h"
 #include "gui/BoardView.h"
 #include "gui/MainWindowView.h"
@@ -26,8 +27,13 @@ Views::Views(Program& program) : program_(program) {
     Program* p = &program;
     connect(p, &Program::boardShown, this, &Views::ShowBoard);
     connect(p, &Program::boardClosed, this, [this] { Close(board_); });
-    connect(p, &Program::outputShown, this,
-            [this] { Show(output_, [this] { return new OutputView(*program_.Output()); }); });
+    connect(p, &Program::outputShown, this, [this] {
+        Show(output_, [this] {
+            auto* view = new OutputView(*program_.Output());
+            view->RenderFrom(program_);
+            return view;
+        });
+    });
     connect(p, &Program::outputClosed, this, [this] { Close(output_); });
     connect(p, &Program::colorPaletteShown, this, [this] {
         Show(palette_, [this] { return new ColorPaletteView(program_, *program_.ColorPalette()); });
@@ -43,6 +49,9 @@ Views::Views(Program& program) : program_(program) {
         Show(picker_, [this] { return new MacroPickerView(*program_.MacroPicker()); });
     });
     connect(p, &Program::macroPickerClosed, this, [this] { Close(picker_); });
+    connect(p, &Program::previewShown, this,
+            [this] { Show(preview_, [this] { return new PreviewView(*program_.Preview()); }); });
+    connect(p, &Program::previewClosed, this, [this] { Close(preview_); });
 }
 
 Views::~Views() {
@@ -51,6 +60,7 @@ Views::~Views() {
     delete mixer_;
     delete board_;
     delete output_;
+    delete preview_;
     delete main_;
 }
 
@@ -65,6 +75,9 @@ MainWindowView& Views::ShowMainWindow() {
                 [&state] { state.BackColorBox_Click(); });
         connect(main_, &MainWindowView::macroPickerRequested, this,
                 [this] { program_.ShowMacroPicker(); });
+        // The preview shows the main window's inputs and goes with it.
+        connect(main_, &MainWindowView::previewRequested, this, [this] { program_.ShowPreview(); });
+        connect(main_, &MainWindowView::closing, &program_, &Program::ClosePreview);
     }
     BringToFront(*main_);
     return *main_;

@@ -9,6 +9,7 @@
 #include "gui/MacroPickerView.h"
 #include "gui/MainWindowView.h"
 #include "gui/OutputView.h"
+#include "gui/PreviewView.h"
 
 namespace glimtex {
 class Program;
@@ -35,6 +36,7 @@ class Views : public QObject {
     ColorMixerView* ColorMixer() const { return mixer_; }
     ColorPaletteView* ColorPalette() const { return palette_; }
     MacroPickerView* MacroPicker() const { return picker_; }
+    PreviewView* Preview() const { return preview_; }
 
   private:
     // Shows the view of a window state, creating it over the state when it has none.
@@ -54,6 +56,7 @@ class Views : public QObject {
     QPointer<ColorPaletteView> palette_;
     QPointer<MacroPickerView> picker_;
     bool boardPending_ = false;
+    QPointer<PreviewView> preview_;
 };
 
 // Brings a window up: shown, raised and given the focus.

@@ -70,6 +70,7 @@ class Gradation {
 
 bool HtmlGenerator::MojiHTMLCreate(const DecorationSettings& s) {
     const QString& text = s.MainString;
+    if (model_) model_->text = text;
     const qsizetype count = CountCharacters(text);
     if (!FitsInt16(count)) return false;
     const auto n = static_cast<int16_t>(count);
@@ -94,6 +95,8 @@ bool HtmlGenerator::MojiHTMLCreate(const DecorationSettings& s) {
         mainHtml_.reserve(std::max(needed, 2 * mainHtml_.size()));
     }
 
+    if (model_) model_->characters.reserve(static_cast<std::size_t>(count));
+
     const QChar* data = text.constData();
     const qsizetype units = text.size();
     qsizetype pos = 0;
@@ -104,31 +107,37 @@ bool HtmlGenerator::MojiHTMLCreate(const DecorationSettings& s) {
         const auto index = static_cast<int16_t>(i);
         const qsizetype length = CharacterLength(data, units, pos);
         const QStringView character(data + pos, length);
+
+        // The marks of this character, decided once for both the HTML and the model.
+        if (gradation && !colours.ColourAt(index, mojiColor_)) return false;
+        SizeMark size;
+        if (sized) {
+            const std::optional<SizeMark> mark = pattern.Next(index);
+            if (!mark) return false;
+            size = *mark;
+        }
+        if (model_) {
+            model_->characters.push_back(
+                CharacterMarks{pos, static_cast<int>(length), gradation, mojiColor_, size});
+        }
         pos += length;
 
         char16_t* out = tags;
         if (gradation) {
-            if (!colours.ColourAt(index, mojiColor_)) return false;
             out = WriteLiteral(out, u"<Font Color=#");
             out = WriteHColorCode(out, mojiColor_);
             *out++ = u'>';
         }
-        bool small = false;
-        if (sized) {
-            const std::optional<SizeMark> mark = pattern.Next(index);
-            if (!mark) return false;
-            if (mark->kind == SizeMark::Kind::Size) {
-                out = WriteLiteral(out, u"<Font Size=");
-                out = WriteDecimal(out, mark->size);
-                *out++ = u'>';
-            } else if (mark->kind == SizeMark::Kind::Small) {
-                out = WriteLiteral(out, u"<SMALL>");
-                small = true;
-            }
+        if (size.kind == SizeMark::Kind::Size) {
+            out = WriteLiteral(out, u"<Font Size=");
+            out = WriteDecimal(out, size.size);
+            *out++ = u'>';
+        } else if (size.kind == SizeMark::Kind::Small) {
+            out = WriteLiteral(out, u"<SMALL>");
         }
         mainHtml_.append(QStringView(tags, out - tags));
         mainHtml_.append(character);
-        if (small) mainHtml_.append(QLatin1StringView("</SMALL>"));
+        if (size.kind == SizeMark::Kind::Small) mainHtml_.append(QLatin1StringView("</SMALL>"));
     }
 
     if (gradation) hColorCode_ = QLatin1Char('#') + GetHColorCode(mojiColor_);

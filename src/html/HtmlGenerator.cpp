@@ -23,9 +23,11 @@ QString HtmlGenerator::GetHColorCode(const ColorTriple& rgb) {
 
 bool HtmlGenerator::Build(const DecorationSettings& s) {
     mainHtml_.clear();
+    if (model_) *model_ = FragmentModel{};
     StartHTMLCreate(s);
     if (!MojiHTMLCreate(s)) {
         mainHtml_.clear();
+        if (model_) *model_ = FragmentModel{};
         return false;
     }
     EndHTMLCreate(s);
@@ -38,6 +40,7 @@ bool HtmlGenerator::BuildOnto(const DecorationSettings& s, QString& collected) {
     mainHtml_.clear();
     mainHtml_.swap(collected);
     if (before > 0) mainHtml_ += QLatin1StringView("\r\n");
+    fragmentStart_ = mainHtml_.size();
     StartHTMLCreate(s);
     const bool built = MojiHTMLCreate(s);
     if (built) {
@@ -46,52 +49,58 @@ bool HtmlGenerator::BuildOnto(const DecorationSettings& s, QString& collected) {
         mainHtml_.truncate(before);
     }
     mainHtml_.swap(collected);
+    fragmentStart_ = 0;
     return built;
 }
 
 void HtmlGenerator::StartHTMLCreate(const DecorationSettings& s) {
-    if (s.BackStyle == StyleText::kSingleColour) {
-        hColorCode_ = QLatin1Char('#') + GetHColorCode(s.BackColorData);
+    using Style = FragmentStyle;
+    const Style style = Style::Of(s);
+    if (model_) model_->style = style;
+    if (style.background == Style::Background::Colour) {
+        hColorCode_ = QLatin1Char('#') + GetHColorCode(style.backColor);
         mainHtml_ += QLatin1StringView("<TABLE BGCOLOR=") + hColorCode_ + QLatin1Char('>');
-    } else if (s.BackStyle == StyleText::kPicture) {
-        mainHtml_ +=
-            QLatin1StringView("<TABLE BACKGROUND=\"") + s.BackPicture + QLatin1StringView("\">");
+    } else if (style.background == Style::Background::Picture) {
+        mainHtml_ += QLatin1StringView("<TABLE BACKGROUND=\"") + style.backPicture +
+                     QLatin1StringView("\">");
     }
-    if (s.LinkStyle == StyleText::kLinkSet) {
-        mainHtml_ += QLatin1StringView("<a href=") + s.LinkData + QLatin1Char('>');
-    }
-    if (s.MojiStyle == 1) {
+    if (style.link)
+        mainHtml_ += QLatin1StringView("<a href=") + style.linkTarget + QLatin1Char('>');
+    if (style.position == Style::Position::Super) {
         mainHtml_ += QLatin1StringView("<SUP>");
-    } else if (s.MojiStyle == 2) {
+    } else if (style.position == Style::Position::Sub) {
         mainHtml_ += QLatin1StringView("<SUB>");
     }
-    if (s.SpGroup[0] == 1) mainHtml_ += QLatin1StringView("<B>");
-    if (s.SpGroup[1] == 1) mainHtml_ += QLatin1StringView("<I>");
-    if (s.SpGroup[2] == 1) mainHtml_ += QLatin1StringView("<U>");
-    if (s.SpGroup[3] == 1) mainHtml_ += QLatin1StringView("<S>");
-    if (s.FontFace != StyleText::kNoFace) {
-        mainHtml_ += QLatin1StringView("<Font Face=\"") + s.FontFace + QLatin1StringView("\" > ");
+    if (style.bold) mainHtml_ += QLatin1StringView("<B>");
+    if (style.italic) mainHtml_ += QLatin1StringView("<I>");
+    if (style.underline) mainHtml_ += QLatin1StringView("<U>");
+    if (style.strike) mainHtml_ += QLatin1StringView("<S>");
+    if (style.hasFace) {
+        mainHtml_ += QLatin1StringView("<Font Face=\"") + style.face + QLatin1StringView("\" > ");
     }
-    if (s.ColorStyle == StyleText::kSingleColour) {
-        hColorCode_ = QLatin1Char('#') + GetHColorCode(s.ColorData[0]);
+    if (style.singleColour) {
+        hColorCode_ = QLatin1Char('#') + GetHColorCode(style.colour);
         mainHtml_ += QLatin1StringView("<Font Color=") + hColorCode_ + QLatin1Char('>');
     }
 }
 
 void HtmlGenerator::EndHTMLCreate(const DecorationSettings& s) {
+    using Style = FragmentStyle;
+    const Style style = Style::Of(s);
     // One "</Font>" closes every font tag; the style tags close in their opening order.
     mainHtml_ += QLatin1StringView("</Font>");
-    if (s.SpGroup[0] == 1) mainHtml_ += QLatin1StringView("</B>");
-    if (s.SpGroup[1] == 1) mainHtml_ += QLatin1StringView("</I>");
-    if (s.SpGroup[2] == 1) mainHtml_ += QLatin1StringView("</U>");
-    if (s.SpGroup[3] == 1) mainHtml_ += QLatin1StringView("</S>");
-    if (s.MojiStyle == 1) {
+    if (style.bold) mainHtml_ += QLatin1StringView("</B>");
+    if (style.italic) mainHtml_ += QLatin1StringView("</I>");
+    if (style.underline) mainHtml_ += QLatin1StringView("</U>");
+    if (style.strike) mainHtml_ += QLatin1StringView("</S>");
+    if (style.position == Style::Position::Super) {
         mainHtml_ += QLatin1StringView("</SUP>");
-    } else if (s.MojiStyle == 2) {
+    } else if (style.position == Style::Position::Sub) {
         mainHtml_ += QLatin1StringView("</SUB>");
     }
-    if (s.LinkStyle == StyleText::kLinkSet) mainHtml_ += QLatin1StringView("</a>");
-    if (s.BackStyle != StyleText::kNone) mainHtml_ += QLatin1StringView("</TABLE>");
+    if (style.link) mainHtml_ += QLatin1StringView("</a>");
+    if (style.background != Style::Background::None) mainHtml_ += QLatin1StringView("</TABLE>");
+    if (model_) model_->htmlLength = mainHtml_.size() - fragmentStart_;
 }
 
 }  // namespace glimtex

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/DecorationSettings.h"
+#include "html/FragmentModel.h"
 
 namespace glimtex {
 
@@ -39,11 +40,19 @@ class HtmlGenerator {
     const QString& MainHTML() const { return mainHtml_; }
     void ClearMainHTML() { mainHtml_.clear(); }
 
+    // While a model is given, every build also describes its fragment there: the
+    // surrounding styles and each character's marks, taken from the same decisions
+    // that write the tags. Null (the default) records nothing.
+    void RecordInto(FragmentModel* model) { model_ = model; }
+
   private:
     QString mainHtml_;
+    // Where this run's fragment starts in MainHTML: after the collection it is built onto.
+    qsizetype fragmentStart_ = 0;
     QString hColorCode_;
     ColorTriple mojiColor_{};
     int16_t scrapFlag_ = 0;
+    FragmentModel* model_ = nullptr;
 };
 
 }  // namespace glimtex

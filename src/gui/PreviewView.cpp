@@ -1,0 +1,85 @@
+#include "gui/PreviewView.h"
+
+#include <QCloseEvent>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "app/PreviewState.h"
+#include "gui/AppIcon.h"
+#include "gui/FragmentDocument.h"
+#include "gui/Look.h"
+#include "gui/Twips.h"
+
+namespace glimtex::gui {
+
+RenderedPage::RenderedPage(QWidget* parent) : QWidget(parent) {
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenLinks(false);
+    browser_->setFrameShape(QFrame::StyledPanel);
+    QPalette palette = browser_->palette();
+    palette.setColor(QPalette::Base, kPageBackground);
+    palette.setColor(QPalette::Text, kPageText);
+    browser_->setPalette(palette);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+}
+
+void RenderedPage::Show(QTextDocument* document) {
+    // The browser owns the documents it is the parent of and deletes the last one
+    // when it is given the next.
+    document->setParent(browser_);
+    browser_->setDocument(document);
+}
+
+QTextDocument* RenderedPage::Document() const { return browser_->document(); }
+
+PreviewView::PreviewView(PreviewState& state, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(&state) {
+    setObjectName(QStringLiteral("PreviewForm"));
+    setWindowTitle(QStringLiteral("プレビュー"));
+    setWindowIcon(AppIcon());
+    setFont(UiFont(9));
+    page_ = new RenderedPage(this);
+    page_->setObjectName(QStringLiteral("PreviewPage"));
+    page_->Browser()->setObjectName(QStringLiteral("PreviewBox"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(TwipsToPixels(120), TwipsToPixels(120), TwipsToPixels(120),
+                               TwipsToPixels(120));
+    layout->addWidget(page_);
+    resize(TwipSize(6750, 2400));
+    connect(&state, &PreviewState::changed, this, &PreviewView::ScheduleRefresh);
+    refreshPending_ = true;
+    RefreshNow();
+}
+
+void PreviewView::ScheduleRefresh() {
+    // Typing, a macro or a colour change may send many changes in one turn.
+    if (refreshPending_) return;
+    refreshPending_ = true;
+    QMetaObject::invokeMethod(this, &PreviewView::RefreshNow, Qt::QueuedConnection);
+}
+
+void PreviewView::RefreshNow() {
+    if (!refreshPending_ || !state_) return;
+    refreshPending_ = false;
+    const PreviewContent& content = state_->Content();
+    auto* document = new QTextDocument;
+    if (content.refused) {
+        document->setDocumentMargin(8);
+        QTextCursor cursor(document);
+        AppendRefusal(cursor, content.reason);
+    } else {
+        FillDocument(*document, std::span(&content.model, 1));
+    }
+    page_->Show(document);
+}
+
+void PreviewView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (state_) state_->Close();
+}
+
+}  // namespace glimtex::gui

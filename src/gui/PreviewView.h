@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QTextBrowser;
+class QTextDocument;
+
+namespace glimtex {
+class PreviewState;
+}
+
+namespace glimtex::gui {
+
+// A read-only page that shows built documents: each new document replaces the last.
+class RenderedPage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit RenderedPage(QWidget* parent = nullptr);
+    // Takes the document over and shows it.
+    void Show(QTextDocument* document);
+    QTextDocument* Document() const;
+    QTextBrowser* Browser() const { return browser_; }
+
+  private:
+    QTextBrowser* browser_ = nullptr;
+};
+
+// The live preview "プレビュー", not modal: the fragment the main window's inputs make,
+// as a browser shows it, or in red why none can be made. It is redrawn at most once
+// per turn of the event loop, however many changes came in.
+class PreviewView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PreviewView(PreviewState& state, QWidget* parent = nullptr);
+
+    // Redraws now when a change is waiting (the event loop does this by itself).
+    void RefreshNow();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void ScheduleRefresh();
+
+    QPointer<PreviewState> state_;
+    RenderedPage* page_ = nullptr;
+    bool refreshPending_ = false;
+};
+
+}  // namespace glimtex::gui
