@@ -49,15 +49,9 @@ void SummaryPicture::paintEvent(QPaintEvent*) {
 }
 
 BoardView::BoardView(ConfirmationBoardState& state, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      state_(&state) {
-    setObjectName(QStringLiteral("DataBoardForm"));
-    setWindowTitle(QStringLiteral("情報結果"));
-    setWindowIcon(AppIcon());
-    setFont(UiFont(9));
-    setModal(false);
-    setFixedSize(TwipSize(4710, 6735));
+    : QDialog(parent, kToolWindowFlags), state_(&state) {
+    SetUpFixedWindow(*this, QStringLiteral("DataBoardForm"), QStringLiteral("情報結果"), 4710,
+                     6735);
 
     picture_ = new SummaryPicture(this);
     picture_->setObjectName(QStringLiteral("DataBoard"));

@@ -14,15 +14,8 @@
 namespace glimtex::gui {
 
 ColorMixerView::ColorMixerView(ColorMixerState& state, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      state_(&state) {
-    setObjectName(QStringLiteral("ColorTool"));
-    setWindowTitle(ColorMixerText::kCaption);
-    setWindowIcon(AppIcon());
-    setFont(UiFont(9));
-    setModal(false);
-    setFixedSize(TwipSize(3990, 1965));
+    : QDialog(parent, kToolWindowFlags), state_(&state) {
+    SetUpFixedWindow(*this, QStringLiteral("ColorTool"), ColorMixerText::kCaption, 3990, 1965);
 
     static const char* const kNames[3] = {"R", "G", "B"};
     static const int kLetterTops[3] = {180, 560, 910};

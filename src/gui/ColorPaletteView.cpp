@@ -10,16 +10,9 @@
 namespace glimtex::gui {
 
 ColorPaletteView::ColorPaletteView(Program& program, ColorPaletteState& state, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      program_(program),
-      state_(&state) {
-    setObjectName(QStringLiteral("ColorCodeForm"));
-    setWindowTitle(ColorPaletteText::kCaption);
-    setWindowIcon(AppIcon());
-    setFont(UiFont(9));
-    setModal(false);
-    setFixedSize(TwipSize(1950, 1485));
+    : QDialog(parent, kToolWindowFlags), program_(program), state_(&state) {
+    SetUpFixedWindow(*this, QStringLiteral("ColorCodeForm"), ColorPaletteText::kCaption, 1950,
+                     1485);
     // Later swatches are drawn over their neighbours, which they overlap by a pixel;
     // the keyboard visits them in index order.
     QWidget* previous = nullptr;

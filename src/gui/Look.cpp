@@ -4,6 +4,9 @@
 #include <QFontMetrics>
 #include <QPalette>
 
+#include "gui/AppIcon.h"
+#include "gui/Twips.h"
+
 namespace glimtex::gui {
 
 QColor FromPacked(uint32_t packed) {
@@ -41,6 +44,19 @@ void FitFontToWidth(QWidget& widget, const QString& text) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
     }
     widget.setFont(font);
+}
+
+void SetUpWindow(QWidget& window, const QString& name, const QString& caption) {
+    window.setObjectName(name);
+    window.setWindowTitle(caption);
+    window.setWindowIcon(AppIcon());
+    window.setFont(UiFont(9));
+}
+
+void SetUpFixedWindow(QWidget& window, const QString& name, const QString& caption, int widthTwips,
+                      int heightTwips) {
+    SetUpWindow(window, name, caption);
+    window.setFixedSize(TwipSize(widthTwips, heightTwips));
 }
 
 void SetTextColor(QWidget& widget, const QColor& color) {

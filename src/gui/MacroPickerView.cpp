@@ -17,11 +17,7 @@ MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
     : QDialog(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(&state) {
-    setObjectName(QStringLiteral("MacroForm"));
-    setWindowTitle(MacroPickerText::kCaption);
-    setWindowIcon(AppIcon());
-    setFont(UiFont(9));
-    setModal(false);
+    SetUpWindow(*this, QStringLiteral("MacroForm"), MacroPickerText::kCaption);
     // A sizable tool window whose controls keep their places.
     resize(TwipSize(3795, 2100));
 

@@ -64,10 +64,7 @@ MainWindowView::MainWindowView(Program& program, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       program_(program),
       state_(program.MainWindow()) {
-    setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Glimtex"));
-    setWindowIcon(AppIcon());
-    setFont(UiFont(9));
+    SetUpWindow(*this, QStringLiteral("MainForm"), QStringLiteral("Glimtex"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("MainClient"));
     client->setFixedSize(ClientSize());

@@ -18,15 +18,9 @@
 namespace glimtex::gui {
 
 OutputView::OutputView(OutputWindowState& state, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      state_(&state) {
-    setObjectName(QStringLiteral("HTMLStringForm"));
-    setWindowTitle(QStringLiteral("HTMLソース"));
-    setWindowIcon(AppIcon());
-    setFont(UiFont(9));
-    setModal(false);
-    setFixedSize(TwipSize(6855, 2970));
+    : QDialog(parent, kToolWindowFlags), state_(&state) {
+    SetUpFixedWindow(*this, QStringLiteral("HTMLStringForm"), QStringLiteral("HTMLソース"), 6855,
+                     2970);
 
     // The source box and the rendered view share the box's place, one tab each.
     tabs_ = new QTabWidget(this);

@@ -38,10 +38,7 @@ QTextDocument* RenderedPage::Document() const { return browser_->document(); }
 
 PreviewView::PreviewView(PreviewState& state, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(&state) {
-    setObjectName(QStringLiteral("PreviewForm"));
-    setWindowTitle(QStringLiteral("プレビュー"));
-    setWindowIcon(AppIcon());
-    setFont(UiFont(9));
+    SetUpWindow(*this, QStringLiteral("PreviewForm"), QStringLiteral("プレビュー"));
     page_ = new RenderedPage(this);
     page_->setObjectName(QStringLiteral("PreviewPage"));
     page_->Browser()->setObjectName(QStringLiteral("PreviewBox"));

@@ -67,12 +67,8 @@ QImage DrawTitlePicture() {
 TitleView::TitleView(const QString& codeLabel, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("TitleForm"));
     // No caption text: an empty title would make the desktop show the program's name.
-    setWindowTitle(QStringLiteral(" "));
-    setWindowIcon(AppIcon());
-    setFont(UiFont(9));
-    setFixedSize(TwipSize(6015, 3570));
+    SetUpFixedWindow(*this, QStringLiteral("TitleForm"), QStringLiteral(" "), 6015, 3570);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("TitlePicture"));
