@@ -9,6 +9,7 @@
 #include "macro/DefineTable.h"
 #include "macro/IncludeFiles.h"
 #include "macro/PreprocessLimits.h"
+#include "macro/SafeFile.h"
 
 namespace glimtex {
 
@@ -40,7 +41,7 @@ class PreprocessPass {
     bool NumericCondition(const QString& rest);
     const DefineTable& Table();
     void Emit(const QString& line);
-    bool TooLarge(const QString& path);
+    SafeFile::ReadResult ReadWorkingFile(const QString& path) const;
 
     const ProgramFolder& folder_;
     DecorationSettings& settings_;
