@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "app/MacroRunLock.h"
 #include "app/Program.h"
 #include "app/Startup.h"
 #include "cli/ConsoleFeedback.h"
 #include "cli/ConsoleText.h"
 #include "cli/MacroSource.h"
 #include "cli/RenderOptions.h"
+#include "macro/WorkingFiles.h"
 
 using namespace glimtex;
 using namespace glimtex::cli;
@@ -36,15 +38,52 @@ int Render(const RenderOptions& options) {
         return Fail(macro.Error(), encoding);
     }
 
+    // The whole run, start-up and macro, owns the folder: another run on it waits.
+    const ProgramFolder folder(programDir);
+    const MacroRunLock lock(folder);
+    switch (lock.Status()) {
+        case MacroRunLock::State::Held:
+            break;
+        case MacroRunLock::State::Busy:
+            return Fail(QStringLiteral("the program folder is in use by another run, which did "
+                                       "not end within %1 s: ")
+                                .arg(MacroRunLock::kDefaultWait.count() / 1000) +
+                            programDir,
+                        encoding);
+        case MacroRunLock::State::Unsafe:
+            return Fail(MacroRunLock::kFileName +
+                            QStringLiteral(" is a link or not a plain file; the program "
+                                           "folder is left alone: ") +
+                            programDir,
+                        encoding);
+        case MacroRunLock::State::Failed:
+            return Fail(QStringLiteral("cannot write the working files in ") + programDir,
+                        encoding);
+    }
+    const QString unsafe = WorkingFiles::FirstUnsafe(folder);
+    if (!unsafe.isEmpty()) {
+        return Fail(QStringLiteral("the working file ") + unsafe +
+                        QStringLiteral(" is a link or not a plain file; the program folder is "
+                                       "left alone: ") +
+                        programDir,
+                    encoding);
+    }
+
     ConsoleFeedback feedback(encoding);
     NullClipboard clipboard;
     Program program(programDir, feedback, clipboard);
     Startup startup(program);
     startup.Run();
-    if (startup.Outcome() == StartupOutcome::WorkFilesUnwritable) {
-        return Fail(QStringLiteral("cannot write the working files in ") + programDir, encoding);
+    switch (startup.Outcome()) {
+        case StartupOutcome::WorkFilesUnwritable:
+        case StartupOutcome::FolderBusy:
+        case StartupOutcome::WorkingFileUnsafe:
+            return Fail(QStringLiteral("cannot write the working files in ") + programDir,
+                        encoding);
+        default:
+            break;
     }
-    if (!options.macroPath.isEmpty() && !ApplyMacro(program, macro.Path())) {
+    if (!options.macroPath.isEmpty() && !ApplyMacroBytes(program, macro.Bytes())) {
         return Fail(QStringLiteral("cannot apply macro file: ") + options.macroPath, encoding);
     }
     if (!WriteText(stdout, program.Settings().HTMLString + u'\n', encoding)) {

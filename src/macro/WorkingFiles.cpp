@@ -46,6 +46,7 @@ SafeFile::Status LoadWork(const ProgramFolder& folder, const QString& macroPath,
     const SafeFile::ReadResult macro = TextFile::ReadUserFile(macroPath, maxBytes);
     if (macro.status != SafeFile::Status::Ok) return macro.status;
     const SafeFile::Status written = SafeFile::Replace(folder.File(kWorkFile), macro.bytes);
+    // Buf.df that cannot be written, whatever the reason, is a failure of the folder.
     return written == SafeFile::Status::Ok ? written : SafeFile::Status::Failed;
 }
 

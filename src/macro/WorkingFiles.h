@@ -37,7 +37,7 @@ QString FirstUnsafe(const ProgramFolder& folder);
 
 // Copies a macro file (a full path) over Buf.df, reading at most maxBytes of it:
 // Ok, or why not (Missing, NotRegular, TooLarge for the macro; Failed when it cannot
-// be read or Buf.df cannot be written; Link when Buf.df is a link).
+// be read or Buf.df cannot be written).
 SafeFile::Status LoadWork(const ProgramFolder& folder, const QString& macroPath, qint64 maxBytes);
 // Writes a macro's bytes (code page 932) over Buf.df.
 bool LoadWorkBytes(const ProgramFolder& folder, const QByteArray& bytes);

@@ -1,5 +1,7 @@
 #include "PreprocessorFixture.h"
 
+#include <sys/stat.h>
+
 namespace glimtex::testing {
 namespace {
 
@@ -23,6 +25,20 @@ TEST_F(PreprocessorFailure, AMissingIncludeStillLetsTheLoopSettle) {
 TEST_F(PreprocessorFailure, AnIncludeOfAFolderCountsAsMissing) {
     EXPECT_EQ(Expand({"#INCLUDE \".\"", "a"}), QStringList{"a"});
     EXPECT_EQ(feedback_.beeps, 1);
+}
+
+TEST_F(PreprocessorFailure, AnIncludeOrAnAddItemOfADeviceBeepsAndAddsNothing) {
+    // Endless bytes: reading them whole ran the program out of memory.
+    EXPECT_EQ(Expand({"#INCLUDE \"/dev/zero\"", "#ADDITEM \"/dev/zero\"", "a"}), QStringList{"a"});
+    EXPECT_EQ(feedback_.beeps, 2);
+    EXPECT_EQ(Lines("MacroList.df"), QStringList{});
+    EXPECT_FALSE(QFileInfo::exists(PathOf("Include.df")));
+}
+
+TEST_F(PreprocessorFailure, AnIncludeOfAFifoBeepsInsteadOfWaitingForAWriter) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(PathOf("Include/pipe")).constData(), 0600), 0);
+    EXPECT_EQ(Expand({"#INCLUDE \"pipe\"", "#ADDITEM \"../Include/pipe\"", "a"}), QStringList{"a"});
+    EXPECT_EQ(feedback_.beeps, 2);
 }
 
 TEST_F(PreprocessorFailure, AnIncludeWithoutAQuotedNameBeeps) {
