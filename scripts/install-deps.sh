@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-dev
   fonts-noto-cjk
   "$@"
 )

@@ -100,8 +100,10 @@ QString UsageText() {
         "every beep as the line 'beep'. Yes/No questions are answered Yes.\n"
         "\n"
         "Exit status: 0 done; 1 a generation was refused, or a macro never finished\n"
-        "expanding and its statements were not run; 2 a usage error or a file that\n"
-        "cannot be read or written.\n");
+        "expanding and its statements were not run; 2 a usage error, a file that\n"
+        "cannot be read or written, a macro that is too large (over 2 MiB) or not a\n"
+        "plain file, a working file that is a link, or a program folder that another\n"
+        "run kept for 30 s.\n");
 }
 
 }  // namespace glimtex::cli
