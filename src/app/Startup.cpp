@@ -20,6 +20,8 @@ const QString kStartupFilesMessage =
     QStringLiteral("作業ファイルを書き込めません。既定の設定で起動します。");
 const QString kPassLoopStoppedMessage =
     QStringLiteral("マクロの展開が終わりません。処理を中止しました。");
+const QString kPassLoopFileTooLargeMessage =
+    QStringLiteral("マクロが読み込むファイルが大きすぎます。処理を中止しました。");
 const QString kMacroUnreadableMessage = QStringLiteral("マクロファイルを読み込めません：");
 const QString kApplyFilesMessage =
     QStringLiteral("作業ファイルを書き込めません。マクロを適用できませんでした。");
@@ -69,7 +71,9 @@ StartupOutcome OwnFolder(Program& program, const MacroRunLock& lock) {
 bool ExpandAndRun(Program& program) {
     Preprocessor preprocessor(program.Folder(), program.Settings(), program.UserFeedback());
     if (!preprocessor.RunPassLoop(WorkingFiles::kWorkFile)) {
-        Notify(program, kPassLoopStoppedMessage);
+        Notify(program, preprocessor.LastPassOutcome() == PassOutcome::FileTooLarge
+                            ? kPassLoopFileTooLargeMessage
+                            : kPassLoopStoppedMessage);
         return false;
     }
     MacroInterpreter(program).MacroRun(WorkingFiles::kWorkFile);

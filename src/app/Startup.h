@@ -15,6 +15,7 @@ extern const QString kDefaultMissingMessage;
 extern const QString kDefaultUnreadableMessage;
 extern const QString kStartupFilesMessage;
 extern const QString kPassLoopStoppedMessage;
+extern const QString kPassLoopFileTooLargeMessage;
 extern const QString kMacroUnreadableMessage;  // followed by the file's path
 extern const QString kApplyFilesMessage;
 // A macro run that cannot own the program folder: another run kept it for the whole

@@ -57,7 +57,7 @@ PassOutcome PreprocessPass::Run(const QString& fileName) {
     const SafeFile::ReadResult read = ReadWorkingFile(path);
     if (read.status == SafeFile::Status::TooLarge) {
         feedback_.Beep();
-        return PassOutcome::Stopped;
+        return PassOutcome::FileTooLarge;
     }
     if (read.status != SafeFile::Status::Ok) {
         feedback_.Beep();
@@ -72,7 +72,7 @@ PassOutcome PreprocessPass::Run(const QString& fileName) {
     FlushFiles();
     if (stopped_) {
         feedback_.Beep();
-        return PassOutcome::Stopped;
+        return fileTooLarge_ ? PassOutcome::FileTooLarge : PassOutcome::Stopped;
     }
     QString text;
     text.reserve(outChars_ + 2);
@@ -109,7 +109,7 @@ const DefineTable& PreprocessPass::Table() {
     tableLoaded_ = true;
     const SafeFile::ReadResult read = ReadWorkingFile(folder_.File(WorkingFiles::kDefineTable));
     if (read.status == SafeFile::Status::TooLarge) {
-        stopped_ = true;
+        stopped_ = fileTooLarge_ = true;
         return table_;
     }
     if (read.status != SafeFile::Status::Ok) {
@@ -230,7 +230,7 @@ void PreprocessPass::Include(const QString& rest) {
     const IncludeFiles::Result included = includes_.Include(name);
     switch (included.status) {
         case IncludeFiles::Status::TooLarge:
-            stopped_ = true;
+            stopped_ = fileTooLarge_ = true;
             return;
         case IncludeFiles::Status::Missing:
             feedback_.Beep();  // a missing file includes nothing

@@ -17,6 +17,8 @@ enum class PassOutcome {
     Done,             // the file was rewritten
     WorkFileMissing,  // the work file could not be read; nothing changed
     Stopped,          // a bound was reached or the file could not be written; nothing changed
+    FileTooLarge,     // a file to read (the work file, Define.df, an include) is over the
+                      // bound and was not read; nothing changed
 };
 
 // One preprocessing pass over one file: normalising, dropping empty lines and
@@ -58,6 +60,7 @@ class PreprocessPass {
     QString pendingDefines_;
     IncludeFiles includes_;
     bool stopped_ = false;
+    bool fileTooLarge_ = false;  // why it stopped: a file over the bound
 };
 
 }  // namespace glimtex

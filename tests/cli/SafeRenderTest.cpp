@@ -184,6 +184,19 @@ TEST_F(SafeRenderTest, AMacroOverTheBoundIsRefusedAsTooLargeBeforeAnythingIsCopi
     EXPECT_FALSE(QFile::exists(program_.filePath(QStringLiteral("Buf.df"))));
 }
 
+TEST_F(SafeRenderTest, AnIncludeOverTheBoundStopsTheMacroAsTooLarge) {
+    QFile file(program_.filePath(QStringLiteral("Include/big")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(qint64{3} << 30));
+    file.close();
+    const QString macro = work_.filePath(QStringLiteral("big.txt"));
+    ASSERT_TRUE(TextFile::WriteLines(macro, {QStringLiteral("#INCLUDE \"big\"")}));
+    const Result r = Render({macro});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QByteArray("\n"));
+    EXPECT_TRUE(r.ErrText().contains(QStringLiteral("大きすぎます"))) << r.ErrText().toStdString();
+}
+
 TEST_F(SafeRenderTest, AMacroThatIsAHardLinkToAWorkingFileIsRefusedAndKept) {
     const QString macro = WriteMacro(QStringLiteral("mine"));
     const QByteArray before = TextFile::ReadBytes(macro).value_or(QByteArray());

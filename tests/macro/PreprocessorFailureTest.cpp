@@ -129,6 +129,7 @@ TEST_F(PreprocessorFailure, AnIncludeLargerThanTheBoundIsNotRead) {
     EXPECT_FALSE(Loop());
     EXPECT_EQ(feedback_.beeps, 1);
     EXPECT_EQ(WorkLines(), QStringList{"#INCLUDE \"big\""});
+    EXPECT_EQ(preprocessor_.LastPassOutcome(), PassOutcome::FileTooLarge);
 }
 
 TEST_F(PreprocessorFailure, ADoublingMacroStopsWithinTheDefaultBound) {
