@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QThread>
 #include <algorithm>
@@ -22,7 +23,7 @@ struct HeldFolder {
     int count = 0;
 };
 
-// The folders this process holds, by absolute path.
+// The folders this process holds, by canonical path.
 QHash<QString, HeldFolder>& HeldFolders() {
     static QHash<QString, HeldFolder> held;
     return held;
@@ -32,8 +33,9 @@ QHash<QString, HeldFolder>& HeldFolders() {
 MacroRunLock::State OpenLockFile(const QString& path, int* fd) {
     const QByteArray name = QFile::encodeName(path);
     do {
+        // Reading is enough to lock, so a lock file made by another user serves too.
         *fd = ::open(name.constData(),
-                     O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+                     O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
     } while (*fd < 0 && errno == EINTR);
     if (*fd < 0) {
         return errno == ELOOP || errno == ENXIO || errno == EISDIR ? MacroRunLock::State::Unsafe
@@ -51,7 +53,8 @@ MacroRunLock::State OpenLockFile(const QString& path, int* fd) {
 }  // namespace
 
 MacroRunLock::MacroRunLock(const ProgramFolder& folder, std::chrono::milliseconds wait)
-    : key_(QDir::cleanPath(folder.Path())) {
+    : key_(QFileInfo(folder.Path()).canonicalFilePath()) {
+    if (key_.isEmpty()) key_ = QDir::cleanPath(folder.Path());
     auto known = HeldFolders().find(key_);
     if (known != HeldFolders().end()) {
         ++known->count;

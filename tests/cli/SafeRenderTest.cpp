@@ -134,7 +134,7 @@ TEST_F(SafeRenderTest, LinksPlantedUnderTemporaryNamesLeaveTheOutsideFileAlone) 
 }
 
 TEST_F(SafeRenderTest, RunsAtOnceOnOneFolderEachPrintTheirOwnMacro) {
-    constexpr int kRuns = 12;
+    constexpr int kRuns = 20;
     std::vector<std::unique_ptr<QProcess>> runs;
     for (int i = 0; i < kRuns; ++i) {
         runs.push_back(Start(
