@@ -58,8 +58,14 @@ Status CheckOpen(int fd, bool singleName, struct stat* info) {
     return Status::Ok;
 }
 
+// The path as the system takes it. A name holding a NUL character would name a
+// different, shorter path there, so it names nothing (an empty name fails ENOENT).
+QByteArray NativeName(const QString& path) {
+    return path.contains(QChar(u'\0')) ? QByteArray() : QFile::encodeName(path);
+}
+
 int OpenFile(const QString& path, int flags, mode_t mode = 0) {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = NativeName(path);
     int fd;
     do {
         fd = ::open(name.constData(), flags | O_CLOEXEC | O_NOCTTY, mode);
@@ -143,7 +149,7 @@ ReadResult Read(const QString& path, qint64 maxBytes, Links links) {
 
 Status Inspect(const QString& path) {
     struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return OpenError(errno);
+    if (::lstat(NativeName(path).constData(), &info) != 0) return OpenError(errno);
     if (S_ISLNK(info.st_mode)) return Status::Link;
     if (!S_ISREG(info.st_mode)) return Status::NotRegular;
     if (info.st_nlink > 1) return Status::Link;
@@ -152,7 +158,7 @@ Status Inspect(const QString& path) {
 
 Status Replace(const QString& path, const QByteArray& bytes) {
     struct stat old {};
-    const QByteArray target = QFile::encodeName(path);
+    const QByteArray target = NativeName(path);
     const bool exists = ::lstat(target.constData(), &old) == 0;
     if (!exists && errno != ENOENT) return OpenError(errno);
     if (exists) {
@@ -171,7 +177,7 @@ Status Replace(const QString& path, const QByteArray& bytes) {
     }
     if (fd < 0) return Status::Failed;
     Descriptor file(fd);
-    const QByteArray freshName = QFile::encodeName(fresh);
+    const QByteArray freshName = NativeName(fresh);
     // The replacement keeps the permissions of the file it replaces; only the new
     // file, which this run created, is changed.
     bool written = WriteAll(file.get(), bytes);
@@ -203,9 +209,9 @@ Status Truncate(const QString& path) {
 bool SameFile(const QString& a, const QString& b) {
     struct stat first {};
     struct stat second {};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return ::stat(NativeName(a).constData(), &first) == 0 &&
+           ::stat(NativeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
 }
 
 }  // namespace glimtex::SafeFile

@@ -31,7 +31,12 @@ class NoClipboard : public Clipboard {
     void SetText(const QString&) override {}
 };
 
+// Qt's warnings (a file name holding a NUL character, for one) are expected here
+// and would only slow the fuzzing down.
+inline void Silence(QtMsgType, const QMessageLogContext&, const QString&) {}
+
 inline void EnsureApplication() {
+    qInstallMessageHandler(Silence);
     static int argc = 1;
     static char name[] = "glimtex-fuzz";
     static char* argv[] = {name, nullptr};

@@ -41,6 +41,14 @@ TEST_F(PreprocessorFailure, AnIncludeOfAFifoBeepsInsteadOfWaitingForAWriter) {
     EXPECT_EQ(feedback_.beeps, 2);
 }
 
+TEST_F(PreprocessorFailure, ANameHoldingANulCharacterNamesNoFile) {
+    // The system would read the name only up to the NUL: "a" here.
+    Write("Include/a", {"from a"});
+    EXPECT_EQ(Expand({QStringLiteral("#INCLUDE \"a") + QChar(0) + QStringLiteral("b\""), "x"}),
+              QStringList{"x"});
+    EXPECT_EQ(feedback_.beeps, 1);
+}
+
 TEST_F(PreprocessorFailure, AnIncludeWithoutAQuotedNameBeeps) {
     EXPECT_EQ(Expand({"#INCLUDE part", "#INCLUDE \"\"", "a"}), QStringList{"a"});
     EXPECT_EQ(feedback_.beeps, 2);
