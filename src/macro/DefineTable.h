@@ -19,8 +19,9 @@ class DefineTable {
 
     // Each entry, in order, replaces the first occurrence of its key in the line
     // as the earlier entries left it. An entry with an empty key does nothing.
-    // The work grows with the line and the text put in, not with the number of
-    // entries or of their key lengths.
+    // The work is a small multiple (the logarithm of the number of keys) of the
+    // line, the values put in and, for each replacement, the longest key; it does
+    // not grow with the number of different key lengths.
     QString Substitute(QString line) const;
 
     // Whether some entry has exactly this key.
