@@ -26,6 +26,33 @@ int Fail(const QString& message, TextEncoding encoding = TextEncoding::Utf8) {
     return kExitUsageOrFile;
 }
 
+// Why the run must leave the program folder alone (followed by the folder), or
+// nothing: another run kept it, it cannot be written, or a working file is a link.
+QString FolderRefusal(const MacroRunLock& lock, const ProgramFolder& folder) {
+    switch (lock.Status()) {
+        case MacroRunLock::State::Held:
+            break;
+        case MacroRunLock::State::Busy:
+            return QStringLiteral(
+                       "the program folder is in use by another run, which did not "
+                       "end within %1 s: ")
+                .arg(MacroRunLock::kDefaultWait.count() / 1000);
+        case MacroRunLock::State::Unsafe:
+            return MacroRunLock::kFileName +
+                   QStringLiteral(
+                       " is a link or not a plain file; the program folder is left "
+                       "alone: ");
+        case MacroRunLock::State::Failed:
+            return QStringLiteral("cannot write the working files in ");
+    }
+    const QString unsafe = WorkingFiles::FirstUnsafe(folder);
+    if (!unsafe.isEmpty()) {
+        return QStringLiteral("the working file ") + unsafe +
+               QStringLiteral(" is a link or not a plain file; the program folder is left alone: ");
+    }
+    return QString();
+}
+
 int Render(const RenderOptions& options) {
     const TextEncoding encoding = options.encoding;
     const QString programDir =
@@ -41,33 +68,8 @@ int Render(const RenderOptions& options) {
     // The whole run, start-up and macro, owns the folder: another run on it waits.
     const ProgramFolder folder(programDir);
     const MacroRunLock lock(folder);
-    switch (lock.Status()) {
-        case MacroRunLock::State::Held:
-            break;
-        case MacroRunLock::State::Busy:
-            return Fail(QStringLiteral("the program folder is in use by another run, which did "
-                                       "not end within %1 s: ")
-                                .arg(MacroRunLock::kDefaultWait.count() / 1000) +
-                            programDir,
-                        encoding);
-        case MacroRunLock::State::Unsafe:
-            return Fail(MacroRunLock::kFileName +
-                            QStringLiteral(" is a link or not a plain file; the program "
-                                           "folder is left alone: ") +
-                            programDir,
-                        encoding);
-        case MacroRunLock::State::Failed:
-            return Fail(QStringLiteral("cannot write the working files in ") + programDir,
-                        encoding);
-    }
-    const QString unsafe = WorkingFiles::FirstUnsafe(folder);
-    if (!unsafe.isEmpty()) {
-        return Fail(QStringLiteral("the working file ") + unsafe +
-                        QStringLiteral(" is a link or not a plain file; the program folder is "
-                                       "left alone: ") +
-                        programDir,
-                    encoding);
-    }
+    const QString refusal = FolderRefusal(lock, folder);
+    if (!refusal.isEmpty()) return Fail(refusal + programDir, encoding);
 
     ConsoleFeedback feedback(encoding);
     NullClipboard clipboard;
