@@ -21,6 +21,8 @@ build_targets=()
 for t in $targets; do build_targets+=("fuzz_$t"); done
 cmake --build "$build" -j 2 --target "${build_targets[@]}"
 
+# The targets write their scratch program folders for every input: in memory if we can.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 mkdir -p "$build/artifacts" "$build/logs"
