@@ -38,7 +38,7 @@ bool DefineTable::HasKey(QStringView key) const {
 // touches is an occurrence in the text as it now stands; a replacement can only
 // make new occurrences across the value it puts in, so only the few characters
 // around it are scanned again. When that finds a key still to come, the text is put
-// together and scanned afresh (values that hold later keys are rare).
+// together as the new base (values that hold later keys are rare).
 class DefineTable::Substitution {
   public:
     Substitution(const DefineTable& table, QString line)
@@ -53,13 +53,9 @@ class DefineTable::Substitution {
             done_ = number;
             const Entry& entry = table_.entries_[static_cast<size_t>(number)];
             const qsizetype at = FindIntact(entry.key);
-            if (at < 0) continue;
-            if (Replace(at, entry)) {
-                base_ = Text();
-                edits_.clear();
-                covered_.clear();
-                ScanBase();
-            }
+            if (at < 0) continue;  // the key's later entries wait for a new occurrence
+            Replace(at, entry);
+            QueueNext(entry.key);
         }
         return edits_.empty() ? base_ : Text();
     }
@@ -71,16 +67,20 @@ class DefineTable::Substitution {
     };
 
     // Finds every key of the base with its leftmost occurrence, and queues the
-    // entries still to come that use it.
+    // next entry that uses it.
     void ScanBase() {
-        leftmost_.clear();
-        pending_ = {};
         matcher_.Scan(base_, 0, base_.size(), [this](int key, qsizetype start) {
             leftmost_[key] = start;
-            for (const int number : table_.entriesOfKey_[static_cast<size_t>(key)]) {
-                if (number > done_) pending_.push(number);
-            }
+            QueueNext(key);
         });
+    }
+
+    // Queues the first entry after the last one taken that uses the key. A key has
+    // at most one entry waiting at a time (twice at worst, the second one skipped).
+    void QueueNext(int key) {
+        const std::vector<int>& numbers = table_.entriesOfKey_[static_cast<size_t>(key)];
+        const auto next = std::upper_bound(numbers.begin(), numbers.end(), done_);
+        if (next != numbers.end()) pending_.push(*next);
     }
 
     // The first occurrence of the key in the base, at or after the last one found,
@@ -130,8 +130,9 @@ class DefineTable::Substitution {
     }
 
     // Records the replacement of base[at, at + key length) and scans the characters
-    // around it; true when a key still to come now occurs across the new value.
-    bool Replace(qsizetype at, const Entry& entry) {
+    // around it. A key still to come that now occurs across the new value makes the
+    // text as it stands the new base.
+    void Replace(qsizetype at, const Entry& entry) {
         const qsizetype length = matcher_.Key(entry.key).size();
         const qsizetype reach = matcher_.LongestKey() - 1;
         const QString before = TextBefore(at, reach);
@@ -144,11 +145,64 @@ class DefineTable::Substitution {
         // place where the key stood.
         const qsizetype valueEnd = before.size() + entry.value.size();
         const qsizetype startsBefore = entry.value.isEmpty() ? before.size() : valueEnd;
-        bool later = false;
-        matcher_.Scan(window, before.size(), startsBefore, [&](int key, qsizetype) {
-            if (table_.entriesOfKey_[static_cast<size_t>(key)].back() > done_) later = true;
+        std::vector<std::pair<int, qsizetype>> found;  // key, start in the window
+        matcher_.Scan(window, before.size(), startsBefore, [&](int key, qsizetype start) {
+            if (table_.entriesOfKey_[static_cast<size_t>(key)].back() > done_) {
+                found.emplace_back(key, start);
+            }
         });
-        return later;
+        if (!found.empty()) Rebase(at, before.size(), found);
+    }
+
+    // Makes the text as it stands the base, without scanning it again: each key's
+    // last occurrence found moves with the text around it (one inside a replaced
+    // stretch moves to where its value now begins, still no later than the key's
+    // first intact occurrence), and the new occurrences found around the edit at
+    // `at` are added.
+    void Rebase(qsizetype at, qsizetype windowLead,
+                const std::vector<std::pair<int, qsizetype>>& found) {
+        // Where each edit's stretch begins in the new base, and how far the base
+        // after it moves.
+        std::vector<qsizetype> starts, ends, newStarts, shifts;
+        qsizetype shift = 0;
+        for (const auto& [start, edit] : edits_) {
+            starts.push_back(start);
+            ends.push_back(start + edit.length);
+            newStarts.push_back(start + shift);
+            shift += edit.value->size() - edit.length;
+            shifts.push_back(shift);
+        }
+        const auto moved = [&](qsizetype position) {
+            const auto i =
+                std::upper_bound(starts.begin(), starts.end(), position) - starts.begin();
+            if (i == 0) return position;
+            const auto e = static_cast<size_t>(i - 1);
+            return position < ends[e] ? newStarts[e] : position + shifts[e];
+        };
+        matcher_.AddWork(static_cast<qint64>(edits_.size() + leftmost_.size()));
+        const qsizetype valueStart = newStarts[static_cast<size_t>(
+            std::lower_bound(starts.begin(), starts.end(), at) - starts.begin())];
+        for (auto& [key, position] : leftmost_) position = moved(position);
+        if (edits_.size() == 1) {
+            // Often the only edit since the last new base: put it in place.
+            const auto& [start, edit] = *edits_.begin();
+            base_.replace(start, edit.length, *edit.value);
+            matcher_.AddWork(base_.size() - start);
+        } else {
+            base_ = Text();
+        }
+        edits_.clear();
+        covered_.clear();
+        for (const auto& [key, start] : found) {
+            const qsizetype position = valueStart - windowLead + start;
+            const auto known = leftmost_.find(key);
+            if (known == leftmost_.end()) {
+                leftmost_.emplace(key, position);
+            } else {
+                known->second = std::min(known->second, position);
+            }
+            QueueNext(key);
+        }
     }
 
     // Up to count characters of the text as it now stands, ending at base position
@@ -200,6 +254,9 @@ class DefineTable::Substitution {
     // The text as it now stands.
     QString Text() const {
         QString text;
+        qsizetype size = base_.size();
+        for (const auto& [start, edit] : edits_) size += edit.value->size() - edit.length;
+        text.reserve(size);
         qsizetype at = 0;
         for (const auto& [start, edit] : edits_) {
             text += QStringView(base_).sliced(at, start - at);

@@ -51,6 +51,16 @@ TEST(Substitution, ValuesThatMakeLaterKeysAreSubstitutedByThoseKeys) {
     EXPECT_EQ(TableOf(entries).Substitute(line), "joined inner gone");
 }
 
+TEST(Substitution, AKeyRepeatedWithAValueThatHoldsItIsReplacedOncePerEntry) {
+    // The fuzzer's slowest input: the same definition included thousands of times,
+    // its value holding its own key, so every entry finds the key again.
+    const QStringList entries(3000, QStringLiteral("_L a _L b"));
+    const QString result = TableOf(entries).Substitute(QStringLiteral("x _L y"));
+    EXPECT_EQ(result, QStringLiteral("x ") + QStringLiteral("a ").repeated(3000) +
+                          QStringLiteral("_L") + QStringLiteral(" b").repeated(3000) +
+                          QStringLiteral(" y"));
+}
+
 TEST(Substitution, MatchesReplacingEntryByEntryOnManyRandomTables) {
     QRandomGenerator random(20261209);
     for (int round = 0; round < 20000; ++round) {
