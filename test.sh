@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test,
-# then does the same again with AddressSanitizer and UndefinedBehaviorSanitizer.
+# then does the same again with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# runs every fuzz target once over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -24,3 +25,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLIMTEX_WERROR=ON \
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== Fuzz targets over their seeds (clang, address + undefined) =="
+./scripts/fuzz.sh 0

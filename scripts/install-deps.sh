@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   desktop-file-utils
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-dev
   fonts-noto-cjk
   "$@"
 )

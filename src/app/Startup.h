@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace glimtex {
@@ -14,8 +15,15 @@ extern const QString kDefaultMissingMessage;
 extern const QString kDefaultUnreadableMessage;
 extern const QString kStartupFilesMessage;
 extern const QString kPassLoopStoppedMessage;
+extern const QString kPassLoopFileTooLargeMessage;
 extern const QString kMacroUnreadableMessage;  // followed by the file's path
 extern const QString kApplyFilesMessage;
+// A macro run that cannot own the program folder: another run kept it for the whole
+// wait, or a working file is a link or not a plain file (followed by its name).
+extern const QString kFolderBusyMessage;
+extern const QString kUnsafeWorkingFileMessage;
+extern const QString kDefaultTooLargeMessage;
+extern const QString kMacroTooLargeMessage;  // followed by the file's path
 
 // How far the start-up got.
 enum class StartupOutcome {
@@ -25,11 +33,14 @@ enum class StartupOutcome {
     DefaultUnreadable,    // Default cannot be read: likewise
     WorkFilesUnwritable,  // the working files cannot be written: likewise
     PassLoopStopped,      // the macro never settled: its statements were not run
+    FolderBusy,           // another run kept the program folder: nothing was done
+    WorkingFileUnsafe,    // a working file is a link or not a plain file: nothing was done
 };
 
 // The title window's load step: prepares the working files in the program folder,
-// copies Default to Buf.df, preprocesses it to a fixed point and runs it.
-// Problems are reported through the program's Feedback; it never stops the program.
+// copies Default to Buf.df, preprocesses it to a fixed point and runs it, owning
+// the folder (MacroRunLock) all the while. Problems are reported through the
+// program's Feedback; it never stops the program.
 class Startup {
   public:
     explicit Startup(Program& program);
@@ -46,8 +57,12 @@ class Startup {
 };
 
 // Applies a macro as the macro picker does: copy it to Buf.df, empty Define.df,
-// the pass loop, then the statements. Returns false, after a notice, when the file
-// cannot be read or the working files cannot be written.
+// the pass loop, then the statements, owning the program folder all the while.
+// Returns false, after a notice, when the file cannot be read (missing, not a plain
+// file, too large), the folder is busy or unsafe, or the working files cannot be
+// written.
 bool ApplyMacro(Program& program, const QString& macroPath);
+// The same with the macro's bytes (code page 932) instead of a file.
+bool ApplyMacroBytes(Program& program, const QByteArray& macro);
 
 }  // namespace glimtex

@@ -11,11 +11,11 @@ namespace {
 
 // The notices of work that was asked for and not done: a generation refused for no
 // size with a shape, a value too large for the generator or a size text that cannot
-// be captured, and a macro whose expansion never settled and whose statements were
-// therefore not run.
+// be captured, and a macro whose expansion never settled (or read a file over the
+// bound) and whose statements were therefore not run.
 bool IsRefusal(const QString& text) {
     return text == kRefusalMessage || text == kOverflowMessage || text == kSizeTextMessage ||
-           text == kPassLoopStoppedMessage;
+           text == kPassLoopStoppedMessage || text == kPassLoopFileTooLargeMessage;
 }
 
 }  // namespace

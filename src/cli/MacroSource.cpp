@@ -1,15 +1,21 @@
 #include "cli/MacroSource.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <cstdio>
 
 #include "cli/Cp932Replacements.h"
+#include "macro/SafeFile.h"
 #include "macro/TextFile.h"
 #include "macro/WorkingFiles.h"
 
 namespace glimtex::cli {
+
+namespace {
+
+QString TooLargeText() { return QStringLiteral("more than %1 bytes").arg(TextFile::kMaxFileBytes); }
+
+}  // namespace
 
 bool MacroSource::Fail(const QString& error) {
     error_ = error;
@@ -19,48 +25,47 @@ bool MacroSource::Fail(const QString& error) {
 bool MacroSource::Prepare(const RenderOptions& options, const QString& programDir) {
     const QString& typed = options.macroPath;
     if (typed == u"-") {
-        QFile input;
-        if (!input.open(stdin, QIODevice::ReadOnly)) {
+        SafeFile::ReadResult input = SafeFile::ReadStream(fileno(stdin), TextFile::kMaxFileBytes);
+        if (input.status == SafeFile::Status::TooLarge) {
+            return Fail(QStringLiteral("the macro on standard input is too large (") +
+                        TooLargeText() + u')');
+        }
+        if (input.status != SafeFile::Status::Ok) {
             return Fail(QStringLiteral("cannot read the macro from standard input"));
         }
-        return WriteScratchCopy(input.readAll(), options.macroEncoding);
+        return Take(std::move(input.bytes), options.macroEncoding);
     }
-    // MACRO is taken as typed, relative to the current directory.
-    const QFileInfo macro(typed);
-    if (!macro.isFile() || !macro.isReadable()) {
-        return Fail(QStringLiteral("cannot read macro file: ") + typed);
-    }
-    if (WorkingFiles::IsAnyWorkingFile(ProgramFolder(programDir), macro.absoluteFilePath())) {
+    // MACRO is taken as typed, relative to the current directory. A working file,
+    // under any name or link, would be overwritten before it ran.
+    const QString path = QFileInfo(typed).absoluteFilePath();
+    if (WorkingFiles::IsAnyWorkingFile(ProgramFolder(programDir), path)) {
         return Fail(QStringLiteral("the macro file is a working file of the program folder, "
                                    "which the run would overwrite: ") +
                     typed);
     }
-    if (options.macroEncoding == TextEncoding::Cp932) {
-        path_ = macro.absoluteFilePath();
-        return true;
+    SafeFile::ReadResult macro = TextFile::ReadUserFile(path);
+    switch (macro.status) {
+        case SafeFile::Status::Ok:
+            return Take(std::move(macro.bytes), options.macroEncoding);
+        case SafeFile::Status::TooLarge:
+            return Fail(QStringLiteral("the macro file is too large (") + TooLargeText() +
+                        QStringLiteral("): ") + typed);
+        case SafeFile::Status::NotRegular:
+            return Fail(QStringLiteral("the macro file is not a plain file: ") + typed);
+        default:
+            return Fail(QStringLiteral("cannot read macro file: ") + typed);
     }
-    QFile file(macro.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Fail(QStringLiteral("cannot read macro file: ") + typed);
-    }
-    return WriteScratchCopy(file.readAll(), options.macroEncoding);
 }
 
-bool MacroSource::WriteScratchCopy(const QByteArray& bytes, TextEncoding encoding) {
-    if (!scratch_.isValid()) return Fail(QStringLiteral("cannot create a scratch folder"));
-    QByteArray cp932 = bytes;
+bool MacroSource::Take(QByteArray bytes, TextEncoding encoding) {
     if (encoding == TextEncoding::Utf8) {
         // A leading byte order mark is dropped; what code page 932 cannot hold becomes "?".
         QStringDecoder utf8(QStringDecoder::Utf8);
         qsizetype replaced = 0;
-        cp932 = TextFile::Encode(utf8.decode(bytes), &replaced);
+        bytes = TextFile::Encode(utf8.decode(bytes), &replaced);
         Cp932Replacements::Add(replaced);
     }
-    path_ = scratch_.filePath(QStringLiteral("macro"));
-    QFile copy(path_);
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(cp932) != cp932.size()) {
-        return Fail(QStringLiteral("cannot write a scratch copy of the macro"));
-    }
+    bytes_ = std::move(bytes);
     return true;
 }
 

@@ -128,7 +128,9 @@ QString UsageText() {
         "\n"
         "Exit status: 0 done; 1 a generation was refused, or a macro never finished\n"
         "expanding and its statements were not run; 2 a usage error, a file that\n"
-        "cannot be read or written, or no usable registered macro for --apply.\n");
+        "cannot be read or written, no usable registered macro for --apply, a macro\n"
+        "that is too large (over 2 MiB) or not a plain file, a working file that is a\n"
+        "link, or a program folder that another run kept for 30 s.\n");
 }
 
 }  // namespace glimtex::cli

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
+#include "app/MacroRunLock.h"
 #include "app/Program.h"
 #include "app/ProgramFolderChoice.h"
 #include "app/RegisteredMacros.h"
@@ -14,6 +15,7 @@
 #include "cli/MacroSource.h"
 #include "cli/RegisteredMacroCommands.h"
 #include "cli/RenderOptions.h"
+#include "macro/WorkingFiles.h"
 
 using namespace glimtex;
 using namespace glimtex::cli;
@@ -29,11 +31,38 @@ int Fail(const QString& message, TextEncoding encoding = TextEncoding::Utf8) {
     return kExitUsageOrFile;
 }
 
+// Why the run must leave the program folder alone (followed by the folder), or
+// nothing: another run kept it, it cannot be written, or a working file is a link.
+QString FolderRefusal(const MacroRunLock& lock, const ProgramFolder& folder) {
+    switch (lock.Status()) {
+        case MacroRunLock::State::Held:
+            break;
+        case MacroRunLock::State::Busy:
+            return QStringLiteral(
+                       "the program folder is in use by another run, which did not "
+                       "end within %1 s: ")
+                .arg(MacroRunLock::kDefaultWait.count() / 1000);
+        case MacroRunLock::State::Unsafe:
+            return MacroRunLock::kFileName +
+                   QStringLiteral(
+                       " is a link or not a plain file; the program folder is left "
+                       "alone: ");
+        case MacroRunLock::State::Failed:
+            return QStringLiteral("cannot write the working files in ");
+    }
+    const QString unsafe = WorkingFiles::FirstUnsafe(folder);
+    if (!unsafe.isEmpty()) {
+        return QStringLiteral("the working file ") + unsafe +
+               QStringLiteral(" is a link or not a plain file; the program folder is left alone: ");
+    }
+    return QString();
+}
+
 int Render(const RenderOptions& options) {
     const TextEncoding encoding = options.encoding;
-    ProgramFolderChoice folder(ProgramFolderPlaces::ForThisProcess(options.programDir));
-    if (!folder.Prepare()) return Fail(folder.Error(), encoding);
-    const QString programDir = folder.Path();
+    ProgramFolderChoice choice(ProgramFolderPlaces::ForThisProcess(options.programDir));
+    if (!choice.Prepare()) return Fail(choice.Error(), encoding);
+    const QString programDir = choice.Path();
     if (!QFileInfo(programDir).isDir()) {
         return Fail(QStringLiteral("program folder not found: ") + programDir, encoding);
     }
@@ -41,6 +70,12 @@ int Render(const RenderOptions& options) {
     if (!options.macroPath.isEmpty() && !macro.Prepare(options, programDir)) {
         return Fail(macro.Error(), encoding);
     }
+
+    // The whole run, start-up and macro, owns the folder: another run on it waits.
+    const ProgramFolder folder(programDir);
+    const MacroRunLock lock(folder);
+    const QString refusal = FolderRefusal(lock, folder);
+    if (!refusal.isEmpty()) return Fail(refusal + programDir, encoding);
 
     ConsoleFeedback feedback(encoding);
     NullClipboard clipboard;
@@ -52,8 +87,14 @@ int Render(const RenderOptions& options) {
         qScopeGuard([] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); });
     Startup startup(program);
     startup.Run();
-    if (startup.Outcome() == StartupOutcome::WorkFilesUnwritable) {
-        return Fail(QStringLiteral("cannot write the working files in ") + programDir, encoding);
+    switch (startup.Outcome()) {
+        case StartupOutcome::WorkFilesUnwritable:
+        case StartupOutcome::FolderBusy:
+        case StartupOutcome::WorkingFileUnsafe:
+            return Fail(QStringLiteral("cannot write the working files in ") + programDir,
+                        encoding);
+        default:
+            break;
     }
     if (options.listMacros) {
         if (!PrintRegisteredMacros(program.Folder(), encoding)) {
@@ -61,14 +102,14 @@ int Render(const RenderOptions& options) {
         }
         return kExitDone;
     }
-    if (!options.macroPath.isEmpty() && !ApplyMacro(program, macro.Path())) {
+    if (!options.macroPath.isEmpty() && !ApplyMacroBytes(program, macro.Bytes())) {
         return Fail(QStringLiteral("cannot apply macro file: ") + options.macroPath, encoding);
     }
     if (options.applyTitle) {
-        const MacroChoice choice = ChooseRegisteredMacro(program.Folder(), *options.applyTitle);
-        if (!choice.error.isEmpty()) return Fail(choice.error, encoding);
-        if (!ApplyRegisteredMacro(program, choice.file)) {
-            return Fail(QStringLiteral("cannot apply macro file: Macro/") + choice.file, encoding);
+        const MacroChoice picked = ChooseRegisteredMacro(program.Folder(), *options.applyTitle);
+        if (!picked.error.isEmpty()) return Fail(picked.error, encoding);
+        if (!ApplyRegisteredMacro(program, picked.file)) {
+            return Fail(QStringLiteral("cannot apply macro file: Macro/") + picked.file, encoding);
         }
     }
     const QString& collected = program.Settings().HTMLString;

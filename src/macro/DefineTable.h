@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "macro/KeyMatcher.h"
+
 namespace glimtex {
 
 // The define table of one preprocessing pass, held in memory: the entries of
@@ -17,6 +19,9 @@ class DefineTable {
 
     // Each entry, in order, replaces the first occurrence of its key in the line
     // as the earlier entries left it. An entry with an empty key does nothing.
+    // The work is a small multiple (the logarithm of the number of keys) of the
+    // line, the values put in and, for each replacement, the longest key; it does
+    // not grow with the number of different key lengths.
     QString Substitute(QString line) const;
 
     // Whether some entry has exactly this key.
@@ -24,6 +29,10 @@ class DefineTable {
 
     // Characters held, keys and values together.
     qsizetype Size() const { return size_; }
+
+    // Steps taken by every substitution and addition so far (characters scanned,
+    // compared and copied); for the benchmarks and tests of the work done.
+    qint64 Work() const { return matcher_.Work(); }
 
   private:
     struct KeyHash {
@@ -35,19 +44,16 @@ class DefineTable {
         bool operator()(QStringView a, QStringView b) const noexcept { return a == b; }
     };
     struct Entry {
-        QString key;
+        int key;  // number in the matcher
         QString value;
     };
-
-    // The lowest entry number at or after `from` whose key occurs in the line, or -1.
-    int FirstEntryIn(QStringView line, int from) const;
+    class Substitution;
 
     std::vector<Entry> entries_;
-    // Key -> entry numbers, ascending.
-    std::unordered_map<QString, std::vector<int>, KeyHash, KeyEqual> byKey_;
-    // The distinct key lengths, ascending, and which characters begin a key.
-    std::vector<qsizetype> lengths_;
-    std::vector<bool> startsKey_ = std::vector<bool>(0x10000, false);
+    // Key -> key number; key number -> entry numbers, ascending.
+    std::unordered_map<QString, int, KeyHash, KeyEqual> keyNumbers_;
+    std::vector<std::vector<int>> entriesOfKey_;
+    KeyMatcher matcher_;
     qsizetype size_ = 0;
 };
 

@@ -1,7 +1,5 @@
 #include "macro/IncludeFiles.h"
 
-#include <QFileInfo>
-
 #include "macro/TextFile.h"
 #include "macro/WorkingFiles.h"
 
@@ -17,19 +15,20 @@ IncludeFiles::Result IncludeFiles::Include(const QString& name) {
     if (known != read_.constEnd()) {
         file = *known;
     } else {
-        const QFileInfo info(path);
-        if (info.isFile() && info.size() > maxFileBytes_) {
-            return {Status::TooLarge, {}};
-        }
         const bool copy = WorkingFiles::IsWorkingFile(folder_, path, WorkingFiles::kIncludeCopy);
         if (copy) {
             FlushCopy();  // it is to read as the last copy made
         }
-        std::optional<QByteArray> bytes = TextFile::ReadBytes(path);
-        if (!bytes) {
+        // Bounded before it is read; a device or FIFO reads as a missing file.
+        SafeFile::ReadResult read = TextFile::ReadUserFile(path, maxFileBytes_);
+        if (read.status == SafeFile::Status::TooLarge) {
+            return {Status::TooLarge, {}};
+        }
+        if (read.status != SafeFile::Status::Ok) {
             return {Status::Missing, {}};
         }
-        file = {*bytes, TextFile::SplitLines(TextFile::Decode(*bytes))};
+        QStringList lines = TextFile::SplitLines(TextFile::Decode(read.bytes));
+        file = {std::move(read.bytes), std::move(lines)};
         // Files the pass itself changes are read afresh every time.
         if (!copy && !WorkingFiles::IsWorkingFile(folder_, path, WorkingFiles::kDefineTable) &&
             !WorkingFiles::IsWorkingFile(folder_, path, WorkingFiles::kMacroList)) {

@@ -1,6 +1,5 @@
 #include "macro/MacroListFile.h"
 
-#include <QFileInfo>
 #include <QStringList>
 #include <optional>
 
@@ -45,17 +44,13 @@ void AddItem(const ProgramFolder& folder, const QString& name, Feedback& feedbac
     if (entries && IsListed(*entries, name, feedback)) {
         return;
     }
-    const QString macroPath = folder.MacroFile(name);
-    if (QFileInfo(macroPath).size() > maxFileBytes) {
+    // Bounded before it is read; a device or FIFO is as unreadable as a missing file.
+    const SafeFile::ReadResult macro = TextFile::ReadUserFile(folder.MacroFile(name), maxFileBytes);
+    if (macro.status != SafeFile::Status::Ok) {
         feedback.Beep();
         return;
     }
-    const std::optional<QStringList> lines = TextFile::ReadLines(macroPath);
-    if (!lines) {
-        feedback.Beep();
-        return;
-    }
-    for (const QString& line : *lines) {
+    for (const QString& line : TextFile::SplitLines(TextFile::Decode(macro.bytes))) {
         if (!line.contains(QStringLiteral("#HEAD"))) {
             continue;
         }

@@ -1,6 +1,5 @@
 #include "macro/PreprocessPass.h"
 
-#include <QFileInfo>
 #include <optional>
 
 #include "macro/BlockReader.h"
@@ -49,31 +48,31 @@ PreprocessPass::PreprocessPass(const ProgramFolder& folder, DecorationSettings& 
       limits_(limits),
       includes_(folder, limits.MaxFileBytes()) {}
 
-bool PreprocessPass::TooLarge(const QString& path) {
-    const QFileInfo info(path);
-    return info.isFile() && info.size() > limits_.MaxFileBytes();
+SafeFile::ReadResult PreprocessPass::ReadWorkingFile(const QString& path) const {
+    return SafeFile::Read(path, limits_.MaxFileBytes(), SafeFile::Links::Refuse);
 }
 
 PassOutcome PreprocessPass::Run(const QString& fileName) {
     const QString path = folder_.File(fileName);
-    if (TooLarge(path)) {
+    const SafeFile::ReadResult read = ReadWorkingFile(path);
+    if (read.status == SafeFile::Status::TooLarge) {
         feedback_.Beep();
-        return PassOutcome::Stopped;
+        return PassOutcome::FileTooLarge;
     }
-    const std::optional<QByteArray> before = TextFile::ReadBytes(path);
-    if (!before) {
+    if (read.status != SafeFile::Status::Ok) {
         feedback_.Beep();
         return PassOutcome::WorkFileMissing;
     }
+    const QByteArray& before = read.bytes;
     // The steps of a pass each go through the file, so a byte that does not decode
     // reads as the "?" that the first rewrite leaves in its place.
-    QString decoded = TextFile::Decode(*before);
+    QString decoded = TextFile::Decode(before);
     decoded.replace(QChar(0xFFFD), QChar(u'?'));
     Expand(NormaliseLines(TextFile::SplitLines(decoded)));
     FlushFiles();
     if (stopped_) {
         feedback_.Beep();
-        return PassOutcome::Stopped;
+        return fileTooLarge_ ? PassOutcome::FileTooLarge : PassOutcome::Stopped;
     }
     QString text;
     text.reserve(outChars_ + 2);
@@ -84,7 +83,7 @@ PassOutcome PreprocessPass::Run(const QString& fileName) {
     text += kLineEnd;  // the file always ends with an empty line
     const QByteArray after = TextFile::Encode(text);
     // A pass that changes nothing leaves the file as it is.
-    if (after != *before && !TextFile::WriteBytes(path, after)) {
+    if (after != before && !TextFile::WriteBytes(path, after)) {
         feedback_.Beep();
         return PassOutcome::Stopped;
     }
@@ -108,17 +107,16 @@ const DefineTable& PreprocessPass::Table() {
         return table_;
     }
     tableLoaded_ = true;
-    const QString path = folder_.File(WorkingFiles::kDefineTable);
-    if (TooLarge(path)) {
-        stopped_ = true;
+    const SafeFile::ReadResult read = ReadWorkingFile(folder_.File(WorkingFiles::kDefineTable));
+    if (read.status == SafeFile::Status::TooLarge) {
+        stopped_ = fileTooLarge_ = true;
         return table_;
     }
-    const std::optional<QStringList> entries = TextFile::ReadLines(path);
-    if (!entries) {
+    if (read.status != SafeFile::Status::Ok) {
         feedback_.Beep();  // no table yet: nothing is defined
         return table_;
     }
-    for (const QString& entry : *entries) {
+    for (const QString& entry : TextFile::SplitLines(TextFile::Decode(read.bytes))) {
         table_.Add(entry);
     }
     return table_;
@@ -232,7 +230,7 @@ void PreprocessPass::Include(const QString& rest) {
     const IncludeFiles::Result included = includes_.Include(name);
     switch (included.status) {
         case IncludeFiles::Status::TooLarge:
-            stopped_ = true;
+            stopped_ = fileTooLarge_ = true;
             return;
         case IncludeFiles::Status::Missing:
             feedback_.Beep();  // a missing file includes nothing

@@ -9,6 +9,7 @@
 #include "macro/DefineTable.h"
 #include "macro/IncludeFiles.h"
 #include "macro/PreprocessLimits.h"
+#include "macro/SafeFile.h"
 
 namespace glimtex {
 
@@ -16,6 +17,8 @@ enum class PassOutcome {
     Done,             // the file was rewritten
     WorkFileMissing,  // the work file could not be read; nothing changed
     Stopped,          // a bound was reached or the file could not be written; nothing changed
+    FileTooLarge,     // a file to read (the work file, Define.df, an include) is over the
+                      // bound and was not read; nothing changed
 };
 
 // One preprocessing pass over one file: normalising, dropping empty lines and
@@ -40,7 +43,7 @@ class PreprocessPass {
     bool NumericCondition(const QString& rest);
     const DefineTable& Table();
     void Emit(const QString& line);
-    bool TooLarge(const QString& path);
+    SafeFile::ReadResult ReadWorkingFile(const QString& path) const;
 
     const ProgramFolder& folder_;
     DecorationSettings& settings_;
@@ -57,6 +60,7 @@ class PreprocessPass {
     QString pendingDefines_;
     IncludeFiles includes_;
     bool stopped_ = false;
+    bool fileTooLarge_ = false;  // why it stopped: a file over the bound
 };
 
 }  // namespace glimtex

@@ -26,7 +26,7 @@ bool Preprocessor::RunPassLoop(const QString& fileName) {
             if (lastOutcome_ == PassOutcome::WorkFileMissing) {
                 return true;  // nothing to expand; the pass has beeped
             }
-            if (lastOutcome_ == PassOutcome::Stopped) {
+            if (lastOutcome_ == PassOutcome::Stopped || lastOutcome_ == PassOutcome::FileTooLarge) {
                 return false;
             }
         }

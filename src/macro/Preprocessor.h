@@ -21,7 +21,8 @@ class Preprocessor {
 
     // Cycles of two passes while a pass asks for another. Returns false when the
     // loop was stopped (after a beep): the macro never settled within the cycle
-    // bound, grew past the size bound, or the work file could not be rewritten.
+    // bound, grew past the size bound, read a file over the bound (LastPassOutcome
+    // FileTooLarge), or the work file could not be rewritten.
     // A missing work file only beeps; the loop then returns true at once.
     bool RunPassLoop(const QString& fileName = QStringLiteral("Buf.df"));
 

@@ -1,10 +1,5 @@
 #include "macro/TextFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <filesystem>
-#include <system_error>
-
 #include "macro/Cp932.h"
 
 namespace glimtex::TextFile {
@@ -13,37 +8,8 @@ namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
 
-std::filesystem::path NativePath(const QString& path) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
-
-// Writes a new file beside the old one and puts it in its place only when every
-// byte has been written, so a failed write leaves the old file as it was.
 bool Replace(const QString& path, const QByteArray& bytes) {
-    const QString fresh = path + QStringLiteral(".new");
-    QFile file(fresh);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
-    }
-    bool written = file.write(bytes) == bytes.size() && file.flush();
-    file.close();
-    written = written && file.error() == QFileDevice::NoError;
-    if (written && QFileInfo::exists(path)) {
-        QFile::setPermissions(fresh, QFile::permissions(path));
-    }
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(NativePath(fresh), NativePath(path), error);
-    }
-    if (!written || error) {
-        QFile::remove(fresh);
-        return false;
-    }
-    return true;
+    return SafeFile::Replace(path, bytes) == SafeFile::Status::Ok;
 }
 
 }  // namespace
@@ -95,39 +61,28 @@ bool AppendLine(const QString& path, const QString& line) {
 }
 
 bool AppendText(const QString& path, const QString& text) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        return false;
-    }
-    const QByteArray bytes = Encode(text);
-    return file.write(bytes) == bytes.size() && file.flush();
+    return SafeFile::Append(path, Encode(text)) == SafeFile::Status::Ok;
 }
 
-bool Truncate(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-}
+bool Truncate(const QString& path) { return SafeFile::Truncate(path) == SafeFile::Status::Ok; }
 
 std::optional<QByteArray> ReadBytes(const QString& path) {
-    if (QFileInfo(path).isDir()) {
+    SafeFile::ReadResult read = SafeFile::Read(path, kMaxFileBytes, SafeFile::Links::Refuse);
+    if (read.status != SafeFile::Status::Ok) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
+    return std::move(read.bytes);
+}
+
+SafeFile::ReadResult ReadUserFile(const QString& path, qint64 maxBytes) {
+    return SafeFile::Read(path, maxBytes, SafeFile::Links::Follow);
 }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes) { return Replace(path, bytes); }
 
 bool CopyFile(const QString& from, const QString& to) {
-    const std::optional<QByteArray> bytes = ReadBytes(from);
-    return bytes && Replace(to, *bytes);
+    const SafeFile::ReadResult read = ReadUserFile(from);
+    return read.status == SafeFile::Status::Ok && Replace(to, read.bytes);
 }
 
 QByteArray Encode(const QString& text, qsizetype* replaced) {

@@ -8,11 +8,13 @@ namespace glimtex::WorkingFiles {
 
 bool IsWorkingFile(const ProgramFolder& folder, const QString& path, const QString& name) {
     const QString working = QFileInfo(folder.File(name)).canonicalFilePath();
-    return !working.isEmpty() && QFileInfo(path).canonicalFilePath() == working;
+    if (!working.isEmpty() && QFileInfo(path).canonicalFilePath() == working) return true;
+    // Another name for the same file (a hard link) is the same file all the same.
+    return SafeFile::SameFile(path, folder.File(name));
 }
 
 bool IsAnyWorkingFile(const ProgramFolder& folder, const QString& path) {
-    for (const QString& name : {kWorkFile, kDefineTable, kMacroList, kIncludeCopy}) {
+    for (const QString& name : kAll) {
         if (IsWorkingFile(folder, path, name)) return true;
     }
     return false;
@@ -28,6 +30,28 @@ bool EmptyMacroList(const ProgramFolder& folder) {
 
 bool LoadWorkFile(const ProgramFolder& folder, const QString& macroPath) {
     return TextFile::CopyFile(macroPath, folder.File(kWorkFile));
+}
+
+QString FirstUnsafe(const ProgramFolder& folder) {
+    for (const QString& name : kAll) {
+        const SafeFile::Status status = SafeFile::Inspect(folder.File(name));
+        if (status == SafeFile::Status::Link || status == SafeFile::Status::NotRegular) {
+            return name;
+        }
+    }
+    return QString();
+}
+
+SafeFile::Status LoadWork(const ProgramFolder& folder, const QString& macroPath, qint64 maxBytes) {
+    const SafeFile::ReadResult macro = TextFile::ReadUserFile(macroPath, maxBytes);
+    if (macro.status != SafeFile::Status::Ok) return macro.status;
+    const SafeFile::Status written = SafeFile::Replace(folder.File(kWorkFile), macro.bytes);
+    // Buf.df that cannot be written, whatever the reason, is a failure of the folder.
+    return written == SafeFile::Status::Ok ? written : SafeFile::Status::Failed;
+}
+
+bool LoadWorkBytes(const ProgramFolder& folder, const QByteArray& bytes) {
+    return SafeFile::Replace(folder.File(kWorkFile), bytes) == SafeFile::Status::Ok;
 }
 
 }  // namespace glimtex::WorkingFiles

@@ -1,5 +1,7 @@
 #include "PreprocessorFixture.h"
 
+#include <sys/stat.h>
+
 namespace glimtex::testing {
 namespace {
 
@@ -22,6 +24,28 @@ TEST_F(PreprocessorFailure, AMissingIncludeStillLetsTheLoopSettle) {
 
 TEST_F(PreprocessorFailure, AnIncludeOfAFolderCountsAsMissing) {
     EXPECT_EQ(Expand({"#INCLUDE \".\"", "a"}), QStringList{"a"});
+    EXPECT_EQ(feedback_.beeps, 1);
+}
+
+TEST_F(PreprocessorFailure, AnIncludeOrAnAddItemOfADeviceBeepsAndAddsNothing) {
+    // Endless bytes: reading them whole ran the program out of memory.
+    EXPECT_EQ(Expand({"#INCLUDE \"/dev/zero\"", "#ADDITEM \"/dev/zero\"", "a"}), QStringList{"a"});
+    EXPECT_EQ(feedback_.beeps, 2);
+    EXPECT_EQ(Lines("MacroList.df"), QStringList{});
+    EXPECT_FALSE(QFileInfo::exists(PathOf("Include.df")));
+}
+
+TEST_F(PreprocessorFailure, AnIncludeOfAFifoBeepsInsteadOfWaitingForAWriter) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(PathOf("Include/pipe")).constData(), 0600), 0);
+    EXPECT_EQ(Expand({"#INCLUDE \"pipe\"", "#ADDITEM \"../Include/pipe\"", "a"}), QStringList{"a"});
+    EXPECT_EQ(feedback_.beeps, 2);
+}
+
+TEST_F(PreprocessorFailure, ANameHoldingANulCharacterNamesNoFile) {
+    // The system would read the name only up to the NUL: "a" here.
+    Write("Include/a", {"from a"});
+    EXPECT_EQ(Expand({QStringLiteral("#INCLUDE \"a") + QChar(0) + QStringLiteral("b\""), "x"}),
+              QStringList{"x"});
     EXPECT_EQ(feedback_.beeps, 1);
 }
 
@@ -113,6 +137,7 @@ TEST_F(PreprocessorFailure, AnIncludeLargerThanTheBoundIsNotRead) {
     EXPECT_FALSE(Loop());
     EXPECT_EQ(feedback_.beeps, 1);
     EXPECT_EQ(WorkLines(), QStringList{"#INCLUDE \"big\""});
+    EXPECT_EQ(preprocessor_.LastPassOutcome(), PassOutcome::FileTooLarge);
 }
 
 TEST_F(PreprocessorFailure, ADoublingMacroStopsWithinTheDefaultBound) {

@@ -1,0 +1,74 @@
+// The HTML generator on any settings: the style texts are mostly the list texts
+// (sometimes anything), every number and colour component any 16-bit value.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "FuzzSupport.h"
+#include "core/DecorationSettings.h"
+#include "core/StyleTexts.h"
+#include "html/GenerationRun.h"
+#include "html/HtmlGenerator.h"
+
+using namespace glimtex;
+
+namespace {
+
+QString AnyText(FuzzedDataProvider& input, size_t maxLength) {
+    const std::u16string text = [&] {
+        std::u16string chars;
+        const size_t length = input.ConsumeIntegralInRange<size_t>(0, maxLength);
+        for (size_t i = 0; i < length && input.remaining_bytes() > 0; ++i) {
+            chars.push_back(input.ConsumeIntegral<char16_t>());
+        }
+        return chars;
+    }();
+    return QString::fromStdU16String(text);
+}
+
+QString OneOf(FuzzedDataProvider& input, std::initializer_list<QString> texts) {
+    const size_t pick = input.ConsumeIntegralInRange<size_t>(0, texts.size());
+    if (pick == texts.size()) return AnyText(input, 8);
+    return *(texts.begin() + pick);
+}
+
+ColorTriple AnyColor(FuzzedDataProvider& input) {
+    return {input.ConsumeIntegral<int16_t>(), input.ConsumeIntegral<int16_t>(),
+            input.ConsumeIntegral<int16_t>()};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    DecorationSettings s;
+    s.MojiSize = input.ConsumeIntegral<int16_t>();
+    s.MojiStyle = input.ConsumeIntegral<int16_t>();
+    for (int16_t& flag : s.SpGroup) flag = input.ConsumeIntegral<int16_t>();
+    s.ColorStyle = OneOf(input, {StyleText::kSingleColour, StyleText::kGradation});
+    s.ColorData = {AnyColor(input), AnyColor(input)};
+    s.StringShape = OneOf(input, {StyleText::kStandard, StyleText::kFallRight, StyleText::kFallLeft,
+                                  StyleText::kLens, StyleText::kScrap});
+    s.BackStyle = OneOf(input, {StyleText::kNone, StyleText::kSingleColour, StyleText::kPicture});
+    s.BackColorData = AnyColor(input);
+    s.LinkStyle = OneOf(input, {StyleText::kNone, StyleText::kLinkSet});
+    s.FontFace = OneOf(input, {StyleText::kNoFace, QStringLiteral("ＭＳ 明朝")});
+    s.BackPicture = AnyText(input, 16);
+    s.LinkData = AnyText(input, 16);
+    s.HTMLString = AnyText(input, 16);
+    s.MainString = AnyText(input, 600);
+
+    const QString collected = s.HTMLString;
+    HtmlGenerator generator;
+    const RunOutcome outcome = GenerateAndDock(s, generator);
+    switch (outcome) {
+        case RunOutcome::Done:
+            if (!s.HTMLString.endsWith(generator.MainHTML())) fuzz::Fail("fragment not docked");
+            if (HtmlGenerator::CodeErrorCheck(s)) fuzz::Fail("a refused run was done");
+            break;
+        case RunOutcome::Refused:
+        case RunOutcome::Overflow:
+            if (s.HTMLString != collected) fuzz::Fail("a run that was not done changed HTMLString");
+            break;
+    }
+    return 0;
+}
