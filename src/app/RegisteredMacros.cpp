@@ -60,11 +60,8 @@ bool ApplyRegisteredMacro(Program& program, const QString& file) {
         program.UserFeedback().ShowNotice(kNoticeTitle, MissingMacroFileMessage(file));
         return false;
     }
-    // ---- A picked macro's run begins here: Buf.df, Define.df, the pass loop and the
-    // statements are all changed between these two marks. ----
-    const bool applied = ApplyMacro(program, *path);
-    // ---- The picked macro's run ends here. ----
-    return applied;
+    // ApplyMacro owns the program folder from the copy to Buf.df to the last statement.
+    return ApplyMacro(program, *path);
 }
 
 }  // namespace glimtex
