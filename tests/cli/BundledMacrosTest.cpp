@@ -4,16 +4,19 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "support/ProgramFolderCopy.h"
 
 #include "macro/TextFile.h"
 #include "macro/TextUtil.h"
+#include "support/ProcessRun.h"
 
 namespace glimtex {
 namespace {
+
+using testing::ProcessRun;
+using testing::RunProcess;
 
 using testing::CopyFolder;
 
@@ -47,18 +50,8 @@ class BundledMacros : public ::testing::Test {
     Result Render(const QStringList& more = {}) {
         QStringList arguments{QStringLiteral("--program-dir"), program_.path()};
         arguments << more;
-        QProcess process;
-        process.start(QStringLiteral(GLIMTEX_RENDER_EXE), arguments);
-        Result result;
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            ADD_FAILURE() << "glimtex-render did not finish";
-            return result;
-        }
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        const ProcessRun run = RunProcess(QStringLiteral(GLIMTEX_RENDER_EXE), arguments);
+        return {run.exitCode, run.out, run.err};
     }
 
     QTemporaryDir program_;

@@ -11,8 +11,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/ProcessRun.h"
+
 namespace glimtex {
 namespace {
+
+using testing::ProcessPlace;
+using testing::ProcessRun;
+using testing::RunProcess;
 
 struct RunResult {
     int exitCode = -1;
@@ -105,26 +111,14 @@ class InstallTest : public ::testing::Test {
 
     RunResult Render(const QStringList& arguments, const QByteArray& input = kMacro,
                      const QString& executable = {}, bool withDataHome = true) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), Home());
-        env.remove(QStringLiteral("XDG_DATA_HOME"));
-        if (withDataHome) env.insert(QStringLiteral("XDG_DATA_HOME"), DataHome());
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(temp_.path());
-        process.start(executable.isEmpty() ? Installed() : executable, arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        RunResult run;
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            ADD_FAILURE() << "glimtex-render did not finish";
-            return run;
-        }
-        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = process.readAllStandardOutput();
-        run.err = process.readAllStandardError();
-        return run;
+        ProcessPlace place;
+        place.environment.insert(QStringLiteral("HOME"), Home());
+        place.environment.remove(QStringLiteral("XDG_DATA_HOME"));
+        if (withDataHome) place.environment.insert(QStringLiteral("XDG_DATA_HOME"), DataHome());
+        place.workingDirectory = temp_.path();
+        const ProcessRun run =
+            RunProcess(executable.isEmpty() ? Installed() : executable, arguments, input, place);
+        return {run.exitCode, run.out, run.err};
     }
     RunResult RenderUtf8(const QByteArray& macro = kMacro) {
         return Render(

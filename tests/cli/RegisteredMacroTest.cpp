@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "macro/TextFile.h"
+#include "support/ProcessRun.h"
 #include "support/ProgramFolderCopy.h"
 
 namespace glimtex {
 namespace {
+
+using testing::ProcessRun;
+using testing::RunProcess;
 
 struct Outcome {
     int exitCode = -1;
@@ -36,18 +39,8 @@ class RegisteredMacroRender : public ::testing::Test {
     Outcome Render(QStringList arguments) {
         arguments.prepend(program_.path());
         arguments.prepend(QStringLiteral("--program-dir"));
-        QProcess process;
-        process.start(QStringLiteral(GLIMTEX_RENDER_EXE), arguments);
-        Outcome run;
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            ADD_FAILURE() << "glimtex-render did not finish";
-            return run;
-        }
-        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        const ProcessRun run = RunProcess(QStringLiteral(GLIMTEX_RENDER_EXE), arguments);
+        return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
     }
 
     QTemporaryDir program_;

@@ -3,14 +3,18 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "macro/TextFile.h"
+#include "support/ProcessRun.h"
 #include "support/ProgramFolderCopy.h"
 
 namespace glimtex {
 namespace {
+
+using testing::ProcessPlace;
+using testing::ProcessRun;
+using testing::RunProcess;
 
 struct Result {
     int exitCode = -1;
@@ -44,21 +48,10 @@ class RenderTest : public ::testing::Test {
     Result Render(const QStringList& arguments,
                   const QString& executable = QStringLiteral(GLIMTEX_RENDER_EXE),
                   const QByteArray& input = {}) {
-        QProcess process;
-        process.setWorkingDirectory(work_.path());
-        process.start(executable, arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        Result result;
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            ADD_FAILURE() << "glimtex-render did not finish";
-            return result;
-        }
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        ProcessPlace place;
+        place.workingDirectory = work_.path();
+        const ProcessRun run = RunProcess(executable, arguments, input, place);
+        return {run.exitCode, run.out, run.err};
     }
     Result RenderMacro(const QStringList& lines, QStringList options = {}) {
         options << QStringLiteral("--program-dir") << program_.path() << WriteMacro(lines);
