@@ -23,13 +23,29 @@ MainWindowState& Program::MainWindow() {
     return *mainWindow_;
 }
 
-ConfirmationBoardState& Program::ShowBoard() {
-    if (!board_) {
-        board_ = std::make_unique<ConfirmationBoardState>(*this);
-        board_->Load();
+// A window state is created, and its load step run, the first time anything
+// touches it.
+template <typename Window>
+Window& Program::Touch(std::unique_ptr<Window>& window) {
+    if (!window) {
+        window = std::make_unique<Window>(*this);
+        if constexpr (requires { window->Load(); }) window->Load();
     }
+    return *window;
+}
+
+// Unloads a window state; false when it was not loaded.
+template <typename Window>
+bool Program::Unload(std::unique_ptr<Window>& window) {
+    if (!window) return false;
+    Retire(window.release());
+    return true;
+}
+
+ConfirmationBoardState& Program::ShowBoard() {
+    ConfirmationBoardState& board = Touch(board_);
     emit boardShown();
-    return *board_;
+    return board;
 }
 
 void Program::CloseBoard() {
@@ -37,29 +53,21 @@ void Program::CloseBoard() {
     // Its printed lines go now: a macro may close thousands of boards before the
     // event loop deletes any of them.
     board_->Unload();
-    Retire(board_.release());
+    Unload(board_);
     emit boardClosed();
 }
 
 OutputWindowState& Program::ShowOutput() {
-    if (!output_) output_ = std::make_unique<OutputWindowState>(*this);
+    OutputWindowState& output = Touch(output_);
     emit outputShown();
-    return *output_;
+    return output;
 }
 
 void Program::CloseOutput() {
-    if (!output_) return;
-    Retire(output_.release());
-    emit outputClosed();
+    if (Unload(output_)) emit outputClosed();
 }
 
-ColorMixerState& Program::LoadColorMixer() {
-    if (!colorMixer_) {
-        colorMixer_ = std::make_unique<ColorMixerState>(*this);
-        colorMixer_->Load();
-    }
-    return *colorMixer_;
-}
+ColorMixerState& Program::LoadColorMixer() { return Touch(colorMixer_); }
 
 ColorMixerState& Program::ShowColorMixer() {
     ColorMixerState& mixer = LoadColorMixer();
@@ -71,50 +79,38 @@ void Program::CloseColorMixer() {
     if (!colorMixer_) return;
     // The mixer's unload step closes the palette.
     CloseColorPalette();
-    Retire(colorMixer_.release());
+    Unload(colorMixer_);
     emit colorMixerClosed();
 }
 
 ColorPaletteState& Program::ShowColorPalette() {
-    if (!colorPalette_) {
-        colorPalette_ = std::make_unique<ColorPaletteState>(*this);
-        colorPalette_->Load();
-    }
+    ColorPaletteState& palette = Touch(colorPalette_);
     emit colorPaletteShown();
-    return *colorPalette_;
+    return palette;
 }
 
 void Program::CloseColorPalette() {
-    if (!colorPalette_) return;
-    Retire(colorPalette_.release());
-    emit colorPaletteClosed();
+    if (Unload(colorPalette_)) emit colorPaletteClosed();
 }
 
 MacroPickerState& Program::ShowMacroPicker() {
-    if (!macroPicker_) {
-        macroPicker_ = std::make_unique<MacroPickerState>(*this);
-        macroPicker_->Load();
-    }
+    MacroPickerState& picker = Touch(macroPicker_);
     emit macroPickerShown();
-    return *macroPicker_;
+    return picker;
 }
 
 void Program::CloseMacroPicker() {
-    if (!macroPicker_) return;
-    Retire(macroPicker_.release());
-    emit macroPickerClosed();
+    if (Unload(macroPicker_)) emit macroPickerClosed();
 }
 
 PreviewState& Program::ShowPreview() {
-    if (!preview_) preview_ = std::make_unique<PreviewState>(*this);
+    PreviewState& preview = Touch(preview_);
     emit previewShown();
-    return *preview_;
+    return preview;
 }
 
 void Program::ClosePreview() {
-    if (!preview_) return;
-    Retire(preview_.release());
-    emit previewClosed();
+    if (Unload(preview_)) emit previewClosed();
 }
 
 void Program::RecordDocked(FragmentModel model, bool freshCollection) {

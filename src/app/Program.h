@@ -96,6 +96,10 @@ class Program : public QObject {
     // A closed window may still be running the handler that closed it, so it is
     // deleted later, and with the program at the latest.
     void Retire(QObject* window);
+    template <typename Window>
+    Window& Touch(std::unique_ptr<Window>& window);
+    template <typename Window>
+    bool Unload(std::unique_ptr<Window>& window);
 
     DecorationSettings settings_;
     ProgramFolder folder_;

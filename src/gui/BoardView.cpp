@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "app/ConfirmationBoard.h"
-#include "gui/AppIcon.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
 

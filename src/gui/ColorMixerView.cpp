@@ -6,7 +6,6 @@
 #include <QSignalBlocker>
 
 #include "app/ColorMixer.h"
-#include "gui/AppIcon.h"
 #include "gui/ColorSwatch.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"

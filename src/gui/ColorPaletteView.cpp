@@ -2,7 +2,6 @@
 
 #include "app/ColorPalette.h"
 #include "app/Program.h"
-#include "gui/AppIcon.h"
 #include "gui/ColorSwatch.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"

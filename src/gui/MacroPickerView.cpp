@@ -6,7 +6,6 @@
 #include <QSignalBlocker>
 
 #include "app/MacroPicker.h"
-#include "gui/AppIcon.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
 #include "gui/WidgetSync.h"

@@ -16,7 +16,6 @@
 #include "app/MainWindowState.h"
 #include "app/Program.h"
 #include "app/TextEditorLauncher.h"
-#include "gui/AppIcon.h"
 #include "gui/ColorStrip.h"
 #include "gui/ColorSwatch.h"
 #include "gui/Look.h"

@@ -9,7 +9,6 @@
 
 #include "app/OutputWindow.h"
 #include "app/Program.h"
-#include "gui/AppIcon.h"
 #include "gui/FragmentDocument.h"
 #include "gui/Look.h"
 #include "gui/PreviewView.h"

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "app/PreviewState.h"
-#include "gui/AppIcon.h"
 #include "gui/FragmentDocument.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
