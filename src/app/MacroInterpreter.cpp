@@ -117,6 +117,17 @@ void MacroInterpreter::SetCommand(const QString& property, const QString& rest) 
         if (statement.select != nullptr) (window.*statement.select)();
         return;
     }
+    if (property == u".OutputFormat") {
+        const QString text = StatementValue::QuotedText(value, feedback);
+        const std::optional<FragmentFormat> format = FormatNamed(text);
+        if (!format) {
+            if (!text.isEmpty()) feedback.Beep();  // an empty text has beeped already
+            return;
+        }
+        // A format given on the command line outranks the macros of the run.
+        if (!program_.OutputFormatPinned()) program_.MainWindow().ChooseOutputFormat(*format);
+        return;
+    }
     if (property == u".ColorData") {
         // index, R, G, B: all four are read before anything is stored.
         const auto numbers = StatementValue::IntegerList(value, 4, feedback);

@@ -61,6 +61,11 @@ void MainWindowState::FrontWindow_Set_Click() {
     c_.FrontWindowFlag = c_.FrontWindowFlag == 0 ? 1 : 0;
 }
 
+void MainWindowState::ChooseOutputFormat(FragmentFormat format) {
+    ChangeBatch batch(*this);
+    s_.OutputFormat = format;
+}
+
 void MainWindowState::SetEditText(const QString& text) {
     ChangeBatch batch(*this);
     c_.EditBox = text;

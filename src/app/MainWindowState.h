@@ -87,6 +87,10 @@ class MainWindowState : public QObject {
     void HideCodeFrames();
     void CommandButton_Click(int index);
     void FrontWindow_Set_Click();  // toggles FrontWindowFlag and the check mark
+    // The radio group "出力形式" of "設定(&S)" and the statement Set.OutputFormat: the
+    // kind of HTML the next runs write.
+    void ChooseOutputFormat(FragmentFormat format);
+    FragmentFormat OutputFormat() const { return s_.OutputFormat; }
 
     // What the user (or a macro) does to the controls.
     void SetEditText(const QString& text);  // runs the change handler: MainString follows

@@ -15,6 +15,11 @@ Program::Program(const QString& programFolder, Feedback& feedback, Clipboard& cl
 
 Program::~Program() = default;
 
+void Program::PinOutputFormat(FragmentFormat format) {
+    settings_.OutputFormat = format;
+    outputFormatPinned_ = true;
+}
+
 MainWindowState& Program::MainWindow() {
     if (!mainWindow_) {
         mainWindow_ = std::make_unique<MainWindowState>(*this, settings_);

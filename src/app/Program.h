@@ -78,6 +78,11 @@ class Program : public QObject {
     const std::vector<FragmentModel>& DockedFragments() const { return docked_; }
     void RecordDocked(FragmentModel model, bool freshCollection);
 
+    // An output format given on the command line holds for the whole run: the
+    // statement Set.OutputFormat then leaves it as it is.
+    void PinOutputFormat(FragmentFormat format);
+    bool OutputFormatPinned() const { return outputFormatPinned_; }
+
   signals:
     void boardShown();
     void boardClosed();
@@ -113,6 +118,7 @@ class Program : public QObject {
     std::unique_ptr<MacroPickerState> macroPicker_;
     std::unique_ptr<PreviewState> preview_;
     std::vector<FragmentModel> docked_;
+    bool outputFormatPinned_ = false;
 };
 
 }  // namespace glimtex

@@ -15,6 +15,12 @@ std::optional<TextEncoding> EncodingNamed(const QString& name) {
     return std::nullopt;
 }
 
+std::optional<FragmentFormat> FormatOption(const QString& name) {
+    if (name == u"html") return FragmentFormat::Html;
+    if (name == u"legacy") return FragmentFormat::Legacy;
+    return std::nullopt;
+}
+
 }  // namespace
 
 ParsedOptions ParseRenderOptions(const QStringList& arguments) {
@@ -36,7 +42,9 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
     const QCommandLineOption apply(QStringLiteral("apply"),
                                    QStringLiteral("Apply the registered macro with this title."),
                                    QStringLiteral("TITLE"));
-    parser.addOptions({help, programDir, encoding, macroEncoding, listMacros, apply});
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("html or legacy."),
+                                    QStringLiteral("FORMAT"));
+    parser.addOptions({help, programDir, encoding, macroEncoding, listMacros, apply, format});
     parser.addPositionalArgument(QStringLiteral("MACRO"), QStringLiteral("A macro file."));
     // The parser expects the program name first.
     if (!parser.parse(QStringList{QStringLiteral("glimtex-render")} + arguments)) {
@@ -62,6 +70,14 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
         }
         *target = *named;
     }
+    if (parser.isSet(format)) {
+        options.format = FormatOption(parser.value(format));
+        if (!options.format) {
+            parsed.error = QStringLiteral("unknown format '%1' (use html or legacy)")
+                               .arg(parser.value(format));
+            return parsed;
+        }
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
         parsed.error = QStringLiteral("only one MACRO may be given");
@@ -84,8 +100,10 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
 QString UsageText() {
     return QStringLiteral(
         "Usage: glimtex-render [--program-dir DIR] [--encoding utf-8|cp932]\n"
+        "                      [--format html|legacy]\n"
         "                      [--macro-encoding cp932|utf-8] [MACRO | -]\n"
-        "       glimtex-render [--program-dir DIR] [--encoding utf-8|cp932] --apply TITLE\n"
+        "       glimtex-render [--program-dir DIR] [--encoding utf-8|cp932]\n"
+        "                      [--format html|legacy] --apply TITLE\n"
         "       glimtex-render [--program-dir DIR] [--encoding utf-8|cp932] --list-macros\n"
         "\n"
         "Runs Glimtex's start-up macro (Default in the program folder) without any window,\n"
@@ -106,6 +124,18 @@ QString UsageText() {
         "  --encoding ENC          utf-8 (default) or cp932, for standard output and\n"
         "                          standard error; characters cp932 cannot hold\n"
         "                          become '?'.\n"
+        "  --format FORMAT         html or legacy, for every fragment of the run, whatever\n"
+        "                          the macros' Set.OutputFormat says. Without it: the\n"
+        "                          start-up's or the macro's choice, else html.\n"
+        "                          html: each fragment closes every tag it opens,\n"
+        "                          innermost first, and a background table holds its\n"
+        "                          text in one cell (<TR><TD>), so the fragment changes\n"
+        "                          nothing after it on a page and its background shows.\n"
+        "                          legacy (\"旧形式\"): the old bytes, with one </Font>\n"
+        "                          whatever number of font tags were opened and the text\n"
+        "                          straight inside <TABLE>; browsers carry its colour,\n"
+        "                          size and face on into the rest of the page and show\n"
+        "                          no background.\n"
         "  --macro-encoding ENC    cp932 (default, as the program's own macro files)\n"
         "                          or utf-8, for MACRO; a UTF-8 macro is converted\n"
         "                          to cp932 first, '?' for what cp932 cannot hold.\n"

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/FragmentFormat.h"
+
 namespace glimtex::cli {
 
 // The encoding of the console streams, and of a macro given on the command line.
@@ -17,6 +19,8 @@ struct RenderOptions {
     TextEncoding macroEncoding = TextEncoding::Cp932;  // what the macro's bytes are in
     bool listMacros = false;            // print the registered macros instead of the HTML
     std::optional<QString> applyTitle;  // apply the registered macro with this title
+    // The output format for the whole run; nothing: the start-up's choice, else HTML.
+    std::optional<FragmentFormat> format;
     bool help = false;
 };
 

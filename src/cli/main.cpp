@@ -80,6 +80,7 @@ int Render(const RenderOptions& options) {
     ConsoleFeedback feedback(encoding);
     NullClipboard clipboard;
     Program program(programDir, feedback, clipboard);
+    if (options.format) program.PinOutputFormat(*options.format);
     // The windows a run closes are deleted from the event loop, which this program
     // never runs. They go all at once before the program does, instead of one by one
     // with it, which searches the queue of posted events for each of them.

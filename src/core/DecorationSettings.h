@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/FragmentFormat.h"
+
 namespace glimtex {
 
 // Red, green and blue as elements 0, 1 and 2; 0..255 when they come from the windows.
@@ -26,6 +28,8 @@ struct DecorationSettings {
     QString LinkData;
     QString FontFace;  // a face name or "NULL"
     QString HTMLString;
+    // The kind of HTML a run writes; a standing choice that no reset touches.
+    FragmentFormat OutputFormat = FragmentFormat::Html;
     int16_t ColorEditTarget = 0;  // 0, 1: ColorData(0/1); 2: BackColorData
     int16_t PreprocessAgain = 0;  // 0 false, -1 true
 };

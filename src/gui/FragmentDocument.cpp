@@ -1,13 +1,15 @@
 // Builds the browser's picture of a fragment straight from its model, character
-// format by character format. Reading the fragment's HTML would take time growing
-// with the square of the line, because its per-character tags are never closed.
+// format by character format, with each character's look worked out as a browser
+// computes it. Reading the fragment's HTML instead would cost time growing with the
+// square of the line in the old format, whose per-character tags are never closed.
 #include "gui/FragmentDocument.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 #include <algorithm>
-#include <array>
+
+#include "html/ShownCharacters.h"
 
 namespace glimtex::gui {
 
@@ -16,10 +18,8 @@ namespace {
 using Style = FragmentStyle;
 
 QColor ColourOf(const ColorTriple& rgb) {
-    // Components outside 0..255 come only from macros; a browser reads the longer hex
-    // text otherwise, so the preview keeps to the nearest colour it can show.
-    auto clamp = [](int16_t v) { return std::clamp<int>(v, 0, 255); };
-    return QColor(clamp(rgb[0]), clamp(rgb[1]), clamp(rgb[2]));
+    return QColor(std::clamp<int>(rgb[0], 0, 255), std::clamp<int>(rgb[1], 0, 255),
+                  std::clamp<int>(rgb[2], 0, 255));
 }
 
 bool IsCollapsibleSpace(QChar c) {
@@ -30,22 +30,16 @@ bool IsCollapsibleSpace(QChar c) {
 QTextCharFormat LineFormat(const Style& style) {
     QTextCharFormat format;
     format.setFont(PageFont(), QTextCharFormat::FontPropertiesAll);
-    format.setFontPointSize(LegacyPointSize(3));
-    format.setForeground(style.link ? kLinkColour : kPageText);
     if (style.position == Style::Position::Super) {
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     } else if (style.position == Style::Position::Sub) {
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     }
-    if (style.bold) format.setFontWeight(QFont::Bold);
-    if (style.italic) format.setFontItalic(true);
     if (style.underline || style.link) {
-        format.setFontUnderline(true);
         // A decoration takes the colour of the tag that draws it, not of the font
         // tags inside: the link's blue, or the page's text colour.
         format.setUnderlineColor(style.link ? kLinkColour : kPageText);
     }
-    if (style.strike) format.setFontStrikeOut(true);
     if (style.link) {
         format.setAnchor(true);
         format.setAnchorHref(style.linkTarget);
@@ -58,58 +52,51 @@ QTextCharFormat LineFormat(const Style& style) {
         }
         if (!faces.isEmpty()) format.setFontFamilies(faces + PageFont().families());
     }
-    if (style.singleColour) format.setForeground(ColourOf(style.colour));
+    return format;
+}
+
+QTextCharFormat CharacterFormat(const QTextCharFormat& line, const ShownCharacter& c) {
+    QTextCharFormat format = line;
+    format.setForeground(ColourOf(c.colour));
+    format.setFontPointSize(PixelsToPoints(c.pixelSize));
+    if (c.bold) format.setFontWeight(QFont::Bold);
+    if (c.italic) format.setFontItalic(true);
+    if (c.underline) format.setFontUnderline(true);
+    if (c.strike) format.setFontStrikeOut(true);
     return format;
 }
 
 // What varies from character to character; characters with equal keys go in one run.
 struct RunKey {
-    bool hasColour = false;
     ColorTriple colour{};
-    int level = 3;
+    double pixelSize = 0;
     bool operator==(const RunKey&) const = default;
 };
 
 void AppendCharacters(QTextCursor& cursor, const FragmentModel& fragment,
                       const QTextCharFormat& line) {
     const QString& text = fragment.text;
+    const std::vector<ShownCharacter> shown = ShowAsBrowser(fragment);
     QString run;
     RunKey runKey;
+    const ShownCharacter* runStart = nullptr;
     auto flush = [&] {
         if (run.isEmpty()) return;
-        QTextCharFormat format = line;
-        if (runKey.hasColour) format.setForeground(ColourOf(runKey.colour));
-        format.setFontPointSize(LegacyPointSize(runKey.level));
-        cursor.insertText(run, format);
+        cursor.insertText(run, CharacterFormat(line, *runStart));
         run.clear();
     };
-    // The size tags are never closed, so each holds until the next; the gradation's
-    // colour tags likewise. "<SMALL>" is closed after its character and makes it one
-    // size smaller than what surrounds it.
-    int level = 3;
-    bool hasColour = false;
-    ColorTriple colour{};
     bool afterSpace = true;  // a browser drops blanks at the start of the line
-    for (const CharacterMarks& marks : fragment.characters) {
-        if (marks.hasColour) {
-            hasColour = true;
-            colour = marks.colour;
-        }
-        int characterLevel = level;
-        if (marks.size.kind == SizeMark::Kind::Size) {
-            level = characterLevel = LegacyFontLevel(marks.size.size);
-        } else if (marks.size.kind == SizeMark::Kind::Small) {
-            characterLevel = std::max(level - 1, 0);
-        }
-        const QStringView character(text.constData() + marks.start, marks.length);
+    for (const ShownCharacter& c : shown) {
+        const QStringView character(text.constData() + c.start, c.length);
         // Runs of blanks and line ends show as one blank.
-        const bool space = marks.length == 1 && IsCollapsibleSpace(character[0]);
+        const bool space = c.length == 1 && IsCollapsibleSpace(character[0]);
         if (space && afterSpace) continue;
         afterSpace = space;
-        const RunKey key{hasColour, colour, characterLevel};
-        if (!(key == runKey)) {
+        const RunKey key{c.colour, c.pixelSize};
+        if (runStart == nullptr || !(key == runKey)) {
             flush();
             runKey = key;
+            runStart = &c;
         }
         if (space) {
             run += u' ';
@@ -127,26 +114,15 @@ QFont PageFont() {
     font.setFamilies({QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAPMincho"),
                       QStringLiteral("DejaVu Serif"), QStringLiteral("Serif")});
     font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(LegacyPointSize(3));
+    font.setPointSizeF(PixelsToPoints(kMediumPixels));
     return font;
-}
-
-int LegacyFontLevel(int sizeAttribute) {
-    const int level = sizeAttribute < 0 ? 3 + sizeAttribute : sizeAttribute;
-    return std::clamp(level, 1, 7);
-}
-
-qreal LegacyPointSize(int level) {
-    static constexpr std::array<int, 8> kPixels{9, 10, 13, 16, 18, 24, 32, 48};
-    const int index = std::clamp(level, 0, 7);
-    return kPixels[static_cast<std::size_t>(index)] * 0.75;
 }
 
 void AppendFragment(QTextCursor& cursor, const FragmentModel& fragment) {
     const Style& style = fragment.style;
     const QTextCharFormat line = LineFormat(style);
-    if (style.background != Style::Background::Colour &&
-        style.background != Style::Background::Picture) {
+    // The old bytes leave the text in front of the table: no background shows.
+    if (!style.OpensTable() || style.format == FragmentFormat::Legacy) {
         AppendCharacters(cursor, fragment, line);
         return;
     }
@@ -154,17 +130,17 @@ void AppendFragment(QTextCursor& cursor, const FragmentModel& fragment) {
         // The picture itself lives beside the page, not here: its name stands in.
         QTextCharFormat note;
         note.setForeground(QColor(0x60, 0x60, 0x60));
-        note.setFontPointSize(LegacyPointSize(2));
+        note.setFontPointSize(PixelsToPoints(FontSizePixels(2)));
         cursor.insertText(QStringLiteral("［背景画像 \"%1\"］").arg(style.backPicture), note);
     }
-    // The background is a table of its own: a block with the browsers' default
-    // spacing of 2 and padding of 1 pixel around the line.
+    // The background is a table of its own, as wide as its text: a block with the
+    // browsers' default spacing of 2 and padding of 1 pixel around the line.
     QTextTableFormat table;
     table.setBorder(0);
     table.setCellSpacing(2);
     table.setCellPadding(1);
     if (style.background == Style::Background::Colour) {
-        table.setBackground(ColourOf(style.backColor));
+        table.setBackground(ColourOf(ColourAsBrowsersRead(style.backColor)));
     } else {
         table.setBackground(QBrush(QColor(0xB0, 0xB0, 0xB0), Qt::BDiagPattern));
     }
@@ -178,7 +154,6 @@ void AppendFragment(QTextCursor& cursor, const FragmentModel& fragment) {
 void AppendRefusal(QTextCursor& cursor, const QString& reason) {
     QTextCharFormat format;
     format.setFont(PageFont(), QTextCharFormat::FontPropertiesAll);
-    format.setFontPointSize(LegacyPointSize(3));
     format.setForeground(QColor(0xCC, 0, 0));
     cursor.insertText(reason, format);
 }

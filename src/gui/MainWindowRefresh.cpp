@@ -76,14 +76,14 @@ void MainWindowView::Refresh() {
         SyncVisible(codeFrames_[i], c.CodeFrameVisible[i]);
     }
     RefreshStacking();
+    const bool legacy = state_.OutputFormat() == FragmentFormat::Legacy;
+    SyncChecked(legacyFormatAction_, legacy);
+    SyncChecked(htmlFormatAction_, !legacy);
 }
 
 void MainWindowView::RefreshStacking() {
     const bool onTop = state_.FrontWindowChecked();
-    if (frontWindowAction_->isChecked() != onTop) {
-        const QSignalBlocker block(frontWindowAction_);
-        frontWindowAction_->setChecked(onTop);
-    }
+    SyncChecked(frontWindowAction_, onTop);
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
     // Changing the hint recreates the native window: show it again where it was.
     const bool wasVisible = isVisible();

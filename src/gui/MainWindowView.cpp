@@ -1,6 +1,7 @@
 #include "gui/MainWindowView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -293,6 +294,22 @@ void MainWindowView::BuildMenus() {
         addItem(set, QStringLiteral("FrontWindow_Set"), QStringLiteral("常に手前にする"),
                 [this] { state_.FrontWindow_Set_Click(); });
     frontWindowAction_->setCheckable(true);
+
+    // The kind of HTML the runs write: one of two, as radio items of a submenu.
+    QMenu* format = set->addMenu(QStringLiteral("出力形式"));
+    format->setObjectName(QStringLiteral("OutputFormat_Set"));
+    auto* formats = new QActionGroup(format);
+    formats->setExclusive(true);
+    htmlFormatAction_ = addItem(format, QStringLiteral("HtmlFormat_Set"), QStringLiteral("HTML"),
+                                [this] { state_.ChooseOutputFormat(FragmentFormat::Html); });
+    legacyFormatAction_ =
+        addItem(format, QStringLiteral("LegacyFormat_Set"), QStringLiteral("HTML（旧形式）"),
+                [this] { state_.ChooseOutputFormat(FragmentFormat::Legacy); });
+    for (QAction* action : {htmlFormatAction_, legacyFormatAction_}) {
+        action->setCheckable(true);
+        formats->addAction(action);
+    }
+    htmlFormatAction_->setChecked(true);
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {

@@ -86,6 +86,8 @@ class MainWindowView : public QMainWindow {
     QLabel* linkDataLabel_ = nullptr;
     QLineEdit* linkDataEdit_ = nullptr;
     QAction* frontWindowAction_ = nullptr;
+    QAction* htmlFormatAction_ = nullptr;
+    QAction* legacyFormatAction_ = nullptr;
 };
 
 }  // namespace glimtex::gui

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "app/OutputWindow.h"
 #include "app/Program.h"
@@ -13,6 +14,7 @@
 #include "gui/Look.h"
 #include "gui/PreviewView.h"
 #include "gui/Twips.h"
+#include "html/ShownCharacters.h"
 
 namespace glimtex::gui {
 
@@ -80,8 +82,11 @@ void OutputView::RefreshRendered() {
     if (!renderedStale_ || !program_ || tabs_->currentWidget() != rendered_) return;
     renderedStale_ = false;
     auto* document = new QTextDocument;
-    FillDocument(*document, program_->DockedFragments());
-    rendered_->Show(document);
+    const std::vector<FragmentModel>& fragments = program_->DockedFragments();
+    FillDocument(*document, fragments);
+    rendered_->Show(document,
+                    std::any_of(fragments.begin(), fragments.end(),
+                                [](const FragmentModel& f) { return DecorationLeaks(f); }));
 }
 
 // Each run's collection is shown once, however many runs a macro made in one turn

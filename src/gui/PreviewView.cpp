@@ -1,6 +1,7 @@
 #include "gui/PreviewView.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -10,8 +11,12 @@
 #include "gui/FragmentDocument.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
+#include "html/ShownCharacters.h"
 
 namespace glimtex::gui {
+
+const QString kLeakNote =
+    QStringLiteral("旧形式：閉じていないタグがあるため、ページではこの後の文章にも装飾が続きます");
 
 RenderedPage::RenderedPage(QWidget* parent) : QWidget(parent) {
     browser_ = new QTextBrowser(this);
@@ -21,16 +26,22 @@ RenderedPage::RenderedPage(QWidget* parent) : QWidget(parent) {
     palette.setColor(QPalette::Base, kPageBackground);
     palette.setColor(QPalette::Text, kPageText);
     browser_->setPalette(palette);
+    leakNote_ = new QLabel(kLeakNote, this);
+    leakNote_->setObjectName(QStringLiteral("LeakNote"));
+    leakNote_->setWordWrap(true);
+    leakNote_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    layout->addWidget(leakNote_);
 }
 
-void RenderedPage::Show(QTextDocument* document) {
+void RenderedPage::Show(QTextDocument* document, bool leaks) {
     // The browser owns the documents it is the parent of and deletes the last one
     // when it is given the next.
     document->setParent(browser_);
     browser_->setDocument(document);
+    leakNote_->setVisible(leaks);
 }
 
 QTextDocument* RenderedPage::Document() const { return browser_->document(); }
@@ -70,7 +81,7 @@ void PreviewView::RefreshNow() {
     } else {
         FillDocument(*document, std::span(&content.model, 1));
     }
-    page_->Show(document);
+    page_->Show(document, !content.refused && DecorationLeaks(content.model));
 }
 
 void PreviewView::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QLabel;
 class QTextBrowser;
 class QTextDocument;
 
@@ -13,18 +14,23 @@ class PreviewState;
 namespace glimtex::gui {
 
 // A read-only page that shows built documents: each new document replaces the last.
+// A line under it warns when what it shows goes on into the text after it.
 class RenderedPage : public QWidget {
     Q_OBJECT
   public:
     explicit RenderedPage(QWidget* parent = nullptr);
-    // Takes the document over and shows it.
-    void Show(QTextDocument* document);
+    // Takes the document over and shows it; the warning shows when leaks is true.
+    void Show(QTextDocument* document, bool leaks);
     QTextDocument* Document() const;
     QTextBrowser* Browser() const { return browser_; }
 
   private:
     QTextBrowser* browser_ = nullptr;
+    QLabel* leakNote_ = nullptr;
 };
+
+// The warning under a page whose fragments, in the old format, leave tags open.
+extern const QString kLeakNote;
 
 // The live preview "プレビュー", not modal: the fragment the main window's inputs make,
 // as a browser shows it, or in red why none can be made. It is redrawn at most once

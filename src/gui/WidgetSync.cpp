@@ -1,6 +1,7 @@
 #include "gui/WidgetSync.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -32,6 +33,12 @@ void SyncChecked(QAbstractButton* button, bool checked) {
     if (button->isChecked() == checked) return;
     const QSignalBlocker block(button);
     button->setChecked(checked);
+}
+
+void SyncChecked(QAction* action, bool checked) {
+    if (action->isChecked() == checked) return;
+    const QSignalBlocker block(action);
+    action->setChecked(checked);
 }
 
 void SyncVisible(QWidget* widget, bool visible) {

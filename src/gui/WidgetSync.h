@@ -3,6 +3,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -19,6 +20,7 @@ namespace glimtex::gui {
 void Sync(QLineEdit* edit, const QString& text);
 void Sync(QComboBox* combo, const ComboBoxState& state);
 void SyncChecked(QAbstractButton* button, bool checked);
+void SyncChecked(QAction* action, bool checked);
 void SyncVisible(QWidget* widget, bool visible);
 
 // An editable combo box as the design has them: the user may type any text, and

@@ -87,7 +87,10 @@ bool HtmlGenerator::MojiHTMLCreate(const DecorationSettings& s) {
 
     const bool sizeEveryCharacter =
         sized && shape != SizeShape::Standard && shape != SizeShape::Other;
-    const qsizetype perCharacter = (gradation ? 21 : 0) + (sizeEveryCharacter ? 14 : 0);
+    // The tags before each character and the "</Font>" that closes each of them.
+    const bool closesEach = s.OutputFormat == FragmentFormat::Html;
+    const qsizetype perCharacter = (gradation ? 21 + (closesEach ? 7 : 0) : 0) +
+                                   (sizeEveryCharacter ? 14 + (closesEach ? 7 : 0) : 0);
     // Room for the whole run at once; a long collection being built onto grows by
     // doubling, so that many dockings stay linear.
     const qsizetype needed = mainHtml_.size() + text.size() + count * perCharacter + 16;
@@ -135,6 +138,7 @@ bool HtmlGenerator::MojiHTMLCreate(const DecorationSettings& s) {
         } else if (size.kind == SizeMark::Kind::Small) {
             out = WriteLiteral(out, u"<SMALL>");
         }
+        openFontTags_ += (gradation ? 1 : 0) + (size.kind == SizeMark::Kind::Size ? 1 : 0);
         mainHtml_.append(QStringView(tags, out - tags));
         mainHtml_.append(character);
         if (size.kind == SizeMark::Kind::Small) mainHtml_.append(QLatin1StringView("</SMALL>"));

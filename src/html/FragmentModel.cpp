@@ -6,6 +6,7 @@ namespace glimtex {
 
 FragmentStyle FragmentStyle::Of(const DecorationSettings& s) {
     FragmentStyle style;
+    style.format = s.OutputFormat;
     if (s.BackStyle == StyleText::kSingleColour) {
         style.background = Background::Colour;
         style.backColor = s.BackColorData;

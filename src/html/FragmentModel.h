@@ -17,10 +17,11 @@ struct FragmentStyle {
         None,     // no table
         Colour,   // "<TABLE BGCOLOR=...>"
         Picture,  // "<TABLE BACKGROUND=...>"
-        Unknown,  // another back style: no table opens, yet "</TABLE>" is written
+        Unknown,  // another back style: no table opens ("</TABLE>" in the old bytes)
     };
     enum class Position { Normal, Super, Sub };
 
+    FragmentFormat format = FragmentFormat::Html;
     Background background = Background::None;
     ColorTriple backColor{};
     QString backPicture;
@@ -37,6 +38,11 @@ struct FragmentStyle {
     ColorTriple colour{};
 
     static FragmentStyle Of(const DecorationSettings& s);
+
+    // A background table is opened: a colour or a picture.
+    bool OpensTable() const {
+        return background == Background::Colour || background == Background::Picture;
+    }
 };
 
 // The tags written before one character (and around it, for "<SMALL>").

@@ -1,6 +1,7 @@
 #include "html/HtmlGenerator.h"
 
 #include <QStringView>
+#include <algorithm>
 
 #include "core/StyleTexts.h"
 #include "html/TagText.h"
@@ -57,12 +58,18 @@ void HtmlGenerator::StartHTMLCreate(const DecorationSettings& s) {
     using Style = FragmentStyle;
     const Style style = Style::Of(s);
     if (model_) model_->style = style;
+    openFontTags_ = 0;
     if (style.background == Style::Background::Colour) {
         hColorCode_ = QLatin1Char('#') + GetHColorCode(style.backColor);
         mainHtml_ += QLatin1StringView("<TABLE BGCOLOR=") + hColorCode_ + QLatin1Char('>');
     } else if (style.background == Style::Background::Picture) {
         mainHtml_ += QLatin1StringView("<TABLE BACKGROUND=\"") + style.backPicture +
                      QLatin1StringView("\">");
+    }
+    // Text straight inside a table is moved in front of it by every HTML parser, away
+    // from the background: the text goes into the table's one cell.
+    if (style.OpensTable() && style.format == FragmentFormat::Html) {
+        mainHtml_ += QLatin1StringView("<TR><TD>");
     }
     if (style.link)
         mainHtml_ += QLatin1StringView("<a href=") + style.linkTarget + QLatin1Char('>');
@@ -77,18 +84,54 @@ void HtmlGenerator::StartHTMLCreate(const DecorationSettings& s) {
     if (style.strike) mainHtml_ += QLatin1StringView("<S>");
     if (style.hasFace) {
         mainHtml_ += QLatin1StringView("<Font Face=\"") + style.face + QLatin1StringView("\" > ");
+        ++openFontTags_;
     }
     if (style.singleColour) {
         hColorCode_ = QLatin1Char('#') + GetHColorCode(style.colour);
         mainHtml_ += QLatin1StringView("<Font Color=") + hColorCode_ + QLatin1Char('>');
+        ++openFontTags_;
     }
 }
 
 void HtmlGenerator::EndHTMLCreate(const DecorationSettings& s) {
+    const FragmentStyle style = FragmentStyle::Of(s);
+    if (style.format == FragmentFormat::Legacy) {
+        WriteLegacyEnd(style);
+    } else {
+        WriteClosingTags(style);
+    }
+    if (model_) model_->htmlLength = mainHtml_.size() - fragmentStart_;
+}
+
+// Every tag the fragment opened, closed innermost first, so that nothing of its
+// decoration reaches the text after it.
+void HtmlGenerator::WriteClosingTags(const FragmentStyle& style) {
     using Style = FragmentStyle;
-    const Style style = Style::Of(s);
-    // One "</Font>" closes every font tag; the style tags close in their opening order.
+    static constexpr QLatin1StringView kCloseFont("</Font>");
+    const qsizetype needed = mainHtml_.size() + openFontTags_ * kCloseFont.size() + 64;
+    if (needed > mainHtml_.capacity()) mainHtml_.reserve(std::max(needed, 2 * mainHtml_.size()));
+    for (qsizetype k = 0; k < openFontTags_; ++k) mainHtml_ += kCloseFont;
+    openFontTags_ = 0;
+    if (style.strike) mainHtml_ += QLatin1StringView("</S>");
+    if (style.underline) mainHtml_ += QLatin1StringView("</U>");
+    if (style.italic) mainHtml_ += QLatin1StringView("</I>");
+    if (style.bold) mainHtml_ += QLatin1StringView("</B>");
+    if (style.position == Style::Position::Super) {
+        mainHtml_ += QLatin1StringView("</SUP>");
+    } else if (style.position == Style::Position::Sub) {
+        mainHtml_ += QLatin1StringView("</SUB>");
+    }
+    if (style.link) mainHtml_ += QLatin1StringView("</a>");
+    if (style.OpensTable()) mainHtml_ += QLatin1StringView("</TD></TR></TABLE>");
+}
+
+// The old closing tags, kept byte for byte for pages and tools that expect them.
+void HtmlGenerator::WriteLegacyEnd(const FragmentStyle& style) {
+    using Style = FragmentStyle;
+    // One "</Font>" closes only the innermost font tag; the style tags close in their
+    // opening order; "</TABLE>" follows every back style but "なし".
     mainHtml_ += QLatin1StringView("</Font>");
+    openFontTags_ = 0;
     if (style.bold) mainHtml_ += QLatin1StringView("</B>");
     if (style.italic) mainHtml_ += QLatin1StringView("</I>");
     if (style.underline) mainHtml_ += QLatin1StringView("</U>");
@@ -100,7 +143,6 @@ void HtmlGenerator::EndHTMLCreate(const DecorationSettings& s) {
     }
     if (style.link) mainHtml_ += QLatin1StringView("</a>");
     if (style.background != Style::Background::None) mainHtml_ += QLatin1StringView("</TABLE>");
-    if (model_) model_->htmlLength = mainHtml_.size() - fragmentStart_;
 }
 
 }  // namespace glimtex

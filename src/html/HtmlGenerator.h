@@ -35,6 +35,7 @@ class HtmlGenerator {
     void StartHTMLCreate(const DecorationSettings& s);
     // Returns false when the 16-bit arithmetic would overflow.
     bool MojiHTMLCreate(const DecorationSettings& s);
+    // The closing tags of the settings' output format.
     void EndHTMLCreate(const DecorationSettings& s);
 
     const QString& MainHTML() const { return mainHtml_; }
@@ -46,12 +47,18 @@ class HtmlGenerator {
     void RecordInto(FragmentModel* model) { model_ = model; }
 
   private:
+    void WriteClosingTags(const FragmentStyle& style);
+    void WriteLegacyEnd(const FragmentStyle& style);
+
     QString mainHtml_;
     // Where this run's fragment starts in MainHTML: after the collection it is built onto.
     qsizetype fragmentStart_ = 0;
     QString hColorCode_;
     ColorTriple mojiColor_{};
     int16_t scrapFlag_ = 0;
+    // The "<Font ...>" tags written since StartHTMLCreate: face, colour and every
+    // per-character colour and size tag.
+    qsizetype openFontTags_ = 0;
     FragmentModel* model_ = nullptr;
 };
 

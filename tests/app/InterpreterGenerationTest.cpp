@@ -7,8 +7,9 @@ namespace glimtex::testing {
 namespace {
 
 // "AB", size 5, scrap shape, a gradation from black to white.
-const QString kFragmentAB =
-    QStringLiteral("<Font Color=#000000><Font Size=5>A<Font Color=#808080><Font Size=4>B</Font>");
+const QString kFragmentAB = QStringLiteral(
+    "<Font Color=#000000><Font Size=5>A<Font Color=#808080><Font Size=4>B"
+    "</Font></Font></Font></Font>");
 
 const QStringList kDecorateAB{QStringLiteral("Set.MainString = \"AB\""),
                               QStringLiteral("Select.MojiSize = 5"),
@@ -40,7 +41,7 @@ TEST_F(InterpreterTest, PlusCreateDocksAfterWhatWasCollected) {
                                   QStringLiteral("Set.StringShape = \"標準\""),
                                   QStringLiteral("Object.PlusCreate")});
     EXPECT_EQ(Settings().HTMLString,
-              kFragmentAB + QStringLiteral("\r\n<Font Color=#000000><Font Size=5>C</Font>"));
+              kFragmentAB + QStringLiteral("\r\n<Font Color=#000000><Font Size=5>C</Font></Font>"));
 }
 
 TEST_F(InterpreterTest, PlusCreateAsTheFirstRunHasNoLeadingLineBreak) {
@@ -69,6 +70,36 @@ TEST_F(InterpreterTest, SizeTextThatCannotBeCapturedStopsTheStatement) {
     EXPECT_EQ(feedback_.notices[0].text, kSizeTextMessage);
     EXPECT_EQ(Settings().HTMLString, QStringLiteral("<kept>"));
     EXPECT_EQ(program_.Board(), nullptr);
+}
+
+TEST_F(InterpreterTest, OutputFormatChoosesTheBytesOfTheNextRunsAndOutlastsAReset) {
+    Run(kDecorateAB + QStringList{QStringLiteral("Set.OutputFormat = \"旧形式\""),
+                                  QStringLiteral("Object.NewDataCreate = 1"),
+                                  QStringLiteral("Set.MainString = \"x\""),
+                                  QStringLiteral("Select.MojiSize = 2"),
+                                  QStringLiteral("Object.CreateData")});
+    EXPECT_EQ(Settings().OutputFormat, FragmentFormat::Legacy);
+    EXPECT_EQ(Settings().HTMLString, QStringLiteral("<Font Color=#000000><Font Size=2>x</Font>"));
+    Run({QStringLiteral("Set.OutputFormat = \"HTML\""), QStringLiteral("Object.CreateData")});
+    EXPECT_EQ(Settings().HTMLString,
+              QStringLiteral("<Font Color=#000000><Font Size=2>x</Font></Font>"));
+    EXPECT_EQ(feedback_.beeps, 0);
+}
+
+TEST_F(InterpreterTest, OutputFormatOtherThanTheTwoTextsBeepsAndChangesNothing) {
+    Run({QStringLiteral("Set.OutputFormat = \"旧形式\""),
+         QStringLiteral("Set.OutputFormat = \"html\""),
+         QStringLiteral("Set.OutputFormat = \"HTML（旧形式）\"")});
+    EXPECT_EQ(feedback_.beeps, 2);
+    EXPECT_EQ(Settings().OutputFormat, FragmentFormat::Legacy);
+    Run(QStringLiteral("Set.OutputFormat = \"\""));
+    EXPECT_EQ(feedback_.beeps, 3);  // the empty text's one beep
+}
+
+TEST_F(InterpreterTest, AFormatPinnedForTheRunOutranksTheStatement) {
+    program_.PinOutputFormat(FragmentFormat::Legacy);
+    Run(QStringLiteral("Set.OutputFormat = \"HTML\""));
+    EXPECT_EQ(Settings().OutputFormat, FragmentFormat::Legacy);
 }
 
 }  // namespace

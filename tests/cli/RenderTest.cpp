@@ -97,7 +97,7 @@ TEST_F(RenderTest, RefusalIsRememberedAfterALaterSuccessfulRun) {
          QStringLiteral("Object.CreateData"), QStringLiteral("Select.MojiSize = 3"),
          QStringLiteral("Object.PlusCreate")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000><Font Size=2>A</Font>\n"));
+    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000><Font Size=2>A</Font></Font>\n"));
 }
 
 TEST_F(RenderTest, BeepsAreReportedOneLineEach) {
@@ -159,10 +159,30 @@ TEST_F(RenderTest, HelpPrintsTheUsageAndExitsWithZero) {
     EXPECT_FALSE(QFile::exists(QDir(program_.path()).filePath(QStringLiteral("Buf.df"))));
 }
 
+TEST_F(RenderTest, FormatOptionChoosesTheBytesAndOutranksTheMacros) {
+    const QStringList sized{QStringLiteral("Set.MainString = \"A\""),
+                            QStringLiteral("Select.MojiSize = 2"),
+                            QStringLiteral("Object.CreateData")};
+    const QByteArray closed("<Font Color=#000000><Font Size=2>A</Font></Font>\n");
+    const QByteArray old("<Font Color=#000000><Font Size=2>A</Font>\n");
+    EXPECT_EQ(RenderMacro(sized).out, closed);
+    EXPECT_EQ(RenderMacro(sized, {QStringLiteral("--format"), QStringLiteral("html")}).out, closed);
+    EXPECT_EQ(RenderMacro(sized, {QStringLiteral("--format"), QStringLiteral("legacy")}).out, old);
+    // The start-up's standing choice holds unless the option is given.
+    WriteProgramFile(QStringLiteral("Default"), {QStringLiteral("Set.OutputFormat = \"旧形式\"")});
+    EXPECT_EQ(RenderMacro(sized).out, old);
+    const Result pinned =
+        RenderMacro(QStringList{QStringLiteral("Set.OutputFormat = \"旧形式\"")} + sized,
+                    {QStringLiteral("--format"), QStringLiteral("html")});
+    EXPECT_EQ(pinned.out, closed);
+    EXPECT_TRUE(pinned.err.isEmpty());
+}
+
 TEST_F(RenderTest, UsageErrorsExitWithTwo) {
     const QList<QStringList> bad{
         {QStringLiteral("--frobnicate")},
         {QStringLiteral("--encoding"), QStringLiteral("latin1")},
+        {QStringLiteral("--format"), QStringLiteral("HTML")},
         {QStringLiteral("--program-dir")},
         {QStringLiteral("a"), QStringLiteral("b")},
         {QStringLiteral("--program-dir"), work_.filePath(QStringLiteral("nowhere"))}};
@@ -238,7 +258,8 @@ TEST_F(RenderTest, BundledSampleMacroRendersWithTheBundledDefault) {
     EXPECT_TRUE(r.err.isEmpty()) << r.ErrText().toStdString();
     const QString html = QString::fromUtf8(r.out);
     EXPECT_TRUE(html.startsWith(QStringLiteral("<B><Font Color=#FF0000><Font Size=5>G")));
-    EXPECT_TRUE(html.endsWith(QStringLiteral("そ</Font></B>\n")));
+    EXPECT_TRUE(html.endsWith(QStringLiteral("</Font></B>\n")));
+    EXPECT_EQ(html.count(QStringLiteral("</Font>")), html.count(QStringLiteral("<Font ")));
 }
 
 const QByteArray kUtf8Macro =

@@ -2,6 +2,8 @@
 // it, checked against Qt's own reading of the generator's fragment, and the windows
 // driven as a person drives them.
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -17,6 +19,7 @@
 #include "gui/OutputView.h"
 #include "gui/PreviewView.h"
 #include "html/HtmlGenerator.h"
+#include "html/ShownCharacters.h"
 
 namespace glimtex::testing {
 namespace {
@@ -25,52 +28,36 @@ namespace {
 struct Look {
     QString character;
     QColor colour;
-    int level = 3;  // HTML font size 1..7 (0 below 1)
+    qreal points = 12;
     int weight = 400;
     bool italic = false;
     bool underline = false;
     bool strike = false;
     int alignment = 0;
-    QString face;
     bool operator==(const Look&) const = default;
 };
 
 void PrintTo(const Look& l, std::ostream* os) {
-    *os << l.character.toStdString() << " " << l.colour.name().toStdString() << " size " << l.level
-        << " w" << l.weight << (l.italic ? " i" : "") << (l.underline ? " u" : "")
-        << (l.strike ? " s" : "") << " va" << l.alignment << " " << l.face.toStdString();
+    *os << l.character.toStdString() << " " << l.colour.name().toStdString() << " " << l.points
+        << "pt w" << l.weight << (l.italic ? " i" : "") << (l.underline ? " u" : "")
+        << (l.strike ? " s" : "") << " va" << l.alignment;
 }
 
-// Every character of the document in order, table cells included. The level comes
-// from the reader that built it: Qt's HTML reader keeps the size as an adjustment
-// from 3, the preview as points from the browsers' table.
-std::vector<Look> LooksOf(const QTextDocument& document, bool fromHtmlReader) {
+// Every character of the document in order, table cells included.
+std::vector<Look> LooksOf(const QTextDocument& document) {
     std::vector<Look> looks;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat f = fragment.charFormat();
             Look look;
-            look.colour = f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color()
-                                                                      : QColor(Qt::black);
-            if (fromHtmlReader) {
-                look.level =
-                    f.hasProperty(QTextFormat::FontSizeAdjustment)
-                        ? std::clamp(f.intProperty(QTextFormat::FontSizeAdjustment) + 3, 1, 7)
-                        : 3;
-            } else {
-                look.level = -1;
-                for (int level = 0; level <= 7; ++level) {
-                    if (qFuzzyCompare(f.fontPointSize(), gui::LegacyPointSize(level)))
-                        look.level = level;
-                }
-            }
+            look.colour = f.foreground().color();
+            look.points = f.fontPointSize();
             look.weight = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() : 400;
             look.italic = f.fontItalic();
             look.underline = f.fontUnderline();
             look.strike = f.fontStrikeOut();
             look.alignment = f.verticalAlignment();
-            look.face = f.fontFamilies().toStringList().value(0);
             for (QChar c : fragment.text()) {
                 look.character = c;
                 looks.push_back(look);
@@ -80,25 +67,38 @@ std::vector<Look> LooksOf(const QTextDocument& document, bool fromHtmlReader) {
     return looks;
 }
 
-std::vector<Look> Preview(const DecorationSettings& s) {
+FragmentModel ModelOf(const DecorationSettings& s) {
     FragmentModel model;
     HtmlGenerator generator;
     generator.RecordInto(&model);
     EXPECT_TRUE(generator.Build(s));
-    QTextDocument document;
-    gui::FillDocument(document, std::span(&model, 1));
-    std::vector<Look> looks = LooksOf(document, false);
-    // The preview lists the page's faces after the chosen one; the reader has none.
-    for (Look& look : looks) {
-        if (look.face == gui::PageFont().families().value(0)) look.face.clear();
-    }
-    return looks;
+    return model;
 }
 
-std::vector<Look> ReadByQt(const DecorationSettings& s) {
+std::vector<Look> Preview(const FragmentModel& model) {
     QTextDocument document;
-    document.setHtml(QString::fromStdString(Fragment(s)));
-    return LooksOf(document, true);
+    gui::FillDocument(document, std::span(&model, 1));
+    return LooksOf(document);
+}
+
+// What the browser model says of each character, in the document's terms.
+std::vector<Look> Expected(const FragmentModel& model) {
+    std::vector<Look> looks;
+    for (const ShownCharacter& c : ShowAsBrowser(model)) {
+        Look look;
+        look.character = model.text.at(c.start);
+        look.colour = QColor(c.colour[0], c.colour[1], c.colour[2]);
+        look.points = gui::PixelsToPoints(c.pixelSize);
+        look.weight = c.bold ? QFont::Bold : 400;
+        look.italic = c.italic;
+        look.underline = c.underline;
+        look.strike = c.strike;
+        look.alignment = c.position == ShownPosition::Super ? QTextCharFormat::AlignSuperScript
+                         : c.position == ShownPosition::Sub ? QTextCharFormat::AlignSubScript
+                                                            : QTextCharFormat::AlignNormal;
+        looks.push_back(look);
+    }
+    return looks;
 }
 
 DecorationSettings Case(const char* text, const char* shape, int16_t size) {
@@ -108,15 +108,15 @@ DecorationSettings Case(const char* text, const char* shape, int16_t size) {
     return s;
 }
 
-TEST(PreviewDocument, ShowsWhatQtsHtmlReaderReadsFromTheFragment) {
+// The browser model itself is checked against Chromium; the preview must draw it.
+TEST(PreviewDocument, DrawsEachCharacterAsTheBrowserModelSays) {
     std::vector<DecorationSettings> cases;
     cases.push_back(Case("Test", "標準", 0));
-    cases.push_back(Case("見出しの文字", "標準", 5));
     for (const char* shape : {"右下がり", "左下がり", "レンズ", "スクラップ"}) {
-        for (int size : {3, 5, 7, 12})
+        for (int size : {1, 3, 7, 12})
             cases.push_back(Case("GlimtexLine", shape, static_cast<int16_t>(size)));
     }
-    cases.push_back(Case("Negative", "右下がり", -1));  // "-1", "-2": relative sizes
+    cases.push_back(Case("Negative", "右下がり", -1));
     DecorationSettings gradation = Case("Gradation", "レンズ", 4);
     gradation.ColorStyle = QStringLiteral("グラデーション");
     gradation.ColorData = {ColorTriple{0, 0, 255}, ColorTriple{255, 200, 0}};
@@ -130,51 +130,28 @@ TEST(PreviewDocument, ShowsWhatQtsHtmlReaderReadsFromTheFragment) {
     styled.LinkStyle = QStringLiteral("リンク設定");
     styled.LinkData = QStringLiteral("index.html");
     cases.push_back(styled);
-    DecorationSettings sup = Case("x2", "レンズ", 5);
-    sup.MojiStyle = 1;
-    cases.push_back(sup);
     DecorationSettings sub = Case("H2O", "標準", 2);
     sub.MojiStyle = 2;
-    sub.SpGroup = {0, 0, 1, 0};
     cases.push_back(sub);
-
-    for (const DecorationSettings& s : cases) {
-        EXPECT_EQ(Preview(s), ReadByQt(s)) << Fragment(s);
+    for (DecorationSettings& s : cases) {
+        for (FragmentFormat format : {FragmentFormat::Html, FragmentFormat::Legacy}) {
+            s.OutputFormat = format;
+            const FragmentModel model = ModelOf(s);
+            EXPECT_EQ(Preview(model), Expected(model)) << Fragment(s);
+        }
     }
 }
 
-TEST(PreviewDocument, SmallIsOneSizeBelowWhatSurroundsIt) {
-    // Qt's reader makes every "<SMALL>" size 2; a browser makes it one step smaller
-    // than the text around it, which the preview follows.
-    const std::vector<Look> looks = Preview(Case("abcd", "スクラップ", 2));
-    ASSERT_EQ(looks.size(), 4u);
-    EXPECT_EQ(looks[0].level, 2);
-    EXPECT_EQ(looks[1].level, 1);
-    EXPECT_EQ(Preview(Case("ab", "スクラップ", 1))[1].level, 0);
-}
-
-TEST(PreviewDocument, SizesMapAsBrowsersReadThem) {
-    EXPECT_EQ(gui::LegacyFontLevel(0), 1);
-    EXPECT_EQ(gui::LegacyFontLevel(9), 7);
-    EXPECT_EQ(gui::LegacyFontLevel(-1), 2);  // relative to 3
-    EXPECT_EQ(gui::LegacyFontLevel(-7), 1);
-    EXPECT_DOUBLE_EQ(gui::LegacyPointSize(3), 12.0);  // 16 pixels
-    EXPECT_DOUBLE_EQ(gui::LegacyPointSize(7), 36.0);  // 48 pixels
-}
-
-TEST(PreviewDocument, BackgroundAndLinkLookAsInABrowser) {
+TEST(PreviewDocument, BackgroundShowsOnlyWhereABrowserShowsIt) {
     DecorationSettings s = Case("link", "標準", 0);
     s.ColorStyle = QString();  // no colour tag: the link's own blue
     s.LinkStyle = QStringLiteral("リンク設定");
     s.BackStyle = QStringLiteral("単色");
     s.BackColorData = {0, 0, 128};
-    FragmentModel model;
-    HtmlGenerator generator;
-    generator.RecordInto(&model);
-    ASSERT_TRUE(generator.Build(s));
     QTextDocument document;
+    FragmentModel model = ModelOf(s);
     gui::FillDocument(document, std::span(&model, 1));
-    const std::vector<Look> looks = LooksOf(document, false);
+    const std::vector<Look> looks = LooksOf(document);
     ASSERT_EQ(looks.size(), 4u);
     EXPECT_EQ(looks[0].colour, gui::kLinkColour);
     EXPECT_TRUE(looks[0].underline);
@@ -182,9 +159,16 @@ TEST(PreviewDocument, BackgroundAndLinkLookAsInABrowser) {
     EXPECT_EQ(document.rootFrame()->childFrames()[0]->frameFormat().background().color(),
               QColor(0, 0, 128));
 
+    // The old bytes leave the text in front of an empty table.
+    s.OutputFormat = FragmentFormat::Legacy;
+    model = ModelOf(s);
+    gui::FillDocument(document, std::span(&model, 1));
+    EXPECT_TRUE(document.rootFrame()->childFrames().isEmpty());
+
+    s.OutputFormat = FragmentFormat::Html;
     s.BackStyle = QStringLiteral("画像");
     s.BackPicture = QStringLiteral("wall.gif");
-    generator.Build(s);
+    model = ModelOf(s);
     gui::FillDocument(document, std::span(&model, 1));
     EXPECT_TRUE(document.toPlainText().contains(QStringLiteral("wall.gif")));
 }
@@ -235,7 +219,7 @@ TEST_F(PreviewWindowTest, OpensFromTheMenuOnceAndFollowsTyping) {
     // Colours set through the mixer's slot reach it too.
     program->MainWindow().StoreColor(0, {0, 128, 0});
     Settle();
-    EXPECT_EQ(LooksOf(*Shown(), false)[0].colour, QColor(0, 128, 0));
+    EXPECT_EQ(LooksOf(*Shown())[0].colour, QColor(0, 128, 0));
 }
 
 TEST_F(PreviewWindowTest, ARefusedLineIsOneLineOfRedText) {
@@ -243,7 +227,7 @@ TEST_F(PreviewWindowTest, ARefusedLineIsOneLineOfRedText) {
     program->MainWindow().SetShapeText(QStringLiteral("レンズ"));
     Settle();
     EXPECT_EQ(Shown()->toPlainText(), QStringLiteral("ソースの作成ができません"));
-    EXPECT_EQ(LooksOf(*Shown(), false)[0].colour, QColor(0xCC, 0, 0));
+    EXPECT_EQ(LooksOf(*Shown())[0].colour, QColor(0xCC, 0, 0));
     EXPECT_TRUE(boxes.seen.isEmpty());  // no message box
 }
 
@@ -286,6 +270,38 @@ TEST_F(PreviewWindowTest, TheOutputWindowShowsEachRunOnItsViewTab) {
     EXPECT_EQ(view->document()->toPlainText(), QStringLiteral("Test More"));
     runAndConfirm("New", "CodeCreate_Run");
     EXPECT_EQ(view->document()->toPlainText(), QStringLiteral("New"));
+}
+
+TEST_F(PreviewWindowTest, TheFormatMenuChoosesTheBytesAndThePreviewWarnsOfTheOldOnes) {
+    Menu("Preview_Tool");
+    auto* sizeCombo = Find<QComboBox>(*main, "MojiSizeCombo");
+    sizeCombo->setCurrentText(QStringLiteral("4"));
+    Type(QStringLiteral("ab"));
+    auto* note = Find<QLabel>(*views->Preview(), "LeakNote");
+    EXPECT_FALSE(note->isVisible());
+
+    auto* legacy = Find<QAction>(*main, "LegacyFormat_Set");
+    auto* html = Find<QAction>(*main, "HtmlFormat_Set");
+    EXPECT_TRUE(html->isChecked());
+    Menu("LegacyFormat_Set");
+    EXPECT_TRUE(legacy->isChecked());
+    EXPECT_FALSE(html->isChecked());
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), gui::kLeakNote);
+
+    Menu("CodeCreate_Run");
+    QTest::keyClick(views->Board(), Qt::Key_Return);
+    Settle();
+    auto* box = Find<QPlainTextEdit>(*views->Output(), "HTMLStringBox");
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("<Font Color=#000000><Font Size=4>ab</Font>"));
+
+    Menu("HtmlFormat_Set");
+    EXPECT_FALSE(note->isVisible());
+    Menu("CodeCreate_Run");
+    QTest::keyClick(views->Board(), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(box->toPlainText(),
+              QStringLiteral("<Font Color=#000000><Font Size=4>ab</Font></Font>"));
 }
 
 }  // namespace

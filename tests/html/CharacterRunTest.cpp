@@ -74,7 +74,8 @@ TEST(CharacterRun, ScrapWholeFragmentWithGradation) {
     s.StringShape = QStringLiteral("スクラップ");
     s.MojiSize = 5;
     EXPECT_EQ(Fragment(s),
-              "<Font Color=#000000><Font Size=5>A<Font Color=#808080><Font Size=4>B</Font>");
+              "<Font Color=#000000><Font Size=5>A<Font Color=#808080><Font Size=4>B"
+              "</Font></Font></Font></Font>");
 }
 
 TEST(CharacterRun, ScrapBelowThreeWritesSmall) {
@@ -84,7 +85,7 @@ TEST(CharacterRun, ScrapBelowThreeWritesSmall) {
     s.MojiSize = 2;
     EXPECT_EQ(Fragment(s), "<Font Size=2>A<SMALL>B</SMALL></Font>");
     s.MojiSize = 3;
-    EXPECT_EQ(Fragment(s), "<Font Size=3>A<Font Size=2>B</Font>");
+    EXPECT_EQ(Fragment(s), "<Font Size=3>A<Font Size=2>B</Font></Font>");
 }
 
 TEST(CharacterRun, ScrapStartsAgainOnEveryRun) {
@@ -96,7 +97,7 @@ TEST(CharacterRun, ScrapStartsAgainOnEveryRun) {
     ASSERT_TRUE(generator.Build(s));
     ASSERT_TRUE(generator.Build(s));
     EXPECT_EQ(generator.MainHTML(),
-              QStringLiteral("<Font Size=4>A<Font Size=3>B<Font Size=4>C</Font>"));
+              QStringLiteral("<Font Size=4>A<Font Size=3>B<Font Size=4>C</Font></Font></Font>"));
 }
 
 TEST(CharacterRun, PositionedTextGetsNoSizeTags) {
@@ -139,12 +140,19 @@ TEST(Gradation, NeverReachesTheSecondColour) {
 }
 
 TEST(Gradation, EmptyTextWritesNoTag) {
-    EXPECT_EQ(Fragment(Gradation(QString(), {0, 0, 0}, {255, 0, 0})), "</Font>");
+    DecorationSettings s = Gradation(QString(), {0, 0, 0}, {255, 0, 0});
+    HtmlGenerator generator;
+    ASSERT_TRUE(generator.Build(s));
+    EXPECT_EQ(generator.MainHTML(), QString());
+    s.OutputFormat = FragmentFormat::Legacy;
+    EXPECT_EQ(Fragment(s), "</Font>");
 }
 
-TEST(Gradation, KeepsTheLastCharacterColourAsNoColourTagIsClosed) {
-    const std::string fragment = Fragment(Gradation(QStringLiteral("ab"), {0, 0, 0}, {0, 0, 200}));
-    EXPECT_EQ(fragment, "<Font Color=#000000>a<Font Color=#000064>b</Font>");
+TEST(Gradation, EveryColourTagClosesAtTheEndAndOnlyTheLastInTheOldBytes) {
+    DecorationSettings s = Gradation(QStringLiteral("ab"), {0, 0, 0}, {0, 0, 200});
+    EXPECT_EQ(Fragment(s), "<Font Color=#000000>a<Font Color=#000064>b</Font></Font>");
+    s.OutputFormat = FragmentFormat::Legacy;
+    EXPECT_EQ(Fragment(s), "<Font Color=#000000>a<Font Color=#000064>b</Font>");
 }
 
 // A character outside the basic plane is one character: counted once, never split.
@@ -155,7 +163,7 @@ TEST(Surrogates, PairIsOneCharacterInAGradation) {
     const std::string fragment = Fragment(Gradation(text, {0, 0, 0}, {255, 0, 0}));
     EXPECT_EQ(fragment,
               "<Font Color=#000000>a<Font Color=#550000>\xF0\x9F\x98\x80"
-              "<Font Color=#AA0000>b</Font>");
+              "<Font Color=#AA0000>b</Font></Font></Font>");
 }
 
 TEST(Surrogates, PairIsOneCharacterInASizePattern) {
@@ -164,7 +172,8 @@ TEST(Surrogates, PairIsOneCharacterInASizePattern) {
     s.StringShape = QStringLiteral("右下がり");
     s.MojiSize = 7;
     EXPECT_EQ(Fragment(s),
-              "<Font Size=6>\xF0\xA0\xAE\xB7<Font Size=5>x<Font Size=4>\xF0\xA0\xAE\xB7</Font>");
+              "<Font Size=6>\xF0\xA0\xAE\xB7<Font Size=5>x<Font Size=4>\xF0\xA0\xAE\xB7"
+              "</Font></Font></Font>");
 }
 
 TEST(Surrogates, ScrapSmallWrapsTheWholePair) {
@@ -185,7 +194,7 @@ TEST(Surrogates, UnpairedSurrogateIsACharacterOfItsOwn) {
     ASSERT_TRUE(generator.Build(s));
     const QString expected = QStringLiteral("<Font Size=6>") + QChar(0xD800) +
                              QStringLiteral("<Font Size=5>a<Font Size=4>") + QChar(0xDC00) +
-                             QStringLiteral("</Font>");
+                             QStringLiteral("</Font></Font></Font>");
     EXPECT_EQ(generator.MainHTML(), expected);
 }
 

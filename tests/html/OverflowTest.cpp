@@ -39,7 +39,9 @@ TEST(Overflow, LongestCountableTextStillWorks) {
     s.MojiSize = 7;
     HtmlGenerator generator;
     EXPECT_TRUE(generator.Build(s));
-    EXPECT_TRUE(generator.MainHTML().endsWith(QStringLiteral("x</Font>")));
+    // Every one of the 32,768 font tags is closed.
+    EXPECT_EQ(generator.MainHTML().count(QStringLiteral("</Font>")), 32768);
+    EXPECT_EQ(generator.MainHTML().count(QStringLiteral("<Font ")), 32768);
 }
 
 TEST(Overflow, CharactersOutsideTheBasicPlaneAreCountedOnce) {
@@ -58,12 +60,14 @@ TEST(Overflow, ColourDifferenceOutOfRange) {
 TEST(Overflow, WideColoursThatStayInRangeAreWritten) {
     const DecorationSettings s = GradationOf(QStringLiteral("ab"), {-32768, 0, 0}, {-1, 0, 0});
     // A difference of 32767 over two characters: 16383.5 rounds to 16384.
-    EXPECT_EQ(testing::Fragment(s), "<Font Color=#80000000>a<Font Color=#C0000000>b</Font>");
+    EXPECT_EQ(testing::Fragment(s), "<Font Color=#80000000>a<Font Color=#C0000000>b</Font></Font>");
 }
 
 TEST(Overflow, ColoursAreNotComputedWithoutAGradationOrText) {
     DecorationSettings s = GradationOf(QString(), {-32768, 0, 0}, {32767, 0, 0});
-    EXPECT_EQ(testing::Fragment(s), "</Font>");
+    HtmlGenerator generator;
+    EXPECT_TRUE(generator.Build(s));  // no text: nothing to overflow, nothing written
+    EXPECT_TRUE(generator.MainHTML().isEmpty());
     s.MainString = QStringLiteral("a");
     s.ColorStyle = QStringLiteral("単色");
     EXPECT_EQ(testing::Fragment(s), "<Font Color=#80000000>a</Font>");

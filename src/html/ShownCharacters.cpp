@@ -1,0 +1,98 @@
+#include "html/ShownCharacters.h"
+
+#include <QByteArray>
+#include <algorithm>
+#include <array>
+
+#include "html/TagText.h"
+
+namespace glimtex {
+
+namespace {
+
+// "smaller": what "<SMALL>", "<SUP>" and "<SUB>" do to the size around them.
+constexpr double kSmallerFactor = 1.2;
+
+}  // namespace
+
+double FontSizePixels(int sizeAttribute) {
+    static constexpr std::array<double, 7> kPixels{10, 13, 16, 18, 24, 32, 48};
+    const int level = sizeAttribute < 0 ? 3 + sizeAttribute : sizeAttribute;
+    return kPixels[static_cast<std::size_t>(std::clamp(level, 1, 7) - 1)];
+}
+
+ColorTriple ColourAsBrowsersRead(const ColorTriple& written) {
+    char16_t digits[12];
+    const char16_t* end = WriteHColorCode(digits, written);
+    QByteArray hex;
+    for (const char16_t* d = digits; d != end; ++d) hex += static_cast<char>(*d);
+    while (hex.size() % 3 != 0) hex += '0';
+    qsizetype length = hex.size() / 3;
+    std::array<QByteArray, 3> parts{hex.left(length), hex.mid(length, length), hex.right(length)};
+    if (length > 8) {
+        for (QByteArray& part : parts) part = part.right(8);
+        length = 8;
+    }
+    while (length > 2 && std::all_of(parts.begin(), parts.end(),
+                                     [](const QByteArray& p) { return p.startsWith('0'); })) {
+        for (QByteArray& part : parts) part.remove(0, 1);
+        --length;
+    }
+    ColorTriple colour{};
+    for (std::size_t k = 0; k < 3; ++k) {
+        colour[k] = static_cast<int16_t>(parts[k].left(2).toInt(nullptr, 16));
+    }
+    return colour;
+}
+
+bool DecorationLeaks(const FragmentModel& fragment) {
+    if (fragment.style.format != FragmentFormat::Legacy) return false;
+    int fontTags = (fragment.style.hasFace ? 1 : 0) + (fragment.style.singleColour ? 1 : 0);
+    for (const CharacterMarks& marks : fragment.characters) {
+        fontTags += (marks.hasColour ? 1 : 0) + (marks.size.kind == SizeMark::Kind::Size ? 1 : 0);
+        if (fontTags > 1) return true;
+    }
+    return false;
+}
+
+std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment) {
+    using Style = FragmentStyle;
+    const Style& style = fragment.style;
+
+    // What the whole line shares.
+    ShownCharacter line;
+    line.colour = style.link ? kLinkTextColour : kPageTextColour;
+    if (style.singleColour) line.colour = ColourAsBrowsersRead(style.colour);
+    line.bold = style.bold;
+    line.italic = style.italic;
+    line.underline = style.underline || style.link;
+    line.strike = style.strike;
+    if (style.position == Style::Position::Super) line.position = ShownPosition::Super;
+    if (style.position == Style::Position::Sub) line.position = ShownPosition::Sub;
+    if (line.position != ShownPosition::Baseline) line.pixelSize /= kSmallerFactor;
+    // Only the cell of a closed table holds the text; the old bytes put the text in
+    // front of the table.
+    if (style.format == FragmentFormat::Html && style.background == Style::Background::Colour) {
+        line.background = ColourAsBrowsersRead(style.backColor);
+    }
+
+    std::vector<ShownCharacter> shown;
+    shown.reserve(fragment.characters.size());
+    // Size and colour tags hold until the next one: each is nested in the last.
+    double pixels = line.pixelSize;
+    ColorTriple colour = line.colour;
+    for (const CharacterMarks& marks : fragment.characters) {
+        if (marks.hasColour) colour = ColourAsBrowsersRead(marks.colour);
+        ShownCharacter c = line;
+        c.start = marks.start;
+        c.length = marks.length;
+        c.colour = colour;
+        if (marks.size.kind == SizeMark::Kind::Size) pixels = FontSizePixels(marks.size.size);
+        c.pixelSize = pixels;
+        if (marks.size.kind == SizeMark::Kind::Small) c.pixelSize = pixels / kSmallerFactor;
+        shown.push_back(c);
+    }
+    return shown;
+}
+
+}  // namespace glimtex
