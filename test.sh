@@ -5,6 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+# The browser stage loads the generated fragments into headless Chromium. Only the
+# tests need it, so ./run.sh never installs it; without it the stage says so and skips.
+if ! ./scripts/install-deps.sh chromium; then
+  echo "Chromium could not be installed: the browser stage will be skipped."
+fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen

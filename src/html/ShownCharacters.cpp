@@ -45,14 +45,45 @@ ColorTriple ColourAsBrowsersRead(const ColorTriple& written) {
     return colour;
 }
 
-bool DecorationLeaks(const FragmentModel& fragment) {
-    if (fragment.style.format != FragmentFormat::Legacy) return false;
-    int fontTags = (fragment.style.hasFace ? 1 : 0) + (fragment.style.singleColour ? 1 : 0);
+LeftOpen DecorationLeftOpen(const FragmentModel& fragment) {
+    const FragmentStyle& style = fragment.style;
+    LeftOpen open;
+    if (style.format != FragmentFormat::Legacy) return open;
+    // The font tags in their order of opening; the last of them is the one closed.
+    enum class Tag { Face, Colour, Size };
+    struct Opened {
+        Tag tag;
+        ColorTriple colour{};
+        int16_t size = 0;
+    };
+    std::vector<Opened> opened;
+    if (style.hasFace) opened.push_back({Tag::Face});
+    if (style.singleColour) opened.push_back({Tag::Colour, style.colour});
     for (const CharacterMarks& marks : fragment.characters) {
-        fontTags += (marks.hasColour ? 1 : 0) + (marks.size.kind == SizeMark::Kind::Size ? 1 : 0);
-        if (fontTags > 1) return true;
+        if (marks.hasColour) opened.push_back({Tag::Colour, marks.colour});
+        if (marks.size.kind == SizeMark::Kind::Size) {
+            opened.push_back({Tag::Size, {}, marks.size.size});
+        }
     }
-    return false;
+    if (!opened.empty()) opened.pop_back();
+    for (const Opened& tag : opened) {
+        switch (tag.tag) {
+            case Tag::Face:
+                open.face = style.face;
+                break;
+            case Tag::Colour:
+                open.colour = ColourAsBrowsersRead(tag.colour);
+                break;
+            case Tag::Size:
+                open.pixelSize = FontSizePixels(tag.size);
+                break;
+        }
+    }
+    return open;
+}
+
+bool DecorationLeaks(const FragmentModel& fragment) {
+    return !(DecorationLeftOpen(fragment) == LeftOpen{});
 }
 
 std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment) {

@@ -38,8 +38,18 @@ struct ShownCharacter {
 // a background only where the text is inside the table's cell.
 std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment);
 
-// True when a browser carries the fragment's decoration on into the text after it:
-// the old bytes close one font tag of several.
+// What a fragment leaves open for the text after it: in the old bytes, one "</Font>"
+// closes only the innermost of the font tags, and a browser carries the others into
+// every paragraph that follows (the style tags, the link and the table are closed).
+struct LeftOpen {
+    std::optional<ColorTriple> colour;  // as browsers read it
+    std::optional<double> pixelSize;
+    std::optional<QString> face;
+    bool operator==(const LeftOpen&) const = default;
+};
+LeftOpen DecorationLeftOpen(const FragmentModel& fragment);
+
+// True when the fragment leaves any font tag open: only the old bytes can.
 bool DecorationLeaks(const FragmentModel& fragment);
 
 // The colour a browser reads from a colour text that GetHColorCode made: six digits
