@@ -3,11 +3,14 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <QRegularExpression>
+
 #include "FuzzSupport.h"
 #include "core/DecorationSettings.h"
 #include "core/StyleTexts.h"
 #include "html/GenerationRun.h"
 #include "html/HtmlGenerator.h"
+#include "html/ShownCharacters.h"
 
 using namespace glimtex;
 
@@ -56,14 +59,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.LinkData = AnyText(input, 16);
     s.HTMLString = AnyText(input, 16);
     s.MainString = AnyText(input, 600);
+    s.OutputFormat = input.ConsumeBool() ? FragmentFormat::Legacy : FragmentFormat::Html;
 
     const QString collected = s.HTMLString;
     HtmlGenerator generator;
+    FragmentModel model;
+    generator.RecordInto(&model);
     const RunOutcome outcome = GenerateAndDock(s, generator);
+    const bool markupInTexts = (s.MainString + s.FontFace + s.LinkData + s.BackPicture)
+                                   .contains(QRegularExpression(QStringLiteral("[<>]")));
+    const QString& fragment = generator.MainHTML();
     switch (outcome) {
         case RunOutcome::Done:
-            if (!s.HTMLString.endsWith(generator.MainHTML())) fuzz::Fail("fragment not docked");
+            if (!s.HTMLString.endsWith(fragment)) fuzz::Fail("fragment not docked");
             if (HtmlGenerator::CodeErrorCheck(s)) fuzz::Fail("a refused run was done");
+            if (s.OutputFormat == FragmentFormat::Html && !markupInTexts &&
+                fragment.count(QStringLiteral("<Font ")) !=
+                    fragment.count(QStringLiteral("</Font>"))) {
+                fuzz::Fail("a font tag is left open");
+            }
+            if (ShowAsBrowser(model).size() != model.characters.size()) {
+                fuzz::Fail("the browser's picture lost a character");
+            }
+            if (s.OutputFormat == FragmentFormat::Html && DecorationLeaks(model)) {
+                fuzz::Fail("a closed fragment leaks");
+            }
             break;
         case RunOutcome::Refused:
         case RunOutcome::Overflow:
