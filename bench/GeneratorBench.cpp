@@ -21,9 +21,11 @@ glimtex::DecorationSettings LensGradation(int length) {
     return s;
 }
 
+// range(0): characters; range(1): 0 the closed fragment, 1 the old bytes.
 void BM_BuildLensGradation(benchmark::State& state) {
     const auto length = static_cast<int>(state.range(0));
-    const glimtex::DecorationSettings s = LensGradation(length);
+    glimtex::DecorationSettings s = LensGradation(length);
+    if (state.range(1) == 1) s.OutputFormat = glimtex::FragmentFormat::Legacy;
     glimtex::HtmlGenerator generator;
     for (auto _ : state) {
         const bool built = generator.Build(s);
@@ -36,6 +38,9 @@ void BM_BuildLensGradation(benchmark::State& state) {
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-BENCHMARK(BM_BuildLensGradation)->Arg(1000)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildLensGradation)
+    ->ArgsProduct({{1000, 32767}, {0, 1}})
+    ->ArgNames({"chars", "legacy"})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

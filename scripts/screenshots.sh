@@ -141,3 +141,10 @@ output=$(window HTMLソース)
 # The tab "表示" stands right of "ソース" at the top left of the window.
 click "$output" 70 18
 shot "$output" output-view.png
+
+# The old format: "設定(&S)" → "出力形式" → "HTML（旧形式）". The preview shows no
+# background and says that the decoration goes on after the fragment.
+menu "$main" alt+s Down Right Down Return
+xdotool windowactivate --sync "$preview"
+sleep 1
+shot "$preview" preview-legacy.png
