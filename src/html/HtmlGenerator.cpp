@@ -2,6 +2,7 @@
 
 #include <QStringView>
 #include <algorithm>
+#include <iterator>
 
 #include "core/StyleTexts.h"
 #include "html/TagText.h"
@@ -107,10 +108,20 @@ void HtmlGenerator::EndHTMLCreate(const DecorationSettings& s) {
 // decoration reaches the text after it.
 void HtmlGenerator::WriteClosingTags(const FragmentStyle& style) {
     using Style = FragmentStyle;
-    static constexpr QLatin1StringView kCloseFont("</Font>");
-    const qsizetype needed = mainHtml_.size() + openFontTags_ * kCloseFont.size() + 64;
-    if (needed > mainHtml_.capacity()) mainHtml_.reserve(std::max(needed, 2 * mainHtml_.size()));
-    for (qsizetype k = 0; k < openFontTags_; ++k) mainHtml_ += kCloseFont;
+    // The run of "</Font>" is written in one block: the first copy, then the block
+    // doubled onto itself.
+    static constexpr char16_t kCloseFont[] = u"</Font>";
+    constexpr qsizetype kLength = std::size(kCloseFont) - 1;
+    const qsizetype start = mainHtml_.size();
+    const qsizetype total = openFontTags_ * kLength;
+    const qsizetype needed = start + total + 64;
+    if (needed > mainHtml_.capacity()) mainHtml_.reserve(std::max(needed, 2 * start));
+    mainHtml_.resize(start + total);
+    char16_t* out = reinterpret_cast<char16_t*>(mainHtml_.data()) + start;
+    if (total > 0) std::copy_n(kCloseFont, kLength, out);
+    for (qsizetype written = kLength; written < total; written *= 2) {
+        std::copy_n(out, std::min(written, total - written), out + written);
+    }
     openFontTags_ = 0;
     if (style.strike) mainHtml_ += QLatin1StringView("</S>");
     if (style.underline) mainHtml_ += QLatin1StringView("</U>");
