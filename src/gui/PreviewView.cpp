@@ -15,8 +15,7 @@
 
 namespace glimtex::gui {
 
-const QString kLeakNote =
-    QStringLiteral("旧形式のため、装飾がページのこの後の文章にも続きます");
+const QString kLeakNote = QStringLiteral("旧形式のため、装飾がページのこの後の文章にも続きます");
 
 RenderedPage::RenderedPage(QWidget* parent) : QWidget(parent) {
     browser_ = new QTextBrowser(this);
