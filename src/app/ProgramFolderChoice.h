@@ -32,7 +32,15 @@ enum class ProgramFolderSource {
 // again, so the user's changes (and deletions) stay.
 class ProgramFolderChoice {
   public:
-    enum class Problem { None, CannotMake, CannotWrite };
+    enum class Problem {
+        None,
+        CannotMake,
+        CannotWrite,
+        NoHome,          // neither HOME nor XDG_DATA_HOME says where the user's folder is
+        RecordUnsafe,    // the record .bundled is a link or not a plain file
+        RecordTooLarge,  // the record .bundled is larger than any record can grow
+        Busy,            // another run kept the folder for the whole wait
+    };
 
     // Decides, touching nothing.
     explicit ProgramFolderChoice(const ProgramFolderPlaces& places);
@@ -41,7 +49,9 @@ class ProgramFolderChoice {
     ProgramFolderSource Source() const { return source_; }
 
     // Makes the user's folder and adds the bundled files it has never had; nothing
-    // to do for the other two. False when the folder cannot be made or written.
+    // to do for the other two. The files are added while this process owns the
+    // folder's run lock, so that runs starting together fill it once. False when the
+    // folder cannot be made or written, or its record of bundled files is unsafe.
     bool Prepare();
     Problem Failure() const { return problem_; }
     // The failure as one line naming the folder: in English for the console, in
@@ -55,6 +65,9 @@ class ProgramFolderChoice {
   private:
     bool Fail(Problem problem);
     bool AddBundledFiles();
+    // Adds one bundled file unless something already stands at its place; a link on
+    // the way (a folder of the user's that is a link) is never written through.
+    bool AddBundledFile(const QString& name) const;
 
     ProgramFolderPlaces places_;
     QString path_;

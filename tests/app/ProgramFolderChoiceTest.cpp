@@ -1,6 +1,7 @@
 #include "app/ProgramFolderChoice.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -74,6 +75,56 @@ TEST_F(ProgramFolderChoiceTest, FolderThatCannotBeMadeIsNamedInBothMessages) {
     EXPECT_EQ(choice.Failure(), ProgramFolderChoice::Problem::CannotMake);
     EXPECT_TRUE(choice.Error().contains(places_.userDir));
     EXPECT_TRUE(choice.Notice().contains(places_.userDir));
+}
+
+// The record of bundled files is opened as a working file is: never through a link,
+// never a FIFO, never read past its bound.
+TEST_F(ProgramFolderChoiceTest, AnUnsafeRecordIsRefusedWithoutTouchingWhatItPointsTo) {
+    Write(places_.bundledDir + QStringLiteral("/Macro/Rainbow"), "bundled rainbow");
+    const QString record = places_.userDir + QStringLiteral("/.bundled");
+    const QString outside = Path(QStringLiteral("outside.txt"));
+    Write(outside, "someone else's file\n");
+    ASSERT_TRUE(QDir().mkpath(places_.userDir));
+    ASSERT_TRUE(QFile::link(outside, record));
+    ProgramFolderChoice linked(places_);
+    EXPECT_FALSE(linked.Prepare());
+    EXPECT_EQ(linked.Failure(), ProgramFolderChoice::Problem::RecordUnsafe);
+    EXPECT_TRUE(linked.Error().contains(QStringLiteral(".bundled")));
+    EXPECT_EQ(Read(outside), QByteArray("someone else's file\n"));
+
+    ASSERT_TRUE(QFile::remove(record));
+    ASSERT_EQ(mkfifo(QFile::encodeName(record).constData(), 0600), 0);
+    ProgramFolderChoice fifo(places_);  // would wait for a writer for ever if opened
+    EXPECT_FALSE(fifo.Prepare());
+    EXPECT_EQ(fifo.Failure(), ProgramFolderChoice::Problem::RecordUnsafe);
+
+    ASSERT_TRUE(QFile::remove(record));
+    QFile large(record);
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(large.resize(qint64{1} << 30));  // sparse: a gigabyte of nothing
+    large.close();
+    ProgramFolderChoice oversized(places_);
+    EXPECT_FALSE(oversized.Prepare());
+    EXPECT_EQ(oversized.Failure(), ProgramFolderChoice::Problem::RecordTooLarge);
+    EXPECT_TRUE(oversized.Notice().contains(QStringLiteral("1 MiB")));
+}
+
+TEST_F(ProgramFolderChoiceTest, BundledFilesAreNotWrittenThroughALinkOfTheUsers) {
+    Write(places_.bundledDir + QStringLiteral("/Macro/Rainbow"), "bundled rainbow");
+    Write(places_.bundledDir + QStringLiteral("/Default"), "bundled default");
+    const QString elsewhere = Path(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    ASSERT_TRUE(QDir().mkpath(places_.userDir));
+    ASSERT_TRUE(QFile::link(elsewhere, places_.userDir + QStringLiteral("/Macro")));
+    ASSERT_TRUE(
+        QFile::link(Path(QStringLiteral("nowhere")), places_.userDir + QStringLiteral("/Default")));
+    ProgramFolderChoice choice(places_);
+    EXPECT_TRUE(choice.Prepare()) << choice.Error().toStdString();
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("nowhere"))));
+    // A link in a file's place is the user's own file, as a file would be; the files
+    // behind a linked folder are added once the link is gone.
+    EXPECT_EQ(Read(places_.userDir + QStringLiteral("/.bundled")), QByteArray("Default\n"));
 }
 
 }  // namespace

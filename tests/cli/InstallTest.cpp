@@ -2,6 +2,7 @@
 // by a user whose home and data folder are temporary folders.
 
 #include <gtest/gtest.h>
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <memory>
+#include <vector>
 
 #include "support/ProcessRun.h"
 
@@ -217,6 +220,48 @@ TEST_F(InstallTest, AFolderThatCannotBeMadeIsNamedInOneMessage) {
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_EQ(r.err.count('\n'), 1) << r.ErrText().toStdString();
     EXPECT_TRUE(r.ErrText().contains(UserFolder())) << r.ErrText().toStdString();
+}
+
+TEST_F(InstallTest, TwentyFirstRunsAtOnceAllFillAndUseTheSameFolder) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), Home());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), DataHome());
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int k = 0; k < 20; ++k) {
+        auto run = std::make_unique<QProcess>();
+        run->setProcessEnvironment(environment);
+        run->start(Installed(), {QStringLiteral("--macro-encoding"), QStringLiteral("utf-8"),
+                                 QStringLiteral("-")});
+        run->write(kMacro);
+        run->closeWriteChannel();
+        runs.push_back(std::move(run));
+    }
+    for (auto& run : runs) {
+        ASSERT_TRUE(run->waitForFinished(120000));
+        EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardError().toStdString();
+        EXPECT_EQ(run->readAllStandardOutput(), QByteArray("<Font Color=#000000>x</Font>\n"));
+    }
+    // Each bundled file was recorded once.
+    const QByteArray record = ReadBytes(UserFolder() + QStringLiteral("/.bundled"));
+    EXPECT_EQ(record.count("Macro/Rainbow\n"), 1);
+    EXPECT_EQ(ReadBytes(UserFolder() + QStringLiteral("/Macro/Rainbow")),
+              ReadBytes(Share() + QStringLiteral("/Macro/Rainbow")));
+}
+
+TEST_F(InstallTest, WithNeitherHomeNorXdgDataHomeThereIsNoUserFolder) {
+    ProcessPlace place;
+    place.environment.remove(QStringLiteral("HOME"));
+    place.environment.remove(QStringLiteral("XDG_DATA_HOME"));
+    place.workingDirectory = temp_.path();
+    const ProcessRun r = RunProcess(
+        Installed(),
+        {QStringLiteral("--macro-encoding"), QStringLiteral("utf-8"), QStringLiteral("-")}, kMacro,
+        place);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err.count('\n'), 1);
+    EXPECT_TRUE(r.err.contains("HOME")) << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/.local/share/glimtex")));
+    EXPECT_FALSE(QFileInfo::exists(temp_.filePath(QStringLiteral("Buf.df"))));
 }
 
 TEST_F(InstallTest, HelpNamesTheFolderOfTheRunWithoutMakingIt) {

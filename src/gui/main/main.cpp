@@ -45,7 +45,11 @@ int main(int argc, char** argv) {
     // The program folder: --program-dir, a portable folder, or the user's own.
     ProgramFolderChoice folder(
         ProgramFolderPlaces::ForThisProcess(GivenProgramDir(QCoreApplication::arguments())));
-    if (!folder.Prepare()) feedback.ShowNotice(kNoticeTitle, folder.Notice());
+    if (!folder.Prepare()) {
+        feedback.ShowNotice(kNoticeTitle, folder.Notice());
+        // With no folder at all there is nowhere to keep the working files.
+        if (folder.Path().isEmpty()) return 2;
+    }
     Program program(folder.Path(), feedback, clipboard);
     Views views(program);
 
