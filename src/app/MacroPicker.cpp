@@ -11,6 +11,10 @@ MacroPickerState::MacroPickerState(Program& program)
       textPrint_(MacroPickerText::kTextPrintStart) {}
 
 void MacroPickerState::Load() {
+    // An oversized list is not read: say so, rather than offer an empty list.
+    if (MacroListTooLarge(program_.Folder())) {
+        program_.UserFeedback().ShowNotice(kNoticeTitle, kMacroListTooLargeMessage);
+    }
     for (const RegisteredMacro& macro : ReadRegisteredMacros(program_.Folder())) {
         combo_.items.append(macro.title);
     }

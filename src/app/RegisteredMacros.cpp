@@ -29,6 +29,15 @@ bool StaysInFolder(const QString& file) {
 
 }  // namespace
 
+const QString kMacroListTooLargeMessage = QStringLiteral(
+    "マクロの一覧（MacroList.df）が 2 MiB を超えているため、読み込めません。"
+    "Default の #ADDITEM を見直してください");
+
+bool MacroListTooLarge(const ProgramFolder& folder) {
+    const QFileInfo list(folder.File(WorkingFiles::kMacroList));
+    return list.isFile() && list.size() > TextFile::kMaxFileBytes;
+}
+
 QList<RegisteredMacro> ReadRegisteredMacros(const ProgramFolder& folder) {
     QList<RegisteredMacro> macros;
     const auto lines = TextFile::ReadLines(folder.File(WorkingFiles::kMacroList));

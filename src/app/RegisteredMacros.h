@@ -22,6 +22,12 @@ struct RegisteredMacro {
 // missing or unreadable list reads as an empty one.
 QList<RegisteredMacro> ReadRegisteredMacros(const ProgramFolder& folder);
 
+// True when MacroList.df is larger than any list the program writes (2 MiB): it is
+// then not read at all, and its entries cannot be offered.
+bool MacroListTooLarge(const ProgramFolder& folder);
+// The notice of the picker for such a list.
+extern const QString kMacroListTooLargeMessage;
+
 // The first entry with exactly this title.
 std::optional<RegisteredMacro> FindRegisteredMacro(const QList<RegisteredMacro>& macros,
                                                    const QString& title);

@@ -25,6 +25,10 @@ ConsoleFeedback::ConsoleFeedback(TextEncoding encoding, std::FILE* stream)
 
 void ConsoleFeedback::Beep() { WriteLine(stream_, QStringLiteral("beep"), encoding_); }
 
+void ConsoleFeedback::Detail(const QString& text) {
+    WriteLine(stream_, QStringLiteral("glimtex-render: ") + text, encoding_);
+}
+
 void ConsoleFeedback::ShowNotice(const QString& title, const QString& text) {
     if (IsRefusal(text)) generationRefused_ = true;
     WriteLine(stream_, title + QStringLiteral(": ") + text, encoding_);

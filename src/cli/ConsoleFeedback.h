@@ -17,6 +17,7 @@ class ConsoleFeedback : public Feedback {
     void Beep() override;
     void ShowNotice(const QString& title, const QString& text) override;
     bool AskYesNo(const QString& title, const QString& text) override;
+    void Detail(const QString& text) override;
 
     // True once a notice told of a generation that was refused or stopped, or of a
     // macro expansion that was stopped.

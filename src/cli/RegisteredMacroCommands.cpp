@@ -7,16 +7,45 @@
 
 namespace glimtex::cli {
 
+QString EscapedField(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+            case u'\\':
+                escaped += QStringLiteral("\\\\");
+                break;
+            case u'\t':
+                escaped += QStringLiteral("\\t");
+                break;
+            case u'\n':
+                escaped += QStringLiteral("\\n");
+                break;
+            case u'\r':
+                escaped += QStringLiteral("\\r");
+                break;
+            case u'\0':
+                escaped += QStringLiteral("\\0");
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
 bool PrintRegisteredMacros(const ProgramFolder& folder, TextEncoding encoding) {
     QString text;
     for (const RegisteredMacro& macro : ReadRegisteredMacros(folder)) {
-        text += macro.title + u'\t' + macro.description + u'\n';
+        text += EscapedField(macro.title) + u'\t' + EscapedField(macro.description) + u'\n';
     }
     return WriteText(stdout, text, encoding);
 }
 
 MacroChoice ChooseRegisteredMacro(const ProgramFolder& folder, const QString& title) {
-    const auto macro = FindRegisteredMacro(ReadRegisteredMacros(folder), title);
+    // An empty title names no macro, whatever entries without a title the list holds.
+    const auto macro =
+        title.isEmpty() ? std::nullopt : FindRegisteredMacro(ReadRegisteredMacros(folder), title);
     if (!macro) return {{}, QStringLiteral("no registered macro is titled '%1'").arg(title)};
     if (!RegisteredMacroPath(folder, macro->file)) {
         return {{},

@@ -97,6 +97,11 @@ int Render(const RenderOptions& options) {
         default:
             break;
     }
+    if ((options.listMacros || options.applyTitle) && MacroListTooLarge(program.Folder())) {
+        return Fail(QStringLiteral("MacroList.df is larger than 2 MiB and is not read: ") +
+                        program.Folder().File(QStringLiteral("MacroList.df")),
+                    encoding);
+    }
     if (options.listMacros) {
         if (!PrintRegisteredMacros(program.Folder(), encoding)) {
             return Fail(QStringLiteral("cannot write standard output"), encoding);

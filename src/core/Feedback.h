@@ -19,6 +19,9 @@ class Feedback {
     virtual void ShowNotice(const QString& title, const QString& text) = 0;
     // A question with Yes (the default) and No; true on Yes.
     virtual bool AskYesNo(const QString& title, const QString& text) = 0;
+    // What a beep was about (a file and the reason), for a console that can say it;
+    // the windows keep to the beep.
+    virtual void Detail(const QString& text) { Q_UNUSED(text); }
 };
 
 // The system clipboard as plain text.

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "macro/BlockReader.h"
-#include "macro/MacroListFile.h"
+#include "macro/MacroList.h"
 #include "macro/StatementValue.h"
 #include "macro/TextFile.h"
 #include "macro/TextUtil.h"
@@ -46,7 +46,8 @@ PreprocessPass::PreprocessPass(const ProgramFolder& folder, DecorationSettings& 
       settings_(settings),
       feedback_(feedback),
       limits_(limits),
-      includes_(folder, limits.MaxFileBytes()) {}
+      includes_(folder, limits.MaxFileBytes()),
+      macroList_(folder, feedback, limits.MaxFileBytes()) {}
 
 SafeFile::ReadResult PreprocessPass::ReadWorkingFile(const QString& path) const {
     return SafeFile::Read(path, limits_.MaxFileBytes(), SafeFile::Links::Refuse);
@@ -204,6 +205,7 @@ void PreprocessPass::Define(const QString& rest) {
 
 void PreprocessPass::FlushFiles() {
     FlushDefines();
+    macroList_.Flush();
     if (!includes_.FlushCopy()) {
         feedback_.Beep();  // Include.df could not be written; the lines went in all the same
     }
@@ -226,7 +228,8 @@ void PreprocessPass::Include(const QString& rest) {
         feedback_.Beep();
         return;
     }
-    FlushDefines();  // the name may lead to Define.df itself
+    FlushDefines();      // the name may lead to Define.df itself
+    macroList_.Flush();  // or to MacroList.df
     const IncludeFiles::Result included = includes_.Include(name);
     switch (included.status) {
         case IncludeFiles::Status::TooLarge:
@@ -248,7 +251,7 @@ void PreprocessPass::Include(const QString& rest) {
 
 void PreprocessPass::AddItem(const QString& rest) {
     FlushFiles();  // the macro named may be one of the working files
-    MacroListFile::AddItem(folder_, GetQuoteString(rest), feedback_, limits_.MaxFileBytes());
+    macroList_.AddItem(GetQuoteString(rest));
 }
 
 }  // namespace glimtex

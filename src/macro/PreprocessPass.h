@@ -8,6 +8,7 @@
 #include "core/ProgramFolder.h"
 #include "macro/DefineTable.h"
 #include "macro/IncludeFiles.h"
+#include "macro/MacroList.h"
 #include "macro/PreprocessLimits.h"
 #include "macro/SafeFile.h"
 
@@ -59,6 +60,8 @@ class PreprocessPass {
     // appended as it came.
     QString pendingDefines_;
     IncludeFiles includes_;
+    // The macros registered by this pass, written at the latest when the pass ends.
+    MacroList macroList_;
     bool stopped_ = false;
     bool fileTooLarge_ = false;  // why it stopped: a file over the bound
 };

@@ -43,6 +43,15 @@ class MacroPicker : public ProgramFixture {
     }
 };
 
+TEST_F(MacroPicker, AListTooLargeToReadIsSaidNotShownEmpty) {
+    QFile list(dir.filePath(QStringLiteral("MacroList.df")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(list.resize(TextFile::kMaxFileBytes + 1));
+    list.close();
+    Open();
+    EXPECT_EQ(NoticeTexts(), QStringList{kMacroListTooLargeMessage});
+}
+
 TEST_F(MacroPicker, ListsTheTitlesInFileOrderWithDuplicatesAndEmptyTitles) {
     Write("MacroList.df", {Entry("A", "見出し", "first"), Entry("B", "", "no title"),
                            Entry("C", "見出し", "second")});

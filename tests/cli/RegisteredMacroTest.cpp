@@ -89,6 +89,22 @@ TEST_F(RegisteredMacroRender, ApplyOfAFileOutsideTheMacroFolderIsRefused) {
     EXPECT_TRUE(r.err.contains(QStringLiteral("../Outside"))) << r.err.toStdString();
 }
 
+TEST_F(RegisteredMacroRender, ListingEscapesWhatWouldBreakItsLinesAndAnEmptyTitleNamesNothing) {
+    ASSERT_TRUE(TextFile::WriteLines(
+        program_.filePath(QStringLiteral("Macro/Odd")),
+        {QStringLiteral("#HEAD \"a\tb\\c\",\"d\u0000e\""),
+         QStringLiteral("#HEAD \"\",\"untitled\""), QStringLiteral("Set.MainString = \"x\""),
+         QStringLiteral("Object.CreateData")}));
+    WriteDefault({QStringLiteral("#ADDITEM \"Odd\"")});
+    const Outcome listed = Render({QStringLiteral("--list-macros")});
+    EXPECT_EQ(listed.out, QStringLiteral("a\\tb\\\\c\td\\0e\n\tuntitled\n"));
+    const Outcome r = Render({QStringLiteral("--apply"), QString()});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    // The start-up's beep for the missing title, then the refusal.
+    EXPECT_EQ(r.err, QStringLiteral("beep\nglimtex-render: no registered macro is titled ''\n"));
+}
+
 TEST_F(RegisteredMacroRender, ApplyTogetherWithAMacroIsAUsageError) {
     const Outcome r = Render({QStringLiteral("--apply"), kSampleTitle,
                               program_.filePath(QStringLiteral("Macro/Rainbow"))});

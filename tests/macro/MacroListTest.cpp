@@ -1,4 +1,5 @@
 #include "PreprocessorFixture.h"
+#include "macro/TextFile.h"
 
 namespace glimtex::testing {
 namespace {
@@ -59,6 +60,40 @@ TEST_F(AddItem, AMissingMacroListBeepsCountsAsEmptyAndIsCreated) {
     Expand({"#ADDITEM \"m\""});
     EXPECT_EQ(feedback_.beeps, 1);
     EXPECT_EQ(Lines("MacroList.df"), QStringList{"\"m\",\"T\",\"D\""});
+}
+
+TEST_F(AddItem, TheListNeverGrowsPastWhatItCanBeReadBackAt) {
+    // A list a few entries short of its bound, and a macro with ten head lines.
+    const QByteArray entry = "\"filler\",\"title\",\"description of some length\"\r\n";
+    QByteArray list;
+    while (list.size() + 3 * entry.size() < TextFile::kMaxFileBytes) list += entry;
+    WriteRaw("MacroList.df", list);
+    QStringList heads;
+    for (int k = 0; k < 10; ++k) heads << QStringLiteral("#HEAD \"title %1\",\"d\"").arg(k);
+    Write("Macro/many", heads);
+    Expand({"#ADDITEM \"many\""});
+    EXPECT_LE(ReadRaw("MacroList.df").size(), TextFile::kMaxFileBytes);
+    const QStringList lines = Lines("MacroList.df");
+    ASSERT_NE(lines, QStringList{"<missing>"});
+    const qsizetype accepted = lines.size() - list.count(entry);
+    EXPECT_GT(accepted, 0);
+    EXPECT_LT(accepted, 10);
+    EXPECT_EQ(feedback_.beeps, 10 - accepted);  // one for each entry left out
+    ASSERT_EQ(feedback_.details.size(), 1);
+    EXPECT_TRUE(feedback_.details[0].contains(QStringLiteral("2 MiB")));
+}
+
+TEST_F(AddItem, ManyRegistrationsWriteTheListOnceAPassAndKeepTheirOrder) {
+    QStringList lines;
+    for (int k = 0; k < 300; ++k) {
+        Write(QStringLiteral("Macro/m%1").arg(k), {QStringLiteral("#HEAD \"t%1\",\"d\"").arg(k)});
+        lines << QStringLiteral("#ADDITEM \"m%1\"").arg(k) << QStringLiteral("#ADDITEM \"m0\"");
+    }
+    Expand(lines);
+    const QStringList list = Lines("MacroList.df");
+    ASSERT_EQ(list.size(), 300);
+    EXPECT_EQ(list[299], QStringLiteral("\"m299\",\"t299\",\"d\""));
+    EXPECT_EQ(feedback_.beeps, 0);
 }
 
 }  // namespace

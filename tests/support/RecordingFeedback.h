@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "core/Feedback.h"
 
@@ -15,6 +16,7 @@ class RecordingFeedback : public Feedback {
         QString text;
     };
     int beeps = 0;
+    QStringList details;
     QList<Message> notices;
     QList<Message> questions;
     bool answer = true;
@@ -23,6 +25,7 @@ class RecordingFeedback : public Feedback {
     void ShowNotice(const QString& title, const QString& text) override {
         notices.append({title, text});
     }
+    void Detail(const QString& text) override { details.append(text); }
     bool AskYesNo(const QString& title, const QString& text) override {
         questions.append({title, text});
         return answer;
