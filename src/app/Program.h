@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/NoticeBudget.h"
 #include "core/DecorationSettings.h"
 #include "core/Feedback.h"
 #include "core/ProgramFolder.h"
@@ -30,7 +31,8 @@ class Program : public QObject {
 
     DecorationSettings& Settings() { return settings_; }
     const ProgramFolder& Folder() const { return folder_; }
-    Feedback& UserFeedback() { return feedback_; }
+    // The way to the user, with its budget of notices for each macro run.
+    NoticeBudget& UserFeedback() { return feedback_; }
     Clipboard& SystemClipboard() { return clipboard_; }
 
     // The main window, loaded on first touch (hidden until the view shows it).
@@ -108,7 +110,7 @@ class Program : public QObject {
 
     DecorationSettings settings_;
     ProgramFolder folder_;
-    Feedback& feedback_;
+    NoticeBudget feedback_;
     Clipboard& clipboard_;
     std::unique_ptr<MainWindowState> mainWindow_;
     std::unique_ptr<ConfirmationBoardState> board_;

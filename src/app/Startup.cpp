@@ -69,6 +69,7 @@ StartupOutcome OwnFolder(Program& program, const MacroRunLock& lock) {
 // Expands Buf.df to a fixed point and runs its statements. False when the
 // expansion had to be stopped; the statements are then not run.
 bool ExpandAndRun(Program& program) {
+    const NoticeBudget::Run run(program.UserFeedback());
     Preprocessor preprocessor(program.Folder(), program.Settings(), program.UserFeedback());
     if (!preprocessor.RunPassLoop(WorkingFiles::kWorkFile)) {
         Notify(program, preprocessor.LastPassOutcome() == PassOutcome::FileTooLarge

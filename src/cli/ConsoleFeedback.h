@@ -18,6 +18,9 @@ class ConsoleFeedback : public Feedback {
     void ShowNotice(const QString& title, const QString& text) override;
     bool AskYesNo(const QString& title, const QString& text) override;
     void Detail(const QString& text) override;
+    void NoticeLeftOut(const QString& title, const QString& text) override {
+        ShowNotice(title, text);
+    }
 
     // True once a notice told of a generation that was refused or stopped, or of a
     // macro expansion that was stopped.

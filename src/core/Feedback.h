@@ -22,6 +22,12 @@ class Feedback {
     // What a beep was about (a file and the reason), for a console that can say it;
     // the windows keep to the beep.
     virtual void Detail(const QString& text) { Q_UNUSED(text); }
+    // A notice that was not shown because the run had shown enough of them; a
+    // console reports it all the same.
+    virtual void NoticeLeftOut(const QString& title, const QString& text) {
+        Q_UNUSED(title);
+        Q_UNUSED(text);
+    }
 };
 
 // The system clipboard as plain text.

@@ -1,5 +1,6 @@
 #include "gui/Views.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <algorithm>
 
@@ -116,6 +117,16 @@ void Views::Close(QPointer<View>& view) {
     view->hide();
     view->deleteLater();
     view = nullptr;
+    // Looked at once the turn is over: the run that closed a window may open another.
+    QMetaObject::invokeMethod(this, &Views::CheckForWindowsLeft, Qt::QueuedConnection);
+}
+
+void Views::CheckForWindowsLeft() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    if (std::none_of(windows.begin(), windows.end(),
+                     [](const QWidget* w) { return w->isVisible(); })) {
+        emit lastWindowGone();
+    }
 }
 
 // The mixer stands beside the main window and the palette beside the mixer, so that

@@ -38,6 +38,12 @@ class Views : public QObject {
     MacroPickerView* MacroPicker() const { return picker_; }
     PreviewView* Preview() const { return preview_; }
 
+  signals:
+    // A window went away and no window of the program is left on screen: the
+    // program is over. Closing by Esc, "キャンセル", "完了" or "設定" hides a window
+    // without the close event that ends a program by itself.
+    void lastWindowGone();
+
   private:
     // Shows the view of a window state, creating it over the state when it has none.
     template <typename View, typename Make>
@@ -47,6 +53,7 @@ class Views : public QObject {
     void ShowBoard();
     void PlaceColorTools();
     void MainWindowClosing();
+    void CheckForWindowsLeft();
 
     Program& program_;
     QPointer<MainWindowView> main_;

@@ -157,6 +157,24 @@ TEST_F(StartupTest, WorksFromAnotherCurrentFolder) {
 
 // --- Applying a macro as the picker does ---
 
+TEST_F(StartupTest, AStormOfNoticesShowsFiveAndThenHowManyWereLeftOut) {
+    QStringList storm{QStringLiteral("Set.MainString = \"x\""),
+                      QStringLiteral("Set.StringShape = \"レンズ\"")};
+    for (int k = 0; k < 2000; ++k) storm << QStringLiteral("Object.CreateData");
+    Write(QStringLiteral("Default"), storm);
+    RunStartup();
+    ASSERT_EQ(feedback_.notices.size(), 6);
+    EXPECT_EQ(feedback_.notices[4].text, QStringLiteral("ソースの作成ができません"));
+    EXPECT_EQ(feedback_.notices[5].text, QStringLiteral("ほかに 1995 件のお知らせがありました"));
+    EXPECT_EQ(feedback_.leftOut.size(), 1995);
+
+    // The next run has a budget of its own.
+    Write(QStringLiteral("Macro/Two"),
+          {QStringLiteral("Object.CreateData"), QStringLiteral("Object.CreateData")});
+    EXPECT_TRUE(ApplyMacro(program_, PathOf(QStringLiteral("Macro/Two"))));
+    EXPECT_EQ(feedback_.notices.size(), 8);
+}
+
 TEST_F(StartupTest, ApplyMacroRunsTheFileWithAFreshDefineTable) {
     Write(QStringLiteral("Default"), {QStringLiteral("#DEFINE _OLD __1")});
     RunStartup();

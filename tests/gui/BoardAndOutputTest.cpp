@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include "GuiFixture.h"
 #include "gui/BoardView.h"
@@ -206,6 +207,23 @@ TEST_F(BoardAndOutputTest, ClosingTheMainWindowKeepsTheOutputWindow) {
     QTest::mouseClick(Find<QPushButton>(*Output(), "CancelButton"), Qt::LeftButton);
     Settle();
     EXPECT_EQ(Output(), nullptr);
+}
+
+// Esc closes a window without a close event: the program must still end with its
+// last window.
+TEST_F(BoardAndOutputTest, EscOnTheLastWindowEndsTheProgram) {
+    StartWith();
+    QSignalSpy gone(views.get(), &gui::Views::lastWindowGone);
+    Menu("CodeCreate_Run");
+    PressOnBoard(Qt::Key_Return);
+    ASSERT_NE(Output(), nullptr);
+    Menu("End_File");  // "ファイル" → "終了"
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(gone.count(), 0);  // the output window is still there
+    QTest::keyClick(Output(), Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(Output(), nullptr);
+    EXPECT_EQ(gone.count(), 1);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ class RecordingFeedback : public Feedback {
     QStringList details;
     QList<Message> notices;
     QList<Message> questions;
+    QList<Message> leftOut;
     bool answer = true;
 
     void Beep() override { ++beeps; }
@@ -26,6 +27,9 @@ class RecordingFeedback : public Feedback {
         notices.append({title, text});
     }
     void Detail(const QString& text) override { details.append(text); }
+    void NoticeLeftOut(const QString& title, const QString& text) override {
+        leftOut.append({title, text});
+    }
     bool AskYesNo(const QString& title, const QString& text) override {
         questions.append({title, text});
         return answer;

@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     }
     Program program(folder.Path(), feedback, clipboard);
     Views views(program);
+    QObject::connect(&views, &Views::lastWindowGone, &app, &QCoreApplication::quit);
 
     // The title window's load: the start-up runs before the title window shows;
     // its notices and the windows its macro opens come first.
