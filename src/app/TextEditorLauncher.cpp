@@ -3,9 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTextStream>
+#include "macro/SafeFile.h"
 
 #include "app/Program.h"
 
@@ -55,15 +56,17 @@ QStringList DataDirs(const QProcessEnvironment& env) {
     return dirs;
 }
 
-// The [group] key=value lines of a small desktop-style file.
+// The [group] key=value lines of a small desktop-style file. Only a plain file of at
+// most 1 MiB is read (through links, as desktops keep these files): a FIFO or a
+// device in its place would block the program for good.
 QStringList GroupValues(const QString& path, const QString& group, const QString& key) {
-    QFile file(path);
-    if (file.size() > 1024 * 1024 || !file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-    QTextStream in(&file);
+    const SafeFile::ReadResult read =
+        SafeFile::Read(path, qint64{1024} * 1024, SafeFile::Links::Follow);
+    if (read.status != SafeFile::Status::Ok) return {};
     QString current;
     QStringList values;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
+    for (const QString& raw : QString::fromUtf8(read.bytes).split(u'\n')) {
+        const QString line = raw.trimmed();
         if (line.startsWith(u'[')) {
             current = line.mid(1, line.size() - 2);
         } else if (current == group) {

@@ -1,5 +1,6 @@
 // "Notepadの起動" on Linux: which editor is found, and the notice when none is.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -50,6 +51,17 @@ TEST_F(TextEditorLauncherTest, TheDesktopDefaultForPlainTextComesFirst) {
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->program, Path("bin/myeditor"));
     EXPECT_EQ(found->arguments, QStringList{QStringLiteral("--new-window")});
+}
+
+// A FIFO would block a plain open for ever, waiting for a writer.
+TEST_F(TextEditorLauncherTest, AFifoInPlaceOfTheDesktopFilesIsPassedOver) {
+    Write("bin/gedit", "#!/bin/sh\n", true);
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("config/mimeapps.list")).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("data/applications/mimeapps.list")).constData(), 0600),
+              0);
+    const auto found = FindTextEditor(env);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->program, Path("bin/gedit"));
 }
 
 TEST_F(TextEditorLauncherTest, ATerminalEditorIsPassedOverForACommonDesktopOne) {
