@@ -63,6 +63,8 @@ StartupOutcome OwnFolder(Program& program, const MacroRunLock& lock) {
         Notify(program, kUnsafeWorkingFileMessage + unsafe);
         return StartupOutcome::WorkingFileUnsafe;
     }
+    // A run that was killed while it replaced a file left its temporary file.
+    WorkingFiles::RemoveLeftovers(program.Folder());
     return StartupOutcome::Done;
 }
 

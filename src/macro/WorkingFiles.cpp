@@ -1,6 +1,9 @@
 #include "macro/WorkingFiles.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "macro/TextFile.h"
 
@@ -40,6 +43,19 @@ QString FirstUnsafe(const ProgramFolder& folder) {
         }
     }
     return QString();
+}
+
+int RemoveLeftovers(const ProgramFolder& folder) {
+    static const QRegularExpression leftover(
+        QStringLiteral("^(Buf\\.df|Define\\.df|MacroList\\.df|Include\\.df|\\.bundled)"
+                       "\\.tmp[0-9a-f]{1,16}$"));
+    int removed = 0;
+    const QDir dir(folder.Path());
+    for (const QString& name :
+         dir.entryList({QStringLiteral("*.tmp*")}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (leftover.match(name).hasMatch() && QFile::remove(dir.filePath(name))) ++removed;
+    }
+    return removed;
 }
 
 SafeFile::Status LoadWork(const ProgramFolder& folder, const QString& macroPath, qint64 maxBytes) {

@@ -35,6 +35,12 @@ bool LoadWorkFile(const ProgramFolder& folder, const QString& macroPath);
 // file is a plain file of its own or missing.
 QString FirstUnsafe(const ProgramFolder& folder);
 
+// Removes what a run that was killed while replacing a file can leave behind: the
+// temporary files "<working file>.tmp<hex digits>" (and ".bundled.tmp…" of the
+// user's folder). Only for a run that owns the folder, so that no run is still
+// writing one of them. Returns how many were removed.
+int RemoveLeftovers(const ProgramFolder& folder);
+
 // Copies a macro file (a full path) over Buf.df, reading at most maxBytes of it:
 // Ok, or why not (Missing, NotRegular, TooLarge for the macro; Failed when it cannot
 // be read or Buf.df cannot be written).

@@ -157,6 +157,19 @@ TEST_F(StartupTest, WorksFromAnotherCurrentFolder) {
 
 // --- Applying a macro as the picker does ---
 
+TEST_F(StartupTest, TemporaryFilesOfAKilledRunAreRemovedAndNothingElse) {
+    for (const char* name : {"Buf.df.tmp3f9a0c", "Define.df.tmp1", ".bundled.tmpabcdef",
+                             "Notes.tmp12", "Buf.df.tmp-mine", "Buf.df.tmp12345678901234567"}) {
+        Write(QString::fromLatin1(name), {QStringLiteral("x")});
+    }
+    RunStartup();
+    const QStringList left =
+        QDir(dir_.path()).entryList({QStringLiteral("*.tmp*")}, QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left, (QStringList{QStringLiteral("Buf.df.tmp-mine"),
+                                 QStringLiteral("Buf.df.tmp12345678901234567"),
+                                 QStringLiteral("Notes.tmp12")}));
+}
+
 TEST_F(StartupTest, AStormOfNoticesShowsFiveAndThenHowManyWereLeftOut) {
     QStringList storm{QStringLiteral("Set.MainString = \"x\""),
                       QStringLiteral("Set.StringShape = \"レンズ\"")};
