@@ -50,7 +50,22 @@ MacroRunLock::State OpenLockFile(const QString& path, int* fd) {
     return MacroRunLock::State::Held;
 }
 
+MacroRunLock::Waiter*& ProcessWaiter() {
+    static MacroRunLock::Waiter* waiter = nullptr;
+    return waiter;
+}
+
+// Tells the waiter that a wait it heard of is over.
+struct WaitEnd {
+    bool told = false;
+    ~WaitEnd() {
+        if (told && ProcessWaiter() != nullptr) ProcessWaiter()->WaitEnded();
+    }
+};
+
 }  // namespace
+
+void MacroRunLock::SetWaiter(Waiter* waiter) { ProcessWaiter() = waiter; }
 
 MacroRunLock::MacroRunLock(const ProgramFolder& folder, std::chrono::milliseconds wait)
     : key_(QFileInfo(folder.Path()).canonicalFilePath()) {
@@ -66,6 +81,7 @@ MacroRunLock::MacroRunLock(const ProgramFolder& folder, std::chrono::millisecond
     if (state_ != State::Held) return;
     QElapsedTimer waited;
     waited.start();
+    WaitEnd waitEnd;
     for (unsigned long pause = 1;; pause = std::min(pause * 2, 50UL)) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) break;
         if (errno != EWOULDBLOCK && errno != EINTR) {
@@ -73,7 +89,12 @@ MacroRunLock::MacroRunLock(const ProgramFolder& folder, std::chrono::millisecond
             state_ = State::Failed;
             return;
         }
-        if (waited.elapsed() >= wait.count()) {
+        bool givenUp = waited.elapsed() >= wait.count();
+        if (!givenUp && ProcessWaiter() != nullptr) {
+            waitEnd.told = true;
+            givenUp = !ProcessWaiter()->StillWaiting(std::chrono::milliseconds(waited.elapsed()));
+        }
+        if (givenUp) {
             ::close(fd);
             state_ = State::Busy;
             return;

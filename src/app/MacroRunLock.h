@@ -38,6 +38,20 @@ class MacroRunLock {
     State Status() const { return state_; }
     bool Held() const { return state_ == State::Held; }
 
+    // What a process with windows does while it waits for another run: shows that
+    // it waits and lets the person give up. Without one the wait is silent.
+    class Waiter {
+      public:
+        virtual ~Waiter() = default;
+        // Called about every 50 ms of a wait with the time waited so far; false
+        // gives up the wait, as reaching the bound does.
+        virtual bool StillWaiting(std::chrono::milliseconds waited) = 0;
+        // The wait is over, one way or the other.
+        virtual void WaitEnded() = 0;
+    };
+    // The process's waiter, or null; it must outlive every lock taken meanwhile.
+    static void SetWaiter(Waiter* waiter);
+
   private:
     QString key_;  // the folder, as the process-wide table knows it
     State state_ = State::Failed;

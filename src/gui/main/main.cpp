@@ -4,9 +4,11 @@
 #include <QDir>
 #include <cstdio>
 
+#include "app/MacroRunLock.h"
 #include "app/Program.h"
 #include "app/ProgramFolderChoice.h"
 #include "app/Startup.h"
+#include "gui/LockWaitWindow.h"
 #include "gui/DisplayCheck.h"
 #include "gui/GuiFeedback.h"
 #include "gui/Look.h"
@@ -40,6 +42,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("glimtex"));
     QApplication::setFont(UiFont(9));
 
+    // Waiting for another run on the folder shows a window that can give up.
+    LockWaitWindow lockWait;
+    MacroRunLock::SetWaiter(&lockWait);
     GuiFeedback feedback;
     SystemClipboard clipboard;
     // The program folder: --program-dir, a portable folder, or the user's own.
