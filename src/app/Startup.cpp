@@ -20,6 +20,8 @@ const QString kStartupFilesMessage =
     QStringLiteral("作業ファイルを書き込めません。既定の設定で起動します。");
 const QString kPassLoopStoppedMessage =
     QStringLiteral("マクロの展開が終わりません。処理を中止しました。");
+const QString kPassLoopTooLongMessage =
+    QStringLiteral("マクロが長すぎるため展開できません（100 万文字まで）。処理を中止しました。");
 const QString kPassLoopFileTooLargeMessage =
     QStringLiteral("マクロが読み込むファイルが大きすぎます。処理を中止しました。");
 const QString kMacroUnreadableMessage = QStringLiteral("マクロファイルを読み込めません：");
@@ -74,9 +76,17 @@ bool ExpandAndRun(Program& program) {
     const NoticeBudget::Run run(program.UserFeedback());
     Preprocessor preprocessor(program.Folder(), program.Settings(), program.UserFeedback());
     if (!preprocessor.RunPassLoop(WorkingFiles::kWorkFile)) {
-        Notify(program, preprocessor.LastPassOutcome() == PassOutcome::FileTooLarge
-                            ? kPassLoopFileTooLargeMessage
-                            : kPassLoopStoppedMessage);
+        switch (preprocessor.LastPassOutcome()) {
+            case PassOutcome::FileTooLarge:
+                Notify(program, kPassLoopFileTooLargeMessage);
+                break;
+            case PassOutcome::TooLong:
+                Notify(program, kPassLoopTooLongMessage);
+                break;
+            default:
+                Notify(program, kPassLoopStoppedMessage);
+                break;
+        }
         return false;
     }
     MacroInterpreter(program).MacroRun(WorkingFiles::kWorkFile);

@@ -15,6 +15,8 @@ extern const QString kDefaultMissingMessage;
 extern const QString kDefaultUnreadableMessage;
 extern const QString kStartupFilesMessage;
 extern const QString kPassLoopStoppedMessage;
+// The notice when the macro itself is longer than a pass may write.
+extern const QString kPassLoopTooLongMessage;
 extern const QString kPassLoopFileTooLargeMessage;
 extern const QString kMacroUnreadableMessage;  // followed by the file's path
 extern const QString kApplyFilesMessage;

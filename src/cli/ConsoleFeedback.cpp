@@ -15,7 +15,8 @@ namespace {
 // bound) and whose statements were therefore not run.
 bool IsRefusal(const QString& text) {
     return text == kRefusalMessage || text == kOverflowMessage || text == kSizeTextMessage ||
-           text == kPassLoopStoppedMessage || text == kPassLoopFileTooLargeMessage;
+           text == kPassLoopStoppedMessage || text == kPassLoopFileTooLargeMessage ||
+           text == kPassLoopTooLongMessage;
 }
 
 }  // namespace

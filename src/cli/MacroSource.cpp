@@ -13,7 +13,10 @@ namespace glimtex::cli {
 
 namespace {
 
-QString TooLargeText() { return QStringLiteral("more than %1 bytes").arg(TextFile::kMaxFileBytes); }
+// The bound as the README gives it: 2 MiB.
+QString TooLargeText() {
+    return QStringLiteral("larger than %1 MiB").arg(TextFile::kMaxFileBytes / (1024 * 1024));
+}
 
 }  // namespace
 

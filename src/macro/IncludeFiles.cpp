@@ -24,6 +24,9 @@ IncludeFiles::Result IncludeFiles::Include(const QString& name) {
         if (read.status == SafeFile::Status::TooLarge) {
             return {Status::TooLarge, {}};
         }
+        if (read.status == SafeFile::Status::NotRegular) {
+            return {Status::NotPlainFile, {}};
+        }
         if (read.status != SafeFile::Status::Ok) {
             return {Status::Missing, {}};
         }

@@ -17,7 +17,12 @@ namespace glimtex {
 // written when the pass ends (FlushCopy), or before anything reads Include.df.
 class IncludeFiles {
   public:
-    enum class Status { Included, Missing, TooLarge };
+    enum class Status {
+        Included,
+        Missing,
+        NotPlainFile,  // a device, a FIFO or a folder: never opened, includes nothing
+        TooLarge,
+    };
     struct Result {
         Status status = Status::Missing;
         QStringList lines;

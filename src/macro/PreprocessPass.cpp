@@ -73,7 +73,9 @@ PassOutcome PreprocessPass::Run(const QString& fileName) {
     FlushFiles();
     if (stopped_) {
         feedback_.Beep();
-        return fileTooLarge_ ? PassOutcome::FileTooLarge : PassOutcome::Stopped;
+        if (fileTooLarge_) return PassOutcome::FileTooLarge;
+        // A macro whose own text is over the bound is too long, not endless.
+        return decoded.size() > limits_.maxWorkChars ? PassOutcome::TooLong : PassOutcome::Stopped;
     }
     QString text;
     text.reserve(outChars_ + 2);
@@ -233,7 +235,16 @@ void PreprocessPass::Include(const QString& rest) {
     const IncludeFiles::Result included = includes_.Include(name);
     switch (included.status) {
         case IncludeFiles::Status::TooLarge:
+            feedback_.Detail(QStringLiteral("#INCLUDE \"%1\": the file is larger than %2 MiB")
+                                 .arg(name)
+                                 .arg(limits_.MaxFileBytes() / (1024 * 1024)));
             stopped_ = fileTooLarge_ = true;
+            return;
+        case IncludeFiles::Status::NotPlainFile:
+            feedback_.Beep();
+            feedback_.Detail(QStringLiteral("#INCLUDE \"%1\": not a plain file (a device, a "
+                                            "FIFO or a folder), so nothing is included")
+                                 .arg(name));
             return;
         case IncludeFiles::Status::Missing:
             feedback_.Beep();  // a missing file includes nothing

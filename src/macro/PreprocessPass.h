@@ -18,6 +18,8 @@ enum class PassOutcome {
     Done,             // the file was rewritten
     WorkFileMissing,  // the work file could not be read; nothing changed
     Stopped,          // a bound was reached or the file could not be written; nothing changed
+    TooLong,          // the work file itself holds more characters than a pass may write;
+                      // nothing changed
     FileTooLarge,     // a file to read (the work file, Define.df, an include) is over the
                       // bound and was not read; nothing changed
 };

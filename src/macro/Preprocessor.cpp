@@ -26,7 +26,8 @@ bool Preprocessor::RunPassLoop(const QString& fileName) {
             if (lastOutcome_ == PassOutcome::WorkFileMissing) {
                 return true;  // nothing to expand; the pass has beeped
             }
-            if (lastOutcome_ == PassOutcome::Stopped || lastOutcome_ == PassOutcome::FileTooLarge) {
+            if (lastOutcome_ == PassOutcome::Stopped || lastOutcome_ == PassOutcome::FileTooLarge ||
+                lastOutcome_ == PassOutcome::TooLong) {
                 return false;
             }
         }

@@ -143,6 +143,16 @@ TEST_F(StartupTest, MacroThatNeverSettlesIsStoppedAndNotRun) {
     EXPECT_FALSE(program_.MainWindowLoaded());
 }
 
+TEST_F(StartupTest, AMacroLongerThanAPassMayWriteIsSaidToBeTooLong) {
+    QStringList lines;
+    const QString line = QStringLiteral("Set.MainString = \"%1\"").arg(QString(90, u'x'));
+    while (lines.size() * (line.size() + 2) < 1'100'000) lines << line;
+    Write(QStringLiteral("Default"), lines);
+    EXPECT_EQ(RunStartup(), StartupOutcome::PassLoopStopped);
+    ASSERT_FALSE(feedback_.notices.isEmpty());
+    EXPECT_EQ(feedback_.notices.last().text, kPassLoopTooLongMessage);
+}
+
 TEST_F(StartupTest, WorksFromAnotherCurrentFolder) {
     QTemporaryDir elsewhere;
     const QString previous = QDir::currentPath();

@@ -154,7 +154,8 @@ TEST_F(SafeRenderTest, EndlessStandardInputStopsAtTheBoundAsTooLarge) {
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_EQ(r.err.count('\n'), 1);
-    EXPECT_TRUE(r.ErrText().contains(QStringLiteral("too large"))) << r.ErrText().toStdString();
+    EXPECT_TRUE(r.ErrText().contains(QStringLiteral("too large (larger than 2 MiB)")))
+        << r.ErrText().toStdString();
     EXPECT_FALSE(QFile::exists(program_.filePath(QStringLiteral("Buf.df"))));
 }
 

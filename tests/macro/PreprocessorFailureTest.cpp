@@ -39,6 +39,10 @@ TEST_F(PreprocessorFailure, AnIncludeOfAFifoBeepsInsteadOfWaitingForAWriter) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(PathOf("Include/pipe")).constData(), 0600), 0);
     EXPECT_EQ(Expand({"#INCLUDE \"pipe\"", "#ADDITEM \"../Include/pipe\"", "a"}), QStringList{"a"});
     EXPECT_EQ(feedback_.beeps, 2);
+    // A console says which file and why.
+    ASSERT_EQ(feedback_.details.size(), 2);
+    EXPECT_TRUE(feedback_.details[0].contains(QStringLiteral("\"pipe\": not a plain file")));
+    EXPECT_TRUE(feedback_.details[1].contains(QStringLiteral("not a plain file")));
 }
 
 TEST_F(PreprocessorFailure, ANameHoldingANulCharacterNamesNoFile) {
@@ -138,6 +142,8 @@ TEST_F(PreprocessorFailure, AnIncludeLargerThanTheBoundIsNotRead) {
     EXPECT_EQ(feedback_.beeps, 1);
     EXPECT_EQ(WorkLines(), QStringList{"#INCLUDE \"big\""});
     EXPECT_EQ(preprocessor_.LastPassOutcome(), PassOutcome::FileTooLarge);
+    ASSERT_EQ(feedback_.details.size(), 1);
+    EXPECT_TRUE(feedback_.details[0].contains(QStringLiteral("\"big\": the file is larger than")));
 }
 
 TEST_F(PreprocessorFailure, ADoublingMacroStopsWithinTheDefaultBound) {
