@@ -14,6 +14,8 @@ namespace glimtex {
 
 const QString kDefaultMissingMessage =
     QStringLiteral("起動マクロ Default が見つかりません。既定の設定で起動します。");
+const QString kDefaultDanglingMessage = QStringLiteral(
+    "起動マクロ Default はリンクですが、リンク先のファイルがありません。既定の設定で起動します。");
 const QString kDefaultUnreadableMessage =
     QStringLiteral("起動マクロ Default を読み込めません。既定の設定で起動します。");
 const QString kStartupFilesMessage =
@@ -117,7 +119,9 @@ StartupOutcome Startup::Prepare() {
     }
     const QFileInfo startupMacro(folder.File(kStartupMacro));
     if (!startupMacro.exists() || startupMacro.isDir()) {
-        Notify(program_, kDefaultMissingMessage);
+        Notify(program_, startupMacro.isSymLink() && !startupMacro.exists()
+                             ? kDefaultDanglingMessage
+                             : kDefaultMissingMessage);
         return StartupOutcome::DefaultMissing;
     }
     switch (

@@ -12,6 +12,8 @@ inline const QString kBuildIdentifier = QStringLiteral("4.320");
 
 // The notices of a start-up or a macro application that cannot go ahead.
 extern const QString kDefaultMissingMessage;
+// The notice when Default is a symbolic link to nothing.
+extern const QString kDefaultDanglingMessage;
 extern const QString kDefaultUnreadableMessage;
 extern const QString kStartupFilesMessage;
 extern const QString kPassLoopStoppedMessage;

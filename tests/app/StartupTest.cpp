@@ -128,6 +128,13 @@ TEST_F(StartupTest, FolderWhereFilesCannotBeWrittenGivesANotice) {
     EXPECT_FALSE(program.MainWindowLoaded());
 }
 
+TEST_F(StartupTest, ADefaultLinkToNothingIsNamedAsSuch) {
+    ASSERT_TRUE(QFile::link(PathOf(QStringLiteral("gone")), PathOf(QStringLiteral("Default"))));
+    EXPECT_EQ(RunStartup(), StartupOutcome::DefaultMissing);
+    ASSERT_FALSE(feedback_.notices.isEmpty());
+    EXPECT_EQ(feedback_.notices.last().text, kDefaultDanglingMessage);
+}
+
 TEST_F(StartupTest, DefaultThatIsAFolderCountsAsMissing) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("Default")));
     EXPECT_EQ(RunStartup(), StartupOutcome::DefaultMissing);
