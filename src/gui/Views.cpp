@@ -25,6 +25,7 @@ void BringToFront(QWidget& window) {
 }
 
 Views::Views(Program& program) : program_(program) {
+    QApplication::instance()->installEventFilter(this);
     Program* p = &program;
     connect(p, &Program::boardShown, this, &Views::ShowBoard);
     connect(p, &Program::boardClosed, this, [this] { Close(board_); });
@@ -117,8 +118,28 @@ void Views::Close(QPointer<View>& view) {
     view->hide();
     view->deleteLater();
     view = nullptr;
-    // Looked at once the turn is over: the run that closed a window may open another.
-    QMetaObject::invokeMethod(this, &Views::CheckForWindowsLeft, Qt::QueuedConnection);
+}
+
+bool Views::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        ScheduleWindowCheck();
+    }
+    return false;
+}
+
+// Looked at once the turn is over: the run that closed a window may open another,
+// and a window that is recreated is shown again within the same turn.
+void Views::ScheduleWindowCheck() {
+    if (windowCheckPending_) return;
+    windowCheckPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            windowCheckPending_ = false;
+            CheckForWindowsLeft();
+        },
+        Qt::QueuedConnection);
 }
 
 void Views::CheckForWindowsLeft() {

@@ -40,9 +40,13 @@ class Views : public QObject {
 
   signals:
     // A window went away and no window of the program is left on screen: the
-    // program is over. Closing by Esc, "キャンセル", "完了" or "設定" hides a window
-    // without the close event that ends a program by itself.
+    // program is over. Closing by Esc, "キャンセル", "完了" or "設定", answering a
+    // message box, or recreating a window hides it without the close event that
+    // ends a program by itself, so every hidden window is looked at.
     void lastWindowGone();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Shows the view of a window state, creating it over the state when it has none.
@@ -53,6 +57,7 @@ class Views : public QObject {
     void ShowBoard();
     void PlaceColorTools();
     void MainWindowClosing();
+    void ScheduleWindowCheck();
     void CheckForWindowsLeft();
 
     Program& program_;
@@ -63,6 +68,7 @@ class Views : public QObject {
     QPointer<ColorPaletteView> palette_;
     QPointer<MacroPickerView> picker_;
     bool boardPending_ = false;
+    bool windowCheckPending_ = false;
     QPointer<PreviewView> preview_;
 };
 

@@ -226,5 +226,19 @@ TEST_F(BoardAndOutputTest, EscOnTheLastWindowEndsTheProgram) {
     EXPECT_EQ(gone.count(), 1);
 }
 
+// However the last window leaves the screen (a message box answered, a window hidden
+// while it is recreated and never shown again), the program ends with it.
+TEST_F(BoardAndOutputTest, AnyWayTheLastWindowLeavesEndsTheProgram) {
+    StartWith();
+    QSignalSpy gone(views.get(), &gui::Views::lastWindowGone);
+    main->hide();
+    main->show();  // within one turn: still there
+    Settle();
+    EXPECT_EQ(gone.count(), 0);
+    main->hide();
+    Settle();
+    EXPECT_EQ(gone.count(), 1);
+}
+
 }  // namespace
 }  // namespace glimtex::testing
