@@ -13,6 +13,7 @@
 #include "gui/FragmentDocument.h"
 #include "gui/Look.h"
 #include "gui/PreviewView.h"
+#include "gui/SourceBox.h"
 #include "gui/Twips.h"
 #include "html/ShownCharacters.h"
 
@@ -28,7 +29,7 @@ OutputView::OutputView(OutputWindowState& state, QWidget* parent)
     tabs_->setObjectName(QStringLiteral("HTMLStringTabs"));
     tabs_->setGeometry(TwipRect(120, 120, 6615, 2295));
     tabs_->setDocumentMode(true);
-    box_ = new QPlainTextEdit;
+    box_ = new SourceBox;
     box_->setObjectName(QStringLiteral("HTMLStringBox"));
     tabs_->addTab(box_, QStringLiteral("ソース"));
     rendered_ = new RenderedPage;

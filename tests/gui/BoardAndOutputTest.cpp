@@ -209,6 +209,17 @@ TEST_F(BoardAndOutputTest, ClosingTheMainWindowKeepsTheOutputWindow) {
     EXPECT_EQ(Output(), nullptr);
 }
 
+TEST_F(BoardAndOutputTest, PastingIntoTheSourceBoxTakesTheClipboardsPlainText) {
+    StartWith();
+    Menu("CodeCreate_Run");
+    PressOnBoard(Qt::Key_Return);
+    ASSERT_NE(Output(), nullptr);
+    QGuiApplication::clipboard()->setText(QStringLiteral("<b>貼り付け</b>"));
+    OutputBox()->selectAll();
+    QTest::keyClick(OutputBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(OutputBox()->toPlainText(), QStringLiteral("<b>貼り付け</b>"));
+}
+
 // Esc closes a window without a close event: the program must still end with its
 // last window.
 TEST_F(BoardAndOutputTest, EscOnTheLastWindowEndsTheProgram) {
