@@ -33,3 +33,9 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 echo "== Fuzz targets over their seeds (clang, address + undefined) =="
 ./scripts/fuzz.sh 0
+
+echo "== Soak: glimtex-render runs on one folder, some of them killed (sanitizer build) =="
+GLIMTEX_RENDER=build-asan/bin/glimtex-render ./scripts/soak.sh 40 4
+
+echo "== Random input to the windows (sanitizer build, under Xvfb) =="
+./scripts/monkey.sh 1 300
