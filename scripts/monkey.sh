@@ -2,8 +2,10 @@
 # Random input for glimtex: starts the real program under Xvfb (with openbox, so the
 # windows are managed as on a desktop) and sends it random clicks, drags, wheel turns,
 # keys and typed text, Japanese and ASCII, to whichever of its windows are showing,
-# message boxes included. Each seed gets a fresh display and a fresh program folder,
-# and its run is repeatable: the same seed sends the same sequence of events.
+# message boxes and menus included, and now and then the window manager's Alt+F4.
+# Each seed gets a fresh display and a fresh program folder, and its run is
+# repeatable: the same seed sends the same sequence of events (which windows they
+# reach can differ where the program's timing does).
 #
 #   scripts/monkey.sh [SEEDS] [EVENTS]         (defaults: 10 seeds, 1500 events each)
 #
@@ -23,11 +25,15 @@
 #     must have ended.
 # When the program ends normally (the random input closed its last window, with Esc,
 # "キャンセル", "完了" or Alt+F4), that is how it is meant to work: it is started again
-# for the rest of the seed's events, and the restart is counted.
+# for the rest of the seed's events, and the restart is counted. A seed also fails when
+# openbox stops answering for 20 s or the seed runs over its time limit (2 minutes
+# plus 0.4 s per event); then the run, not the program, is in doubt.
 #
 # Prints one line per seed and a summary; exits with 1 when any seed failed. The files
-# of a failed seed (the program's standard error, the events sent, the program folder)
-# are kept in build-monkey/seed-N/.
+# of a failed seed (the program's standard error, the events sent with the windows
+# showing at each, a diagnosis with the program's stacks for a hang or a program left
+# without windows, the program folder) are kept in build-monkey/seed-N/. Ctrl+C stops
+# the seed that runs and everything it started.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -119,8 +125,8 @@ run_seed() {
     sleep 0.1
   done
 
-  # The helper that lists the program's windows and pings them keeps one connection
-  # to the display for the whole seed.
+  # The helper that prepares the keyboard map, lists the program's windows, pings them
+  # and waits for openbox keeps one connection to the display for the whole seed.
   coproc X11 { exec python3 "$root/scripts/monkey_x11.py" 2>"$dir/x11.log"; }
   echo "$X11_PID monkey_x11.py" >>"$dir/pids"
   x11_in=${X11[1]}
@@ -519,8 +525,9 @@ for ((seed = first; seed <= last; seed++)); do
   timeout --kill-after=10 "$limit" "$self" --seed "$seed" "$events" "$dir" "$program" &
   runner=$!
   # wait returns early when a trapped signal comes in; the seed is waited for again.
+  # (Its stderr would only say "Terminated" after Ctrl+C.)
   while :; do
-    wait "$runner"
+    wait "$runner" 2>/dev/null
     status=$?
     kill -0 "$runner" 2>/dev/null || break
   done

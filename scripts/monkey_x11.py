@@ -76,7 +76,10 @@ class Display:
     def __init__(self, name):
         number = name.split(":", 1)[1].split(".", 1)[0]
         self.sock = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-        self.sock.connect("/tmp/.X11-unix/X" + number)
+        try:
+            self.sock.connect("/tmp/.X11-unix/X" + number)
+        except OSError as error:
+            sys.exit("monkey_x11: cannot connect to display %s: %s" % (name, error))
         self.sequence = 0  # of the last request sent; the server counts the same way
         self.buffer = b""
         self.events = []  # events read while waiting for replies, in order
@@ -180,6 +183,8 @@ def get_geometry(window):
 
 
 class Monkey:
+    """The answers to monkey.sh's questions, over one connection to its display."""
+
     def __init__(self):
         self.display = Display(os.environ["DISPLAY"])
         self.wm_protocols = self.display.intern_atom("WM_PROTOCOLS")
@@ -307,6 +312,7 @@ class Monkey:
                 return "synced"
 
     def probe(self, pid, seconds):
+        """Pings every window of process pid until one answers or seconds pass."""
         display = self.display
         deadline = time.monotonic() + seconds
         stamps = set()
@@ -356,7 +362,8 @@ def main():
             else:
                 raise ValueError(words[0])
         except (IndexError, ValueError):
-            answer = "error: expected: windows PID | probe PID SECONDS"
+            answer = ("error: expected: bind FILE | windows PID [all] | probe PID SECONDS"
+                      " | wmsync SECONDS")
         print(answer, flush=True)
 
 
