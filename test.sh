@@ -38,8 +38,4 @@ echo "== Soak: glimtex-render runs on one folder, some of them killed (sanitizer
 GLIMTEX_RENDER=build-asan/bin/glimtex-render ./scripts/soak.sh 40 4
 
 echo "== Random input to the windows (sanitizer build, under Xvfb) =="
-# Reported, not yet fatal: one rare case of a process left without windows is still
-# open (its logs stay in build-monkey/).
-if ! ./scripts/monkey.sh 1 300; then
-  echo "The random-input run found a fault: see build-monkey/ (not counted as a failure yet)."
-fi
+./scripts/monkey.sh 1 300
