@@ -20,7 +20,7 @@ void SummaryPicture::SetLines(const QList<SummaryLine>& lines) {
 }
 
 // Lines follow each other at the font's own size, without the extra leading of the
-// CJK fonts, as the design's picture box prints them; a summary too long for the
+// CJK fonts, as a plain line printer would; a summary too long for the
 // picture area is printed smaller, so that every line stays readable.
 int SummaryPicture::LinePitch() const {
     const int pitch = QFontInfo(font()).pixelSize() + 1;

@@ -20,20 +20,20 @@ QFont UiFont(qreal pointSize);
 QFont MonospacedFont(qreal pointSize);
 
 // Makes the widget's font smaller, when needed, until its text fits its width:
-// the desktop's CJK fonts run wider than the design's.
+// the desktop's CJK fonts run wider than the layout allows for.
 void FitFontToWidth(QWidget& widget, const QString& text);
 // The frame of a secondary window: a caption with a close box, no maximize box.
 inline constexpr Qt::WindowFlags kToolWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                                     Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                     Qt::WindowCloseButtonHint;
-// What every window of the program starts with: the design's name, its caption, our
+// What every window of the program starts with: its fixed object name, its caption, our
 // icon, the UI font; and, for a window of fixed size, that size in twips.
 void SetUpWindow(QWidget& window, const QString& name, const QString& caption);
 void SetUpFixedWindow(QWidget& window, const QString& name, const QString& caption, int widthTwips,
                       int heightTwips);
 // Gives a label its text colour.
 void SetTextColor(QWidget& widget, const QColor& color);
-// Draws a frame's caption on its border line, as the design's frames have it.
+// Draws a frame's caption on its border line, as classic group frames have it.
 void StyleAsFrame(QWidget& groupBox);
 // Gives a text box the button-face background.
 void SetButtonFaceBase(QWidget& widget);

@@ -25,7 +25,8 @@ class ColorSwatch;
 class PreviewLetterView;
 
 // The main window "Glimtex": draws the main window's state and forwards what the
-// user does to it. Every control carries the name it has in the design.
+// user does to it. Every control carries its fixed object name (EditBox, ColorBox_1…),
+// which tests and macros rely on.
 class MainWindowView : public QMainWindow {
     Q_OBJECT
   public:

@@ -2,6 +2,7 @@
 
 #include <QStringView>
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 #include "core/StyleTexts.h"
@@ -97,19 +98,32 @@ void HtmlGenerator::StartHTMLCreate(const DecorationSettings& s) {
 void HtmlGenerator::EndHTMLCreate(const DecorationSettings& s) {
     const FragmentStyle style = FragmentStyle::Of(s);
     if (style.format == FragmentFormat::Legacy) {
-        WriteLegacyEnd(style);
+        // The old bytes: one "</Font>" closes only the innermost font tag, and the
+        // style tags close in their opening order.
+        mainHtml_ += QLatin1StringView("</Font>");
+        WriteStyleEnds(style, false);
     } else {
-        WriteClosingTags(style);
+        // Every tag the fragment opened, closed innermost first, so that nothing of
+        // its decoration reaches the text after it.
+        WriteFontEnds();
+        WriteStyleEnds(style, true);
+    }
+    openFontTags_ = 0;
+    WritePositionAndLinkEnds(style);
+    if (style.format == FragmentFormat::Legacy) {
+        // "</TABLE>" follows every back style but "なし", also one that opened none.
+        if (style.background != FragmentStyle::Background::None) {
+            mainHtml_ += QLatin1StringView("</TABLE>");
+        }
+    } else if (style.OpensTable()) {
+        mainHtml_ += QLatin1StringView("</TD></TR></TABLE>");
     }
     if (model_) model_->htmlLength = mainHtml_.size() - fragmentStart_;
 }
 
-// Every tag the fragment opened, closed innermost first, so that nothing of its
-// decoration reaches the text after it.
-void HtmlGenerator::WriteClosingTags(const FragmentStyle& style) {
-    using Style = FragmentStyle;
-    // The run of "</Font>" is written in one block: the first copy, then the block
-    // doubled onto itself.
+// One "</Font>" for each font tag written, in one block: the first copy, then the
+// block doubled onto itself.
+void HtmlGenerator::WriteFontEnds() {
     static constexpr char16_t kCloseFont[] = u"</Font>";
     constexpr qsizetype kLength = std::size(kCloseFont) - 1;
     const qsizetype start = mainHtml_.size();
@@ -122,38 +136,28 @@ void HtmlGenerator::WriteClosingTags(const FragmentStyle& style) {
     for (qsizetype written = kLength; written < total; written *= 2) {
         std::copy_n(out, std::min(written, total - written), out + written);
     }
-    openFontTags_ = 0;
-    if (style.strike) mainHtml_ += QLatin1StringView("</S>");
-    if (style.underline) mainHtml_ += QLatin1StringView("</U>");
-    if (style.italic) mainHtml_ += QLatin1StringView("</I>");
-    if (style.bold) mainHtml_ += QLatin1StringView("</B>");
-    if (style.position == Style::Position::Super) {
-        mainHtml_ += QLatin1StringView("</SUP>");
-    } else if (style.position == Style::Position::Sub) {
-        mainHtml_ += QLatin1StringView("</SUB>");
-    }
-    if (style.link) mainHtml_ += QLatin1StringView("</a>");
-    if (style.OpensTable()) mainHtml_ += QLatin1StringView("</TD></TR></TABLE>");
 }
 
-// The old closing tags, kept byte for byte for pages and tools that expect them.
-void HtmlGenerator::WriteLegacyEnd(const FragmentStyle& style) {
-    using Style = FragmentStyle;
-    // One "</Font>" closes only the innermost font tag; the style tags close in their
-    // opening order; "</TABLE>" follows every back style but "なし".
-    mainHtml_ += QLatin1StringView("</Font>");
-    openFontTags_ = 0;
-    if (style.bold) mainHtml_ += QLatin1StringView("</B>");
-    if (style.italic) mainHtml_ += QLatin1StringView("</I>");
-    if (style.underline) mainHtml_ += QLatin1StringView("</U>");
-    if (style.strike) mainHtml_ += QLatin1StringView("</S>");
-    if (style.position == Style::Position::Super) {
+// "</B>", "</I>", "</U>", "</S>" for those opened: mirrored, or in opening order.
+void HtmlGenerator::WriteStyleEnds(const FragmentStyle& style, bool mirrored) {
+    const std::array<std::pair<bool, QLatin1StringView>, 4> ends{
+        std::pair{style.bold, QLatin1StringView("</B>")},
+        std::pair{style.italic, QLatin1StringView("</I>")},
+        std::pair{style.underline, QLatin1StringView("</U>")},
+        std::pair{style.strike, QLatin1StringView("</S>")}};
+    for (std::size_t k = 0; k < ends.size(); ++k) {
+        const auto& [opened, tag] = ends[mirrored ? ends.size() - 1 - k : k];
+        if (opened) mainHtml_ += tag;
+    }
+}
+
+void HtmlGenerator::WritePositionAndLinkEnds(const FragmentStyle& style) {
+    if (style.position == FragmentStyle::Position::Super) {
         mainHtml_ += QLatin1StringView("</SUP>");
-    } else if (style.position == Style::Position::Sub) {
+    } else if (style.position == FragmentStyle::Position::Sub) {
         mainHtml_ += QLatin1StringView("</SUB>");
     }
     if (style.link) mainHtml_ += QLatin1StringView("</a>");
-    if (style.background != Style::Background::None) mainHtml_ += QLatin1StringView("</TABLE>");
 }
 
 }  // namespace glimtex

@@ -47,8 +47,9 @@ class HtmlGenerator {
     void RecordInto(FragmentModel* model) { model_ = model; }
 
   private:
-    void WriteClosingTags(const FragmentStyle& style);
-    void WriteLegacyEnd(const FragmentStyle& style);
+    void WriteFontEnds();
+    void WriteStyleEnds(const FragmentStyle& style, bool mirrored);
+    void WritePositionAndLinkEnds(const FragmentStyle& style);
 
     QString mainHtml_;
     // Where this run's fragment starts in MainHTML: after the collection it is built onto.

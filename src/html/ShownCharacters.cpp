@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "html/TagText.h"
 
@@ -49,34 +50,20 @@ LeftOpen DecorationLeftOpen(const FragmentModel& fragment) {
     const FragmentStyle& style = fragment.style;
     LeftOpen open;
     if (style.format != FragmentFormat::Legacy) return open;
-    // The font tags in their order of opening; the last of them is the one closed.
-    enum class Tag { Face, Colour, Size };
-    struct Opened {
-        Tag tag;
-        ColorTriple colour{};
-        int16_t size = 0;
+    // The font tags in their order of opening; each is applied to what stays open
+    // only once a later one follows, since the last of them is the one closed.
+    std::function<void()> pending;
+    auto opened = [&](std::function<void()> apply) {
+        if (pending) pending();
+        pending = std::move(apply);
     };
-    std::vector<Opened> opened;
-    if (style.hasFace) opened.push_back({Tag::Face});
-    if (style.singleColour) opened.push_back({Tag::Colour, style.colour});
+    if (style.hasFace) opened([&] { open.face = style.face; });
+    if (style.singleColour) opened([&] { open.colour = ColourAsBrowsersRead(style.colour); });
     for (const CharacterMarks& marks : fragment.characters) {
-        if (marks.hasColour) opened.push_back({Tag::Colour, marks.colour});
+        if (marks.hasColour)
+            opened([&open, &marks] { open.colour = ColourAsBrowsersRead(marks.colour); });
         if (marks.size.kind == SizeMark::Kind::Size) {
-            opened.push_back({Tag::Size, {}, marks.size.size});
-        }
-    }
-    if (!opened.empty()) opened.pop_back();
-    for (const Opened& tag : opened) {
-        switch (tag.tag) {
-            case Tag::Face:
-                open.face = style.face;
-                break;
-            case Tag::Colour:
-                open.colour = ColourAsBrowsersRead(tag.colour);
-                break;
-            case Tag::Size:
-                open.pixelSize = FontSizePixels(tag.size);
-                break;
+            opened([&open, &marks] { open.pixelSize = FontSizePixels(marks.size.size); });
         }
     }
     return open;

@@ -7,19 +7,15 @@
 
 #include "core/DecorationSettings.h"
 #include "html/HtmlGenerator.h"
+#include "support/SettingsCases.h"
 
 namespace glimtex::testing {
 
 // The plain settings of a fresh start: black single colour, standard shape, no size,
 // no background, no link, no face.
 inline DecorationSettings PlainSettings(const QString& text) {
-    DecorationSettings s;
+    DecorationSettings s = FreshSettings();
     s.MainString = text;
-    s.ColorStyle = QStringLiteral("単色");
-    s.StringShape = QStringLiteral("標準");
-    s.BackStyle = QStringLiteral("なし");
-    s.LinkStyle = QStringLiteral("なし");
-    s.FontFace = QStringLiteral("NULL");
     return s;
 }
 
