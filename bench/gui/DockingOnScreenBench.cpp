@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "app/Program.h"
-#include "app/Startup.h"
+#include "engine/Startup.h"
 #include "gui/OutputView.h"
 #include "gui/Views.h"
 #include "macro/TextFile.h"
@@ -37,13 +37,13 @@ void BM_DockingMacroWithTheOutputWindowOpen(benchmark::State& state) {
         state.PauseTiming();
         Program program(dir.path(), feedback, clipboard);
         gui::Views views(program);
-        Startup(program).Run();
+        Startup(program.Core()).Run();
         views.ShowMainWindow();
-        program.ShowOutput();
+        program.Show<OutputWindowState>();
         QApplication::processEvents();
         state.ResumeTiming();
 
-        ApplyMacro(program, path);
+        ApplyMacro(program.Core(), path);
         // The result is on screen when the box holds the whole collection.
         auto* box = views.Output()->findChild<QPlainTextEdit*>(QStringLiteral("HTMLStringBox"));
         while (box->document()->blockCount() < dockings) QApplication::processEvents();

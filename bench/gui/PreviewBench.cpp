@@ -33,20 +33,20 @@ void BM_PreviewKeystroke(benchmark::State& state) {
     glimtex::RecordingFeedback feedback;
     NoClipboard clipboard;
     glimtex::Program program(dir.path(), feedback, clipboard);
-    glimtex::MainWindowState& main = program.MainWindow();
-    main.SetMojiSizeText(QStringLiteral("7"));
+    glimtex::DecorationForm& main = program.Form();
+    main.SetSizeText(QStringLiteral("7"));
     main.SetShapeText(QStringLiteral("レンズ"));
     main.SetColorStyleText(QStringLiteral("グラデーション"));
     main.StoreColor(0, {255, 0, 0});
     main.StoreColor(1, {0, 0, 255});
-    glimtex::gui::PreviewView view(program.ShowPreview());
+    glimtex::gui::PreviewView view(program.Show<glimtex::PreviewState>());
     view.show();
     // The keystroke types the last character; the first drawing loads the fonts.
     const QString line = Line(length);
     const QString shorter = line.left(length - 1);
     auto* browser = view.findChild<QTextBrowser*>(QStringLiteral("PreviewBox"));
     auto keystroke = [&](const QString& text) {
-        main.SetEditText(text);
+        main.SetText(text);
         view.RefreshNow();
         benchmark::DoNotOptimize(browser->document()->size());  // the layout
         view.repaint();

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "app/Program.h"
-#include "app/Startup.h"
+#include "engine/Startup.h"
 #include "gui/TitleView.h"
 #include "gui/Views.h"
 #include "support/ProgramFolderCopy.h"
@@ -30,7 +30,7 @@ void BM_TitleWindowThenMainWindow(benchmark::State& state) {
     for (auto _ : state) {
         Program program(dir.path(), feedback, clipboard);
         gui::Views views(program);
-        Startup startup(program);
+        Startup startup(program.Core());
         startup.Run();
         gui::TitleView title(startup.CodeLabel());
         title.show();

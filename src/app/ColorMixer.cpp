@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/MainWindowState.h"
+#include "app/ColorPalette.h"
 #include "app/Program.h"
 
 namespace glimtex {
@@ -18,7 +18,7 @@ ColorMixerState::ColorMixerState(Program& program) : program_(program) {
 }
 
 void ColorMixerState::Load() {
-    program_.ShowColorPalette();
+    program_.Show<ColorPaletteState>();
     RGB_Code();
 }
 
@@ -54,15 +54,22 @@ void ColorMixerState::RGB_Code() {
     emit changed();
 }
 
+void ColorMixerState::Retarget(int slot, const ColorTriple& rgb) {
+    SetScrollValues(rgb);
+    target_ = slot;
+}
+
+void ColorMixerState::Unload() { program_.Close<ColorPaletteState>(); }
+
 void ColorMixerState::OK_Button_Click() {
     // Closing the mixer retires this object; nothing of it is touched afterwards.
     Program& program = program_;
-    program.MainWindow().StoreColor(program.Settings().ColorEditTarget, values_);
-    if (program.ColorMixer() == this) program.CloseColorMixer();
+    program.Form().StoreColor(target_, values_);
+    if (program.Find<ColorMixerState>() == this) program.Close<ColorMixerState>();
 }
 
 void ColorMixerState::Cancel_Button_Click() {
-    if (program_.ColorMixer() == this) program_.CloseColorMixer();
+    if (program_.Find<ColorMixerState>() == this) program_.Close<ColorMixerState>();
 }
 
 }  // namespace glimtex

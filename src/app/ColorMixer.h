@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "app/WindowKind.h"
 #include "core/DecorationSettings.h"
 
 namespace glimtex {
@@ -13,7 +14,7 @@ class Program;
 
 // The colour mixer "色情報": three bars for red, green and blue, their value labels and
 // a preview. It keeps no colour of its own: the colour is the three bar values.
-// "設定" stores them into the slot ColorEditTarget names; "キャンセル" changes nothing.
+// "設定" stores them into the colour slot it was opened on; "キャンセル" changes nothing.
 class ColorMixerState : public QObject {
     Q_OBJECT
   public:
@@ -21,6 +22,8 @@ class ColorMixerState : public QObject {
     static constexpr int kBarCount = 3;
     static constexpr int kMinimum = 0;
     static constexpr int kMaximum = 255;  // arrow and page steps are 1
+
+    static constexpr WindowKind kKind = WindowKind::ColorMixer;
 
     explicit ColorMixerState(Program& program);
 
@@ -39,6 +42,13 @@ class ColorMixerState : public QObject {
     void SetScrollValue(int bar, int value);
     // The three bars in order R, G, B, each as SetScrollValue.
     void SetScrollValues(const ColorTriple& rgb);
+    // Opens on a colour slot (0, 1 or kBackColorSlot): the bars take its colour and
+    // "設定" stores into it.
+    void Retarget(int slot, const ColorTriple& rgb);
+    // The slot "設定" stores into.
+    int Target() const { return target_; }
+    // Unload: the palette closes with the mixer.
+    void Unload();
 
     // Paints the preview with the three bar values.
     void RGB_Code();
@@ -57,6 +67,7 @@ class ColorMixerState : public QObject {
     void Scroll_Change(int bar);
 
     Program& program_;
+    int target_ = 0;
     ColorTriple values_{};  // the bar values, always 0..255
     std::array<QString, kBarCount> labels_;
     uint32_t preview_ = 0;

@@ -56,7 +56,7 @@ QRect ColorPaletteState::ColorCodeBoxPlace(int index) {
 }
 
 void ColorPaletteState::ColorCodeBox_Click(int index) {
-    ColorMixerState* mixer = program_.ColorMixer();
+    ColorMixerState* mixer = program_.Find<ColorMixerState>();
     if (!IsRow(index) || mixer == nullptr) return;
     mixer->SetScrollValues(rows_[static_cast<size_t>(index)]);  // R, then G, then B
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "app/WindowKind.h"
 #include "core/DecorationSettings.h"
 
 namespace glimtex {
@@ -18,6 +19,7 @@ class Program;
 class ColorPaletteState : public QObject {
     Q_OBJECT
   public:
+    static constexpr WindowKind kKind = WindowKind::ColorPalette;
     static constexpr int kRows = 35;
 
     explicit ColorPaletteState(Program& program);

@@ -3,19 +3,20 @@
 #include <QList>
 #include <QObject>
 
+#include "app/WindowKind.h"
 #include "html/BoardSummary.h"
-#include "html/GenerationRun.h"
-#include "html/HtmlGenerator.h"
 
 namespace glimtex {
 
 class Program;
 
-// The confirmation board "情報結果": the summary printed when it loads, "完了" and
-// "キャンセル", and the generation run with the generator's private state.
+// The confirmation board "情報結果": the summary of the captured settings, printed
+// when it loads, and the question it asks: "完了" generates, "キャンセル" closes.
 class ConfirmationBoardState : public QObject {
     Q_OBJECT
   public:
+    static constexpr WindowKind kKind = WindowKind::Board;
+
     explicit ConfirmationBoardState(Program& program);
 
     // Load: clears the picture area and prints the summary once.
@@ -24,24 +25,17 @@ class ConfirmationBoardState : public QObject {
     // Unload: the picture area is discarded with the window.
     void Unload() { lines_.clear(); }
 
-    void OK_Button_Click();      // "完了": MainHTMLCreate
-    void Cancel_Button_Click();  // "キャンセル": closes the board
-
-    // The generation run: check, build onto the collection, close the board, show
-    // the output. A refused run shows its notice and leaves the board open. The
-    // fragment is written straight onto HTMLString, so MainHTML stays empty.
-    void MainHTMLCreate();
-
-    const HtmlGenerator& Generator() const { return generator_; }
+    // "完了": the engine generates. A finished run closes the board and shows the
+    // output; a refused one shows its notice and leaves the board open.
+    void Confirm();
+    // "キャンセル": closes the board.
+    void Cancel();
 
   signals:
     void changed();
 
   private:
-    RunOutcome GenerateOntoCollection();
-
     Program& program_;
-    HtmlGenerator generator_;
     QList<SummaryLine> lines_;
 };
 

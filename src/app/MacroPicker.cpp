@@ -1,7 +1,7 @@
 #include "app/MacroPicker.h"
 
 #include "app/Program.h"
-#include "app/RegisteredMacros.h"
+#include "engine/RegisteredMacros.h"
 
 namespace glimtex {
 
@@ -65,12 +65,12 @@ void MacroPickerState::OK_Button_Click() {
     if (!feedback.AskYesNo(MacroPickerText::kApplyTitle, MacroPickerText::kApplyQuestion)) return;
     // Closing retires this object; the macro runs after it, through the program alone.
     const QString file = macroFileName_;
-    if (program.MacroPicker() == this) program.CloseMacroPicker();
-    ApplyRegisteredMacro(program, file);
+    if (program.Find<MacroPickerState>() == this) program.Close<MacroPickerState>();
+    ApplyRegisteredMacro(program.Core(), file);
 }
 
 void MacroPickerState::Cancel_Button_Click() {
-    if (program_.MacroPicker() == this) program_.CloseMacroPicker();
+    if (program_.Find<MacroPickerState>() == this) program_.Close<MacroPickerState>();
 }
 
 }  // namespace glimtex

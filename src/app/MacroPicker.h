@@ -3,7 +3,8 @@
 #include <QObject>
 #include <QString>
 
-#include "app/MainWindowState.h"
+#include "app/WindowKind.h"
+#include "engine/FormControls.h"
 
 namespace glimtex {
 
@@ -14,6 +15,7 @@ class Program;
 class MacroPickerState : public QObject {
     Q_OBJECT
   public:
+    static constexpr WindowKind kKind = WindowKind::MacroPicker;
     explicit MacroPickerState(Program& program);
 
     // Load (run by Program each time the picker opens after being closed): lists the

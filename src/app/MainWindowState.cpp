@@ -1,21 +1,20 @@
 #include "app/MainWindowState.h"
 
+#include "app/ColorMixer.h"
+#include "app/ColorPalette.h"
 #include "app/Program.h"
-#include "core/StyleTexts.h"
 
 namespace glimtex {
 
-MainWindowState::ChangeBatch::~ChangeBatch() {
-    if (--w_.batchDepth_ == 0) emit w_.changed();
+MainWindowState::MainWindowState(Program& program) : program_(program), form_(program.Form()) {
+    connect(&form_, &DecorationForm::changed, this, &MainWindowState::changed);
+    connect(&program.Core(), &Engine::outputFormatChanged, this, &MainWindowState::changed);
 }
-
-MainWindowState::MainWindowState(Program& program, DecorationSettings& settings)
-    : program_(program), s_(settings) {}
 
 int MainWindowState::VisiblePanel() const {
     int visible = -1;
-    for (size_t i = 0; i < c_.CodeFrameVisible.size(); ++i) {
-        if (!c_.CodeFrameVisible[i]) continue;
+    for (size_t i = 0; i < panels_.size(); ++i) {
+        if (!panels_[i]) continue;
         if (visible >= 0) return -1;
         visible = static_cast<int>(i);
     }
@@ -23,120 +22,56 @@ int MainWindowState::VisiblePanel() const {
 }
 
 void MainWindowState::Load() {
-    ChangeBatch batch(*this);
-    c_.FrontWindowFlag = 0;
-    for (int i = 0; i <= 7; ++i) c_.MojiSizeCombo.items.append(QString::number(i));
-    c_.FontSelectCombo.items.append(StyleText::kNoFace);
-    s_.ColorEditTarget = 0;
-    c_.ColorStyleCombo.items << StyleText::kSingleColour << StyleText::kGradation;
-    ActiveColorStyle();
-    c_.BackStyleCombo.items << StyleText::kNone << StyleText::kSingleColour << StyleText::kPicture;
-    SelectBackStyle();
-    s_.ColorData[0] = {0, 0, 0};
-    s_.ColorData[1] = {0, 0, 0};
-    s_.BackColorData = {0, 0, 0};
-    c_.MojiShapeCombo.items << StyleText::kStandard << StyleText::kFallRight << StyleText::kFallLeft
-                            << StyleText::kLens << StyleText::kScrap;
-    SelectMojiShape();
-    c_.LinkStyleCombo.items << StyleText::kNone << StyleText::kLinkSet;
-    SelectLinkStyle();
-    HideCodeFrames();
-    c_.CodeFrameVisible[0] = true;
+    keepOnTop_ = false;
+    panels_.fill(false);
+    panels_[0] = true;
+    emit changed();
 }
 
-void MainWindowState::HideCodeFrames() {
-    ChangeBatch batch(*this);
-    c_.CodeFrameVisible.fill(false);
+void MainWindowState::HidePanels() {
+    panels_.fill(false);
+    emit changed();
 }
 
-void MainWindowState::CommandButton_Click(int index) {
-    if (index < 0 || index >= static_cast<int>(c_.CodeFrameVisible.size())) return;
-    ChangeBatch batch(*this);
-    HideCodeFrames();
-    c_.CodeFrameVisible[static_cast<size_t>(index)] = true;
+void MainWindowState::ShowPanel(int index) {
+    if (index < 0 || index >= kPanelCount) return;
+    panels_.fill(false);
+    panels_[static_cast<size_t>(index)] = true;
+    emit changed();
 }
 
-void MainWindowState::FrontWindow_Set_Click() {
-    ChangeBatch batch(*this);
-    c_.FrontWindowFlag = c_.FrontWindowFlag == 0 ? 1 : 0;
+void MainWindowState::ToggleKeepOnTop() {
+    keepOnTop_ = !keepOnTop_;
+    emit changed();
 }
 
 void MainWindowState::ChooseOutputFormat(FragmentFormat format) {
-    ChangeBatch batch(*this);
-    s_.OutputFormat = format;
+    program_.Core().ChooseOutputFormat(format);
 }
 
-void MainWindowState::SetEditText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.EditBox = text;
-    s_.MainString = text;
+FragmentFormat MainWindowState::OutputFormat() const { return program_.Settings().OutputFormat; }
+
+void MainWindowState::EditColor(int index) {
+    if (index == 0 || (index == 1 && Controls().ColorBox[1].visible)) OpenColorMixer(index);
 }
 
-void MainWindowState::SetMojiSizeText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.MojiSizeCombo.text = text;
+void MainWindowState::EditBackgroundColor() { OpenColorMixer(kBackColorSlot); }
+
+void MainWindowState::OpenColorMixer(int slot) {
+    // Setting the bars loads the mixer first when it is closed; its load opens the
+    // palette. An open mixer only takes the new values and target.
+    ColorMixerState& mixer = program_.Load<ColorMixerState>();
+    mixer.Retarget(slot, form_.SlotColor(slot));
+    program_.Show<ColorMixerState>();
 }
 
-void MainWindowState::SetFontText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.FontSelectCombo.text = text;
+void MainWindowState::Unload() {
+    program_.Close<ColorPaletteState>();
+    program_.Close<ColorMixerState>();
 }
 
-void MainWindowState::AddFontEntry(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.FontSelectCombo.items.append(text);
-}
+void MainWindowState::CreateSource() { program_.Core().PrepareRun(RunKind::Create); }
 
-void MainWindowState::SetColorStyleText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.ColorStyleCombo.text = text;
-}
-
-void MainWindowState::SetShapeText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.MojiShapeCombo.text = text;
-}
-
-void MainWindowState::SetBackStyleText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.BackStyleCombo.text = text;
-}
-
-void MainWindowState::SetLinkStyleText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.LinkStyleCombo.text = text;
-}
-
-void MainWindowState::SetBackPictureText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.BackPictureEdit = text;
-}
-
-void MainWindowState::SetLinkDataText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.LinkDataEdit = text;
-}
-
-void MainWindowState::SetSpGroupCheck(int index, bool checked) {
-    if (index < 0 || index >= static_cast<int>(c_.SpGroup_Check.size())) return;
-    ChangeBatch batch(*this);
-    c_.SpGroup_Check[static_cast<size_t>(index)] = checked;
-}
-
-void MainWindowState::SetColorBoxColor(int index, PaintedColor color) {
-    if (index < 0 || index >= static_cast<int>(c_.ColorBox.size())) return;
-    ChangeBatch batch(*this);
-    c_.ColorBox[static_cast<size_t>(index)].color = color;
-}
-
-void MainWindowState::SetBackColorBoxColor(PaintedColor color) {
-    ChangeBatch batch(*this);
-    c_.BackColorBox.color = color;
-}
-
-void MainWindowState::PaintColorBoxFromSettings(int index) {
-    c_.ColorBox[static_cast<size_t>(index)].color =
-        PackColor(s_.ColorData[static_cast<size_t>(index)]);
-}
+void MainWindowState::Dock() { program_.Core().PrepareRun(RunKind::Dock); }
 
 }  // namespace glimtex

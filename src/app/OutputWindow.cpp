@@ -5,20 +5,38 @@
 namespace glimtex {
 
 OutputWindowState::OutputWindowState(Program& program)
-    : program_(program), text_(QStringLiteral("HTMLソースはここに表現されます。\r\n")) {}
-
-void OutputWindowState::SetText(const QString& text) { text_ = text; }
-
-void OutputWindowState::ShowCollection(const QString& collected) {
-    text_ = collected;
-    if (refreshPending_) return;
-    refreshPending_ = true;
-    QMetaObject::invokeMethod(this, &OutputWindowState::DeliverTextChanged, Qt::QueuedConnection);
+    : program_(program),
+      keptText_(QStringLiteral("HTMLソースはここに表現されます。\r\n")),
+      refresh_(this, [this] { emit textChanged(); }) {
+    connect(&program.Core(), &Engine::collectionRestarting, this,
+            &OutputWindowState::KeepShownFragments);
 }
 
-void OutputWindowState::DeliverTextChanged() {
-    refreshPending_ = false;
-    emit textChanged();
+const QString& OutputWindowState::HTMLStringBox() const {
+    if (edit_) return *edit_;
+    return followsCollection_ ? program_.Core().Collected().Text() : keptText_;
+}
+
+const QList<FragmentModel>& OutputWindowState::ShownFragments() const {
+    return followsCollection_ ? program_.Core().Collected().Models() : keptFragments_;
+}
+
+void OutputWindowState::SetText(const QString& text) { edit_ = text; }
+
+void OutputWindowState::ShowCollection() {
+    followsCollection_ = true;
+    keptText_ = QString();
+    keptFragments_ = QList<FragmentModel>();
+    edit_.reset();
+    refresh_.Request();
+}
+
+void OutputWindowState::KeepShownFragments() {
+    if (!followsCollection_) return;
+    const Collection& collected = program_.Core().Collected();
+    keptText_ = collected.Text();
+    keptFragments_ = collected.Models();
+    followsCollection_ = false;
 }
 
 void OutputWindowState::ClipboardButton_Click() {
@@ -26,11 +44,11 @@ void OutputWindowState::ClipboardButton_Click() {
             kNoticeTitle, QStringLiteral("本当にクリップボードにコピーしてもいいですか？"))) {
         return;
     }
-    program_.SystemClipboard().SetText(text_);
+    program_.SystemClipboard().SetText(HTMLStringBox());
 }
 
 void OutputWindowState::CancelButton_Click() {
-    if (program_.Output() == this) program_.CloseOutput();
+    if (program_.Find<OutputWindowState>() == this) program_.Close<OutputWindowState>();
 }
 
 }  // namespace glimtex

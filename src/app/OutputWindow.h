@@ -1,51 +1,53 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <optional>
+
+#include "app/OncePerTurn.h"
+#include "app/WindowKind.h"
+#include "html/FragmentModel.h"
 
 namespace glimtex {
 
 class Program;
 
-// The output window "HTMLソース": its text box and the clipboard copy.
+// The output window "HTMLソース": its text box, the rendered fragments and the
+// clipboard copy.
 //
-// After a run the box shows the whole collection. The state takes it as a shared
-// reference, not a copy, and lets go of it just before the next run appends to the
-// collection, so that a docking costs only what the fragment adds, however long the
-// collection has grown and whether or not the window is open. A create command that
-// empties the collection without a successful run leaves the box as it was.
+// After a run the box shows the engine's collection itself, not a copy, so that a
+// docking costs only what the fragment adds, however long the collection has grown.
+// When a create empties the collection, the box keeps the fragments it showed (their
+// text and models are shared, not copied) until a run succeeds; when the user edits
+// the box, the edit is what the box holds and what the clipboard gets, while the
+// tab "表示" goes on showing the generated fragments and says so.
 //
 // The view reads the box's text when textChanged() arrives: once per turn of the
-// event loop at most, however many runs that turn made (a macro that docks thousands
-// of fragments refreshes the view once). A view should read the text when it
-// refreshes and not keep a copy of it, which would make the next docking copy the
-// whole collection.
+// event loop at most, however many runs that turn made.
 class OutputWindowState : public QObject {
     Q_OBJECT
   public:
+    static constexpr WindowKind kKind = WindowKind::Output;
+
     explicit OutputWindowState(Program& program);
 
     // The box's current text: the collection as the last run left it, or the user's
     // edit since.
-    const QString& HTMLStringBox() const { return text_; }
+    const QString& HTMLStringBox() const;
+    // The generated fragments the box showed last, as models of what a browser shows.
+    const QList<FragmentModel>& ShownFragments() const;
+    // True when the box holds the user's own edit rather than the generated fragments.
+    bool Edited() const { return edit_.has_value(); }
     // The user's own edit, as the view reports it. The view shows it already, so it
     // is not told again.
     void SetText(const QString& text);
 
     // A successful run: the box shows the whole collection, replacing any edit.
-    void ShowCollection(const QString& collected);
-    // True when the box holds this very text, not merely an equal one: after a run,
-    // the collection itself.
-    bool SharesText(const QString& text) const {
-        return text_.constData() == text.constData() && text_.size() == text.size();
-    }
-    // Lets go of the box's text while a run adds to the collection, so that the
-    // collection grows in place; the run then shows it again, or gives it back with
-    // SetText when it stops.
-    void ReleaseText() { text_ = QString(); }
+    void ShowCollection();
 
     // True from a run until textChanged() has been delivered, for a view that polls.
-    bool RefreshPending() const { return refreshPending_; }
+    bool RefreshPending() const { return refresh_.Pending(); }
 
     // "クリップボード": asks, and on Yes puts the box's current text on the clipboard.
     void ClipboardButton_Click();
@@ -57,11 +59,15 @@ class OutputWindowState : public QObject {
     void textChanged();
 
   private:
-    void DeliverTextChanged();
+    // The collection starts again: the box keeps what it shows.
+    void KeepShownFragments();
 
     Program& program_;
-    QString text_;
-    bool refreshPending_ = false;
+    bool followsCollection_ = false;
+    QString keptText_;
+    QList<FragmentModel> keptFragments_;
+    std::optional<QString> edit_;
+    OncePerTurn refresh_;
 };
 
 }  // namespace glimtex

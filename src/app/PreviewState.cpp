@@ -1,14 +1,12 @@
 #include "app/PreviewState.h"
 
-#include "app/MainWindowState.h"
 #include "app/Program.h"
-#include "html/GenerationRun.h"
-#include "html/HtmlGenerator.h"
 
 namespace glimtex {
 
 PreviewState::PreviewState(Program& program) : program_(program) {
-    connect(&program.MainWindow(), &MainWindowState::changed, this, &PreviewState::Invalidate);
+    connect(&program.Form(), &DecorationForm::changed, this, &PreviewState::Invalidate);
+    connect(&program.Core(), &Engine::outputFormatChanged, this, &PreviewState::Invalidate);
 }
 
 void PreviewState::Invalidate() {
@@ -27,29 +25,25 @@ const PreviewContent& PreviewState::Content() {
 void PreviewState::Compute() {
     content_ = PreviewContent{};
     // The settings as a run would see them, in a copy: the colours and the position
-    // come from the settings, the rest from the controls.
+    // come from the settings, the rest from the form.
     DecorationSettings copy = program_.Settings();
-    copy.HTMLString.clear();
-    if (!program_.MainWindow().CaptureInto(copy)) {
+    if (!program_.Form().CaptureInto(copy)) {
         content_.refused = true;
         content_.reason = kSizeTextMessage;
         return;
     }
-    if (HtmlGenerator::CodeErrorCheck(copy)) {
+    Collection scratch;
+    const RunOutcome outcome = Engine::Sketch(copy, scratch);
+    if (outcome != RunOutcome::Done) {
         content_.refused = true;
-        content_.reason = kRefusalMessage;
+        content_.reason = RunNotice(outcome);
         return;
     }
-    HtmlGenerator generator;
-    generator.RecordInto(&content_.model);
-    if (!generator.Build(copy)) {
-        content_.refused = true;
-        content_.reason = kOverflowMessage;
-    }
+    content_.model = scratch.Models().first();
 }
 
 void PreviewState::Close() {
-    if (program_.Preview() == this) program_.ClosePreview();
+    if (program_.Find<PreviewState>() == this) program_.Close<PreviewState>();
 }
 
 }  // namespace glimtex

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include "app/WindowKind.h"
 #include "core/DecorationSettings.h"
 #include "html/FragmentModel.h"
 
@@ -19,12 +20,14 @@ struct PreviewContent {
 };
 
 // The live preview "プレビュー": captures the main window's inputs into a copy of the
-// settings (the real settings, HTMLString, the board and the output window stay
-// untouched) and describes the fragment. It follows every change of the main window
+// settings (the real settings, the collection, the board and the output window
+// stay untouched) and describes the fragment. It follows every change of the main window
 // and of the colours; the content is worked out when asked for, once per change.
 class PreviewState : public QObject {
     Q_OBJECT
   public:
+    static constexpr WindowKind kKind = WindowKind::Preview;
+
     explicit PreviewState(Program& program);
 
     const PreviewContent& Content();

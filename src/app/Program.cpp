@@ -11,27 +11,37 @@
 namespace glimtex {
 
 Program::Program(const QString& programFolder, Feedback& feedback, Clipboard& clipboard)
-    : folder_(programFolder), feedback_(feedback), clipboard_(clipboard) {}
+    : engine_(programFolder, feedback, clipboard) {
+    // A run waits for its confirmation on the board; a finished run closes the board
+    // and shows the collection. A refused run leaves the board open.
+    connect(&engine_, &Engine::runPrepared, this, [this] { Show<ConfirmationBoardState>(); });
+    connect(&engine_, &Engine::generated, this, &Program::FinishRun);
+}
 
 Program::~Program() = default;
 
-void Program::PinOutputFormat(FragmentFormat format) {
-    settings_.OutputFormat = format;
-    outputFormatPinned_ = true;
-}
-
 MainWindowState& Program::MainWindow() {
     if (!mainWindow_) {
-        mainWindow_ = std::make_unique<MainWindowState>(*this, settings_);
+        mainWindow_ = std::make_unique<MainWindowState>(*this);
         mainWindow_->Load();
     }
     return *mainWindow_;
 }
 
-// A window state is created, and its load step run, the first time anything
-// touches it.
+void Program::FinishRun(RunOutcome outcome) {
+    if (outcome != RunOutcome::Done) return;
+    Close<ConfirmationBoardState>();
+    Show<OutputWindowState>().ShowCollection();
+}
+
 template <typename Window>
-Window& Program::Touch(std::unique_ptr<Window>& window) {
+std::unique_ptr<Window>& Program::Slot() {
+    return std::get<std::unique_ptr<Window>>(windows_);
+}
+
+template <typename Window>
+Window& Program::Load() {
+    std::unique_ptr<Window>& window = Slot<Window>();
     if (!window) {
         window = std::make_unique<Window>(*this);
         if constexpr (requires { window->Load(); }) window->Load();
@@ -39,93 +49,46 @@ Window& Program::Touch(std::unique_ptr<Window>& window) {
     return *window;
 }
 
-// Unloads a window state; false when it was not loaded.
 template <typename Window>
-bool Program::Unload(std::unique_ptr<Window>& window) {
-    if (!window) return false;
+Window& Program::Show() {
+    Window& window = Load<Window>();
+    emit shown(Window::kKind);
+    return window;
+}
+
+template <typename Window>
+Window* Program::Find() {
+    return Slot<Window>().get();
+}
+
+template <typename Window>
+void Program::Close() {
+    std::unique_ptr<Window>& window = Slot<Window>();
+    if (!window) return;
+    // The unload step runs now (the board lets go of its lines, the mixer closes the
+    // palette): a macro may close thousands of boards before the event loop deletes
+    // any of them.
+    if constexpr (requires { window->Unload(); }) window->Unload();
     Retire(window.release());
-    return true;
-}
-
-ConfirmationBoardState& Program::ShowBoard() {
-    ConfirmationBoardState& board = Touch(board_);
-    emit boardShown();
-    return board;
-}
-
-void Program::CloseBoard() {
-    if (!board_) return;
-    // Its printed lines go now: a macro may close thousands of boards before the
-    // event loop deletes any of them.
-    board_->Unload();
-    Unload(board_);
-    emit boardClosed();
-}
-
-OutputWindowState& Program::ShowOutput() {
-    OutputWindowState& output = Touch(output_);
-    emit outputShown();
-    return output;
-}
-
-void Program::CloseOutput() {
-    if (Unload(output_)) emit outputClosed();
-}
-
-ColorMixerState& Program::LoadColorMixer() { return Touch(colorMixer_); }
-
-ColorMixerState& Program::ShowColorMixer() {
-    ColorMixerState& mixer = LoadColorMixer();
-    emit colorMixerShown();
-    return mixer;
-}
-
-void Program::CloseColorMixer() {
-    if (!colorMixer_) return;
-    // The mixer's unload step closes the palette.
-    CloseColorPalette();
-    Unload(colorMixer_);
-    emit colorMixerClosed();
-}
-
-ColorPaletteState& Program::ShowColorPalette() {
-    ColorPaletteState& palette = Touch(colorPalette_);
-    emit colorPaletteShown();
-    return palette;
-}
-
-void Program::CloseColorPalette() {
-    if (Unload(colorPalette_)) emit colorPaletteClosed();
-}
-
-MacroPickerState& Program::ShowMacroPicker() {
-    MacroPickerState& picker = Touch(macroPicker_);
-    emit macroPickerShown();
-    return picker;
-}
-
-void Program::CloseMacroPicker() {
-    if (Unload(macroPicker_)) emit macroPickerClosed();
-}
-
-PreviewState& Program::ShowPreview() {
-    PreviewState& preview = Touch(preview_);
-    emit previewShown();
-    return preview;
-}
-
-void Program::ClosePreview() {
-    if (Unload(preview_)) emit previewClosed();
-}
-
-void Program::RecordDocked(FragmentModel model, bool freshCollection) {
-    if (freshCollection) docked_.clear();
-    docked_.push_back(std::move(model));
+    emit closed(Window::kKind);
 }
 
 void Program::Retire(QObject* window) {
     window->setParent(this);
     window->deleteLater();
 }
+
+#define GLIMTEX_PROGRAM_WINDOW(Window)        \
+    template Window& Program::Show<Window>(); \
+    template Window& Program::Load<Window>(); \
+    template Window* Program::Find<Window>(); \
+    template void Program::Close<Window>();
+GLIMTEX_PROGRAM_WINDOW(ConfirmationBoardState)
+GLIMTEX_PROGRAM_WINDOW(OutputWindowState)
+GLIMTEX_PROGRAM_WINDOW(ColorMixerState)
+GLIMTEX_PROGRAM_WINDOW(ColorPaletteState)
+GLIMTEX_PROGRAM_WINDOW(MacroPickerState)
+GLIMTEX_PROGRAM_WINDOW(PreviewState)
+#undef GLIMTEX_PROGRAM_WINDOW
 
 }  // namespace glimtex

@@ -1,9 +1,9 @@
 #include "cli/ConsoleFeedback.h"
 
-#include "app/MainWindowState.h"
-#include "app/Startup.h"
 #include "cli/ConsoleText.h"
-#include "html/GenerationRun.h"
+#include "engine/DecorationForm.h"
+#include "engine/Startup.h"
+#include "html/Collection.h"
 
 namespace glimtex::cli {
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/RegisteredMacros.h"
 #include "cli/ConsoleText.h"
+#include "engine/RegisteredMacros.h"
 
 namespace glimtex::cli {
 

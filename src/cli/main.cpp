@@ -2,19 +2,19 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QScopeGuard>
 
-#include "app/MacroRunLock.h"
-#include "app/Program.h"
-#include "app/ProgramFolderChoice.h"
-#include "app/RegisteredMacros.h"
-#include "app/Startup.h"
 #include "cli/ConsoleFeedback.h"
 #include "cli/ConsoleText.h"
 #include "cli/Cp932Replacements.h"
+#include "cli/EncodedCollection.h"
 #include "cli/MacroSource.h"
 #include "cli/RegisteredMacroCommands.h"
 #include "cli/RenderOptions.h"
+#include "engine/Engine.h"
+#include "engine/MacroRunLock.h"
+#include "engine/ProgramFolderChoice.h"
+#include "engine/RegisteredMacros.h"
+#include "engine/Startup.h"
 #include "macro/WorkingFiles.h"
 
 using namespace glimtex;
@@ -79,14 +79,13 @@ int Render(const RenderOptions& options) {
 
     ConsoleFeedback feedback(encoding);
     NullClipboard clipboard;
-    Program program(programDir, feedback, clipboard);
-    if (options.format) program.PinOutputFormat(*options.format);
-    // The windows a run closes are deleted from the event loop, which this program
-    // never runs. They go all at once before the program does, instead of one by one
-    // with it, which searches the queue of posted events for each of them.
-    const auto deleteClosedWindows =
-        qScopeGuard([] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); });
-    Startup startup(program);
+    Engine engine(programDir, feedback, clipboard);
+    if (options.format) engine.PinOutputFormat(*options.format);
+    // Nothing here reads the fragments back: each is kept only as the bytes written
+    // at the end.
+    EncodedCollection collected(encoding);
+    engine.SendFragmentsTo(&collected);
+    Startup startup(engine);
     startup.Run();
     switch (startup.Outcome()) {
         case StartupOutcome::WorkFilesUnwritable:
@@ -97,29 +96,31 @@ int Render(const RenderOptions& options) {
         default:
             break;
     }
-    if ((options.listMacros || options.applyTitle) && MacroListTooLarge(program.Folder())) {
+    if ((options.listMacros || options.applyTitle) && MacroListTooLarge(engine.Folder())) {
         return Fail(QStringLiteral("MacroList.df is larger than 2 MiB and is not read: ") +
-                        program.Folder().File(QStringLiteral("MacroList.df")),
+                        engine.Folder().File(QStringLiteral("MacroList.df")),
                     encoding);
     }
     if (options.listMacros) {
-        if (!PrintRegisteredMacros(program.Folder(), encoding)) {
+        if (!PrintRegisteredMacros(engine.Folder(), encoding)) {
             return Fail(QStringLiteral("cannot write standard output"), encoding);
         }
         return kExitDone;
     }
-    if (!options.macroPath.isEmpty() && !ApplyMacroBytes(program, macro.Bytes())) {
+    if (!options.macroPath.isEmpty() && !ApplyMacroBytes(engine, macro.Bytes())) {
         return Fail(QStringLiteral("cannot apply macro file: ") + options.macroPath, encoding);
     }
     if (options.applyTitle) {
-        const MacroChoice picked = ChooseRegisteredMacro(program.Folder(), *options.applyTitle);
+        const MacroChoice picked = ChooseRegisteredMacro(engine.Folder(), *options.applyTitle);
         if (!picked.error.isEmpty()) return Fail(picked.error, encoding);
-        if (!ApplyRegisteredMacro(program, picked.file)) {
+        if (!ApplyRegisteredMacro(engine, picked.file)) {
             return Fail(QStringLiteral("cannot apply macro file: Macro/") + picked.file, encoding);
         }
     }
-    const QString& collected = program.Settings().HTMLString;
-    if (!WriteText(stdout, collected, encoding) || !WriteText(stdout, u"\n", encoding)) {
+    const QByteArray& bytes = collected.Bytes();
+    const auto size = static_cast<size_t>(bytes.size());
+    if (std::fwrite(bytes.constData(), 1, size, stdout) != size ||
+        std::fputc('\n', stdout) == EOF || std::fflush(stdout) != 0) {
         return Fail(QStringLiteral("cannot write standard output"), encoding);
     }
     return feedback.GenerationRefused() ? kExitRefused : kExitDone;

@@ -11,8 +11,8 @@ namespace glimtex {
 // Red, green and blue as elements 0, 1 and 2; 0..255 when they come from the windows.
 using ColorTriple = std::array<int16_t, 3>;
 
-// The one shared record of the program: the line of text, every decoration choice,
-// the HTML collected so far and two small working values.
+// The one shared record of the program: the line of text, every decoration choice
+// and the preprocessor's working value.
 struct DecorationSettings {
     QString MainString;
     int16_t MojiSize = 0;              // 0: no size set
@@ -27,10 +27,8 @@ struct DecorationSettings {
     QString LinkStyle;  // "なし" or "リンク設定"
     QString LinkData;
     QString FontFace;  // a face name or "NULL"
-    QString HTMLString;
     // The kind of HTML a run writes; a standing choice that no reset touches.
     FragmentFormat OutputFormat = FragmentFormat::Html;
-    int16_t ColorEditTarget = 0;  // 0, 1: ColorData(0/1); 2: BackColorData
     int16_t PreprocessAgain = 0;  // 0 false, -1 true
 };
 

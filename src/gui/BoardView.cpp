@@ -77,7 +77,7 @@ BoardView::BoardView(ConfirmationBoardState& state, QWidget* parent)
     ok->setGeometry(TwipRect(2040, 6240, 1335, 375));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
-        if (state_) state_->OK_Button_Click();
+        if (state_) state_->Confirm();
     });
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("Cancel_Button"));
@@ -90,7 +90,7 @@ BoardView::BoardView(ConfirmationBoardState& state, QWidget* parent)
 // Esc, "キャンセル" and the close box all unload the board.
 void BoardView::reject() {
     if (state_) {
-        state_->Cancel_Button_Click();
+        state_->Cancel();
     } else {
         QDialog::reject();
     }

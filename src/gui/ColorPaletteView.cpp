@@ -36,7 +36,7 @@ ColorPaletteView::ColorPaletteView(Program& program, ColorPaletteState& state, Q
 
 void ColorPaletteView::reject() {
     if (state_) {
-        program_.CloseColorPalette();
+        program_.Close<ColorPaletteState>();
     } else {
         QDialog::reject();
     }

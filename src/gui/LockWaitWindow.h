@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "app/MacroRunLock.h"
+#include "engine/MacroRunLock.h"
 
 class QDialog;
 

@@ -31,21 +31,8 @@ void SyncLetter(PreviewLetterView* label, const PreviewLetter& letter) {
 
 }  // namespace
 
-void MainWindowView::ScheduleRefresh() {
-    // Many changes in one event-loop turn (a macro, a reset) are drawn once.
-    if (refreshPending_) return;
-    refreshPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            refreshPending_ = false;
-            Refresh();
-        },
-        Qt::QueuedConnection);
-}
-
 void MainWindowView::Refresh() {
-    const MainWindowControls& c = state_.Controls();
+    const FormControls& c = state_.Controls();
     Sync(editBox_, c.EditBox);
     Sync(mojiSizeCombo_, c.MojiSizeCombo);
     Sync(fontSelectCombo_, c.FontSelectCombo);
@@ -73,7 +60,7 @@ void MainWindowView::Refresh() {
     SyncVisible(linkDataEdit_, c.LinkDataVisible);
     Sync(linkDataEdit_, c.LinkDataEdit);
     for (size_t i = 0; i < codeFrames_.size(); ++i) {
-        SyncVisible(codeFrames_[i], c.CodeFrameVisible[i]);
+        SyncVisible(codeFrames_[i], state_.PanelsVisible()[i]);
     }
     RefreshStacking();
     const bool legacy = state_.OutputFormat() == FragmentFormat::Legacy;
@@ -82,7 +69,7 @@ void MainWindowView::Refresh() {
 }
 
 void MainWindowView::RefreshStacking() {
-    const bool onTop = state_.FrontWindowChecked();
+    const bool onTop = state_.KeepsOnTop();
     SyncChecked(frontWindowAction_, onTop);
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
     // Changing the hint recreates the native window: show it again where it was.

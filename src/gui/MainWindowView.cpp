@@ -74,7 +74,7 @@ MainWindowView::MainWindowView(Program& program, QWidget* parent)
     // The layout is laid out once; the window keeps this size whatever is dragged.
     adjustSize();
     setFixedSize(sizeHint());
-    connect(&state_, &MainWindowState::changed, this, &MainWindowView::ScheduleRefresh);
+    connect(&state_, &MainWindowState::changed, this, [this] { refresh_.Request(); });
     Refresh();
 }
 
@@ -96,7 +96,7 @@ void MainWindowView::BuildControls(QWidget* client) {
     editBox_ = MakeLineEdit(staticFrame, QStringLiteral("EditBox"), TwipRect(240, 360, 5895, 345));
     editBox_->setFont(UiFont(12));
     connect(editBox_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { state_.SetEditText(text); });
+            [this](const QString& text) { state_.Form().SetText(text); });
 
     static const char* const kPanelCaptions[6] = {"文字", "修飾", "色", "形状", "背景", "リンク"};
     for (int i = 0; i < 6; ++i) {
@@ -104,7 +104,7 @@ void MainWindowView::BuildControls(QWidget* client) {
         button->setObjectName(Indexed("CommandButton", i));
         button->setGeometry(TwipRect(120 + 1080 * i, 2040, 975, 255));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, i] { state_.CommandButton_Click(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] { state_.ShowPanel(i); });
     }
     BuildPanels(client);
 }
@@ -151,12 +151,12 @@ void MainWindowView::BuildTextPanel(QGroupBox* frame) {
               TwipRect(240, 600, 1335, 255));
     mojiSizeCombo_ = MakeCombo(
         frame, QStringLiteral("MojiSizeCombo"), TwipRect(1680, 600, 615, 300),
-        [this](const QString& text) { state_.SetMojiSizeText(text); }, nullptr);
+        [this](const QString& text) { state_.Form().SetSizeText(text); }, nullptr);
     MakeLabel(frame, QStringLiteral("FontSelect_Label"), QStringLiteral("使用フォント"),
               TwipRect(2520, 600, 1095, 255));
     fontSelectCombo_ = MakeCombo(
         frame, QStringLiteral("FontSelectCombo"), TwipRect(3720, 600, 2415, 315),
-        [this](const QString& text) { state_.SetFontText(text); }, nullptr);
+        [this](const QString& text) { state_.Form().SetFaceText(text); }, nullptr);
     static const char* const kPositions[3] = {"標準", "上付文字", "下付文字"};
     auto* group = new QButtonGroup(frame);
     for (int i = 0; i < 3; ++i) {
@@ -164,7 +164,8 @@ void MainWindowView::BuildTextPanel(QGroupBox* frame) {
         option->setObjectName(Indexed("OptionGroup", i));
         option->setGeometry(TwipRect(240, 960 + 240 * i, 2055, 255));
         group->addButton(option, i);
-        connect(option, &QRadioButton::clicked, this, [this, i] { state_.OptionGroup_Click(i); });
+        connect(option, &QRadioButton::clicked, this,
+                [this, i] { state_.Form().ChoosePosition(i); });
         optionGroup_[static_cast<size_t>(i)] = option;
     }
 }
@@ -176,7 +177,7 @@ void MainWindowView::BuildDecorationPanel(QGroupBox* frame) {
         check->setObjectName(Indexed("SpGroup_Check", i));
         check->setGeometry(TwipRect(240, 600 + 240 * i, i == 2 ? 1575 : 1335, 255));
         connect(check, &QCheckBox::toggled, this,
-                [this, i](bool checked) { state_.SetSpGroupCheck(i, checked); });
+                [this, i](bool checked) { state_.Form().SetEmphasisChecked(i, checked); });
         spGroupCheck_[static_cast<size_t>(i)] = check;
     }
 }
@@ -186,8 +187,8 @@ void MainWindowView::BuildColourPanel(QGroupBox* frame) {
               TwipRect(240, 600, 975, 255));
     colorStyleCombo_ = MakeCombo(
         frame, QStringLiteral("ColorStyleCombo"), TwipRect(1320, 600, 1455, 300),
-        [this](const QString& text) { state_.SetColorStyleText(text); },
-        [this] { state_.ActiveColorStyle(); });
+        [this](const QString& text) { state_.Form().SetColorStyleText(text); },
+        [this] { state_.Form().ApplyColorStyle(); });
     for (int i = 0; i < 2; ++i) {
         auto* swatch = new ColorSwatch(frame);
         swatch->setObjectName(Indexed("ColorBox", i));
@@ -199,7 +200,7 @@ void MainWindowView::BuildColourPanel(QGroupBox* frame) {
     changeButton_->setObjectName(QStringLiteral("ChangeButton"));
     changeButton_->setGeometry(TwipRect(3000, 960, 615, 225));
     changeButton_->setAutoDefault(false);
-    connect(changeButton_, &QPushButton::clicked, this, [this] { state_.ChangeButton_Click(); });
+    connect(changeButton_, &QPushButton::clicked, this, [this] { state_.Form().SwapColors(); });
     colorMap_ = new ColorStrip(frame);
     colorMap_->setObjectName(QStringLiteral("ColorMap"));
     colorMap_->setGeometry(TwipRect(240, 1320, 3495, 375));
@@ -210,8 +211,8 @@ void MainWindowView::BuildShapePanel(QGroupBox* frame) {
               TwipRect(240, 720, 975, 255));
     mojiShapeCombo_ = MakeCombo(
         frame, QStringLiteral("MojiShapeCombo"), TwipRect(1320, 720, 1935, 300),
-        [this](const QString& text) { state_.SetShapeText(text); },
-        [this] { state_.SelectMojiShape(); });
+        [this](const QString& text) { state_.Form().SetShapeText(text); },
+        [this] { state_.Form().ApplyShape(); });
     static const char* const kLetters[7] = {"G", "L", "I", "M", "T", "E", "X"};
     for (int i = 0; i < 7; ++i) {
         auto* letter = new PreviewLetterView(QString::fromUtf8(kLetters[i]), frame);
@@ -226,8 +227,8 @@ void MainWindowView::BuildBackPanel(QGroupBox* frame) {
               TwipRect(240, 600, 1215, 255));
     backStyleCombo_ = MakeCombo(
         frame, QStringLiteral("BackStyleCombo"), TwipRect(1560, 600, 1455, 300),
-        [this](const QString& text) { state_.SetBackStyleText(text); },
-        [this] { state_.SelectBackStyle(); });
+        [this](const QString& text) { state_.Form().SetBackgroundStyleText(text); },
+        [this] { state_.Form().ApplyBackgroundStyle(); });
     backColorBox_ = new ColorSwatch(frame);
     backColorBox_->setObjectName(QStringLiteral("BackColorBox"));
     backColorBox_->setGeometry(TwipRect(3360, 600, 255, 255));
@@ -238,7 +239,7 @@ void MainWindowView::BuildBackPanel(QGroupBox* frame) {
         MakeLineEdit(frame, QStringLiteral("BackPictureEdit"), TwipRect(1200, 1080, 4935, 315));
     backPictureEdit_->setFont(MonospacedFont(9.75));
     connect(backPictureEdit_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { state_.SetBackPictureText(text); });
+            [this](const QString& text) { state_.Form().SetBackgroundPictureText(text); });
 }
 
 void MainWindowView::BuildLinkPanel(QGroupBox* frame) {
@@ -246,15 +247,15 @@ void MainWindowView::BuildLinkPanel(QGroupBox* frame) {
               TwipRect(240, 600, 1215, 255));
     linkStyleCombo_ = MakeCombo(
         frame, QStringLiteral("LinkStyleCombo"), TwipRect(1560, 600, 1455, 300),
-        [this](const QString& text) { state_.SetLinkStyleText(text); },
-        [this] { state_.SelectLinkStyle(); });
+        [this](const QString& text) { state_.Form().SetLinkStyleText(text); },
+        [this] { state_.Form().ApplyLinkStyle(); });
     linkDataLabel_ = MakeLabel(frame, QStringLiteral("LinkData_Label"), QStringLiteral("リンク先"),
                                TwipRect(240, 1200, 855, 255));
     linkDataEdit_ =
         MakeLineEdit(frame, QStringLiteral("LinkDataEdit"), TwipRect(1200, 1200, 4935, 315));
     linkDataEdit_->setFont(MonospacedFont(9.75));
     connect(linkDataEdit_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { state_.SetLinkDataText(text); });
+            [this](const QString& text) { state_.Form().SetLinkAddressText(text); });
 }
 
 void MainWindowView::BuildMenus() {
@@ -271,7 +272,7 @@ void MainWindowView::BuildMenus() {
     };
     QMenu* file = addMenu(QStringLiteral("File_Menu"), QStringLiteral("ファイル(&F)"));
     addItem(file, QStringLiteral("NewData_File"), QStringLiteral("新規作成"),
-            [this] { state_.NewDataCreate(); });
+            [this] { state_.Form().Reset(); });
     addItem(file, QStringLiteral("End_File"), QStringLiteral("終了"), [this] { close(); });
 
     QMenu* tool = addMenu(QStringLiteral("Tool_Menu"), QStringLiteral("ツール(&T)"));
@@ -282,9 +283,9 @@ void MainWindowView::BuildMenus() {
 
     QMenu* run = addMenu(QStringLiteral("RunMenu"), QStringLiteral("実行(&R)"));
     addItem(run, QStringLiteral("CodeCreate_Run"), QStringLiteral("ソースの作成"),
-            [this] { state_.CodeCreate_Run_Click(); });
+            [this] { state_.CreateSource(); });
     addItem(run, QStringLiteral("CodePlus_Run"), QStringLiteral("ドッキング"),
-            [this] { state_.CodePlus_Run_Click(); });
+            [this] { state_.Dock(); });
     run->addSeparator()->setObjectName(QStringLiteral("Static_Run"));
     addItem(run, QStringLiteral("NotepadShow_Run"), QStringLiteral("Notepadの起動"),
             [this] { StartTextEditor(program_); });
@@ -292,7 +293,7 @@ void MainWindowView::BuildMenus() {
     QMenu* set = addMenu(QStringLiteral("SetMenu"), QStringLiteral("設定(&S)"));
     frontWindowAction_ =
         addItem(set, QStringLiteral("FrontWindow_Set"), QStringLiteral("常に手前にする"),
-                [this] { state_.FrontWindow_Set_Click(); });
+                [this] { state_.ToggleKeepOnTop(); });
     frontWindowAction_->setCheckable(true);
 
     // The kind of HTML the runs write: one of two, as radio items of a submenu.

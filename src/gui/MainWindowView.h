@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 
+#include "app/OncePerTurn.h"
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -59,13 +61,13 @@ class MainWindowView : public QMainWindow {
                          const std::function<void(const QString&)>& setText,
                          const std::function<void()>& select);
 
-    void ScheduleRefresh();
     void Refresh();
     void RefreshStacking();
 
     Program& program_;
     MainWindowState& state_;
-    bool refreshPending_ = false;
+    // Many changes in one event-loop turn (a macro, a reset) are drawn once.
+    OncePerTurn refresh_{this, [this] { Refresh(); }};
 
     QLineEdit* editBox_ = nullptr;
     std::array<QGroupBox*, 6> codeFrames_{};

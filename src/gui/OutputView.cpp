@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "app/OutputWindow.h"
-#include "app/Program.h"
 #include "gui/FragmentDocument.h"
 #include "gui/Look.h"
 #include "gui/PreviewView.h"
@@ -72,18 +71,14 @@ QString OutputView::BoxText() const {
     return text;
 }
 
-void OutputView::RenderFrom(const Program& program) {
-    program_ = &program;
-    renderedStale_ = true;
-    RefreshRendered();
-}
-
 void OutputView::RefreshRendered() {
     // Built when it is looked at: a macro that docks many fragments builds it once.
-    if (!renderedStale_ || !program_ || tabs_->currentWidget() != rendered_) return;
+    if (!state_ || tabs_->currentWidget() != rendered_) return;
+    rendered_->ShowEditedNote(userEdited_ || state_->Edited());
+    if (!renderedStale_) return;
     renderedStale_ = false;
     auto* document = new QTextDocument;
-    const std::vector<FragmentModel>& fragments = program_->DockedFragments();
+    const QList<FragmentModel>& fragments = state_->ShownFragments();
     FillDocument(*document, fragments);
     rendered_->Show(document,
                     std::any_of(fragments.begin(), fragments.end(),

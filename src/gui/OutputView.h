@@ -8,7 +8,6 @@ class QTabWidget;
 
 namespace glimtex {
 class OutputWindowState;
-class Program;
 }  // namespace glimtex
 
 namespace glimtex::gui {
@@ -23,9 +22,6 @@ class OutputView : public QDialog {
   public:
     OutputView(OutputWindowState& state, QWidget* parent = nullptr);
 
-    // Where the rendered view finds the collected fragments.
-    void RenderFrom(const Program& program);
-
   public slots:
     void reject() override;
 
@@ -37,7 +33,6 @@ class OutputView : public QDialog {
     void RefreshRendered();
 
     QPointer<OutputWindowState> state_;
-    const Program* program_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QPlainTextEdit* box_ = nullptr;
     RenderedPage* rendered_ = nullptr;

@@ -16,6 +16,8 @@
 namespace glimtex::gui {
 
 const QString kLeakNote = QStringLiteral("旧形式のため、装飾がページのこの後の文章にも続きます");
+const QString kEditedNote =
+    QStringLiteral("「ソース」での編集は反映されていません。作成したHTMLを表示しています");
 
 RenderedPage::RenderedPage(QWidget* parent) : QWidget(parent) {
     browser_ = new QTextBrowser(this);
@@ -29,11 +31,18 @@ RenderedPage::RenderedPage(QWidget* parent) : QWidget(parent) {
     leakNote_->setObjectName(QStringLiteral("LeakNote"));
     leakNote_->setWordWrap(true);
     leakNote_->hide();
+    editedNote_ = new QLabel(kEditedNote, this);
+    editedNote_->setObjectName(QStringLiteral("EditedNote"));
+    editedNote_->setWordWrap(true);
+    editedNote_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     layout->addWidget(leakNote_);
+    layout->addWidget(editedNote_);
 }
+
+void RenderedPage::ShowEditedNote(bool shown) { editedNote_->setVisible(shown); }
 
 void RenderedPage::Show(QTextDocument* document, bool leaks) {
     // The browser owns the documents it is the parent of and deletes the last one
@@ -56,21 +65,16 @@ PreviewView::PreviewView(PreviewState& state, QWidget* parent)
                                TwipsToPixels(120));
     layout->addWidget(page_);
     resize(TwipSize(6750, 2400));
-    connect(&state, &PreviewState::changed, this, &PreviewView::ScheduleRefresh);
-    refreshPending_ = true;
+    // Typing, a macro or a colour change may send many changes in one turn.
+    connect(&state, &PreviewState::changed, this, [this] { refresh_.Request(); });
+    refresh_.Request();
     RefreshNow();
 }
 
-void PreviewView::ScheduleRefresh() {
-    // Typing, a macro or a colour change may send many changes in one turn.
-    if (refreshPending_) return;
-    refreshPending_ = true;
-    QMetaObject::invokeMethod(this, &PreviewView::RefreshNow, Qt::QueuedConnection);
-}
+void PreviewView::RefreshNow() { refresh_.RunNow(); }
 
-void PreviewView::RefreshNow() {
-    if (!refreshPending_ || !state_) return;
-    refreshPending_ = false;
+void PreviewView::Redraw() {
+    if (!state_) return;
     const PreviewContent& content = state_->Content();
     auto* document = new QTextDocument;
     if (content.refused) {

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "app/OncePerTurn.h"
+
 class QLabel;
 class QTextBrowser;
 class QTextDocument;
@@ -21,16 +23,21 @@ class RenderedPage : public QWidget {
     explicit RenderedPage(QWidget* parent = nullptr);
     // Takes the document over and shows it; the warning shows when leaks is true.
     void Show(QTextDocument* document, bool leaks);
+    // The note that the page shows the generated fragments, not the user's edit.
+    void ShowEditedNote(bool shown);
     QTextDocument* Document() const;
     QTextBrowser* Browser() const { return browser_; }
 
   private:
     QTextBrowser* browser_ = nullptr;
     QLabel* leakNote_ = nullptr;
+    QLabel* editedNote_ = nullptr;
 };
 
 // The warning under a page whose fragments, in the old format, leave tags open.
 extern const QString kLeakNote;
+// The note on the output window's page while its source box holds the user's edit.
+extern const QString kEditedNote;
 
 // The live preview "プレビュー", not modal: the fragment the main window's inputs make,
 // as a browser shows it, or in red why none can be made. It is redrawn at most once
@@ -47,11 +54,11 @@ class PreviewView : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void ScheduleRefresh();
+    void Redraw();
 
     QPointer<PreviewState> state_;
     RenderedPage* page_ = nullptr;
-    bool refreshPending_ = false;
+    OncePerTurn refresh_{this, [this] { Redraw(); }};
 };
 
 }  // namespace glimtex::gui

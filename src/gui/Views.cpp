@@ -24,36 +24,65 @@ void BringToFront(QWidget& window) {
     window.activateWindow();
 }
 
-Views::Views(Program& program) : program_(program) {
+Views::Views(Program& program)
+    : program_(program),
+      boardTurn_(this, [this] { ShowBoardNow(); }),
+      windowCheck_(this, [this] { CheckForWindowsLeft(); }) {
     QApplication::instance()->installEventFilter(this);
-    Program* p = &program;
-    connect(p, &Program::boardShown, this, &Views::ShowBoard);
-    connect(p, &Program::boardClosed, this, [this] { Close(board_); });
-    connect(p, &Program::outputShown, this, [this] {
-        Show(output_, [this] {
-            auto* view = new OutputView(*program_.Output());
-            view->RenderFrom(program_);
-            return view;
-        });
-    });
-    connect(p, &Program::outputClosed, this, [this] { Close(output_); });
-    connect(p, &Program::colorPaletteShown, this, [this] {
-        Show(palette_, [this] { return new ColorPaletteView(program_, *program_.ColorPalette()); });
-    });
-    connect(p, &Program::colorPaletteClosed, this, [this] { Close(palette_); });
-    connect(p, &Program::colorMixerShown, this, [this] {
-        const bool opening = !mixer_;
-        Show(mixer_, [this] { return new ColorMixerView(*program_.ColorMixer()); });
-        if (opening) PlaceColorTools();
-    });
-    connect(p, &Program::colorMixerClosed, this, [this] { Close(mixer_); });
-    connect(p, &Program::macroPickerShown, this, [this] {
-        Show(picker_, [this] { return new MacroPickerView(*program_.MacroPicker()); });
-    });
-    connect(p, &Program::macroPickerClosed, this, [this] { Close(picker_); });
-    connect(p, &Program::previewShown, this,
-            [this] { Show(preview_, [this] { return new PreviewView(*program_.Preview()); }); });
-    connect(p, &Program::previewClosed, this, [this] { Close(preview_); });
+    connect(&program, &Program::shown, this, &Views::ShowWindow);
+    connect(&program, &Program::closed, this, &Views::CloseWindow);
+}
+
+void Views::ShowWindow(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Board:
+            ShowBoard();
+            break;
+        case WindowKind::Output:
+            Show(output_, [this] { return new OutputView(*program_.Find<OutputWindowState>()); });
+            break;
+        case WindowKind::ColorPalette:
+            Show(palette_, [this] {
+                return new ColorPaletteView(program_, *program_.Find<ColorPaletteState>());
+            });
+            break;
+        case WindowKind::ColorMixer: {
+            const bool opening = !mixer_;
+            Show(mixer_, [this] { return new ColorMixerView(*program_.Find<ColorMixerState>()); });
+            if (opening) PlaceColorTools();
+            break;
+        }
+        case WindowKind::MacroPicker:
+            Show(picker_,
+                 [this] { return new MacroPickerView(*program_.Find<MacroPickerState>()); });
+            break;
+        case WindowKind::Preview:
+            Show(preview_, [this] { return new PreviewView(*program_.Find<PreviewState>()); });
+            break;
+    }
+}
+
+void Views::CloseWindow(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Board:
+            Close(board_);
+            break;
+        case WindowKind::Output:
+            Close(output_);
+            break;
+        case WindowKind::ColorPalette:
+            Close(palette_);
+            break;
+        case WindowKind::ColorMixer:
+            Close(mixer_);
+            break;
+        case WindowKind::MacroPicker:
+            Close(picker_);
+            break;
+        case WindowKind::Preview:
+            Close(preview_);
+            break;
+    }
 }
 
 Views::~Views() {
@@ -72,14 +101,15 @@ MainWindowView& Views::ShowMainWindow() {
         MainWindowState& state = program_.MainWindow();
         connect(main_, &MainWindowView::closing, this, &Views::MainWindowClosing);
         connect(main_, &MainWindowView::colorBoxClicked, this,
-                [&state](int index) { state.ColorBox_Click(index); });
+                [&state](int index) { state.EditColor(index); });
         connect(main_, &MainWindowView::backColorBoxClicked, this,
-                [&state] { state.BackColorBox_Click(); });
+                [&state] { state.EditBackgroundColor(); });
         connect(main_, &MainWindowView::macroPickerRequested, this,
-                [this] { program_.ShowMacroPicker(); });
+                [this] { program_.Show<MacroPickerState>(); });
         // The preview shows the main window's inputs and goes with it.
-        connect(main_, &MainWindowView::previewRequested, this, [this] { program_.ShowPreview(); });
-        connect(main_, &MainWindowView::closing, &program_, &Program::ClosePreview);
+        connect(main_, &MainWindowView::previewRequested, this,
+                [this] { program_.Show<PreviewState>(); });
+        connect(main_, &MainWindowView::closing, &program_, &Program::Close<PreviewState>);
     }
     BringToFront(*main_);
     return *main_;
@@ -93,17 +123,13 @@ void Views::ShowBoard() {
         BringToFront(*board_);
         return;
     }
-    if (boardPending_) return;
-    boardPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            boardPending_ = false;
-            if (program_.Board()) {
-                Show(board_, [this] { return new BoardView(*program_.Board()); });
-            }
-        },
-        Qt::QueuedConnection);
+    boardTurn_.Request();
+}
+
+void Views::ShowBoardNow() {
+    if (ConfirmationBoardState* board = program_.Find<ConfirmationBoardState>()) {
+        Show(board_, [board] { return new BoardView(*board); });
+    }
 }
 
 template <typename View, typename Make>
@@ -130,17 +156,7 @@ bool Views::eventFilter(QObject* watched, QEvent* event) {
 
 // Looked at once the turn is over: the run that closed a window may open another,
 // and a window that is recreated is shown again within the same turn.
-void Views::ScheduleWindowCheck() {
-    if (windowCheckPending_) return;
-    windowCheckPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            windowCheckPending_ = false;
-            CheckForWindowsLeft();
-        },
-        Qt::QueuedConnection);
-}
+void Views::ScheduleWindowCheck() { windowCheck_.Request(); }
 
 void Views::CheckForWindowsLeft() {
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -172,7 +188,7 @@ void Views::PlaceColorTools() {
 void Views::MainWindowClosing() {
     // The colour tools go with the main window; the board, the output window and
     // the macro picker stay until they are closed themselves.
-    if (program_.MainWindowLoaded()) program_.MainWindow().Form_Unload();
+    if (program_.MainWindowLoaded()) program_.MainWindow().Unload();
 }
 
 }  // namespace glimtex::gui

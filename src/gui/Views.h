@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include "app/OncePerTurn.h"
+#include "app/WindowKind.h"
 #include "gui/BoardView.h"
 #include "gui/ColorMixerView.h"
 #include "gui/ColorPaletteView.h"
@@ -54,7 +56,10 @@ class Views : public QObject {
     void Show(QPointer<View>& view, Make make);
     template <typename View>
     void Close(QPointer<View>& view);
+    void ShowWindow(WindowKind kind);
+    void CloseWindow(WindowKind kind);
     void ShowBoard();
+    void ShowBoardNow();
     void PlaceColorTools();
     void MainWindowClosing();
     void ScheduleWindowCheck();
@@ -67,9 +72,9 @@ class Views : public QObject {
     QPointer<ColorMixerView> mixer_;
     QPointer<ColorPaletteView> palette_;
     QPointer<MacroPickerView> picker_;
-    bool boardPending_ = false;
-    bool windowCheckPending_ = false;
     QPointer<PreviewView> preview_;
+    OncePerTurn boardTurn_;
+    OncePerTurn windowCheck_;
 };
 
 // Brings a window up: shown, raised and given the focus.

@@ -9,11 +9,11 @@ namespace {
 class ColorPalette : public ProgramFixture {
   protected:
     void SetUp() override {
-        Main().ColorBox_Click(0);
-        ASSERT_NE(program->ColorPalette(), nullptr);
+        Main().EditColor(0);
+        ASSERT_NE(program->Find<ColorPaletteState>(), nullptr);
     }
-    ColorPaletteState& Palette() { return *program->ColorPalette(); }
-    ColorMixerState& Mixer() { return *program->ColorMixer(); }
+    ColorPaletteState& Palette() { return *program->Find<ColorPaletteState>(); }
+    ColorMixerState& Mixer() { return *program->Find<ColorMixerState>(); }
 };
 
 TEST_F(ColorPalette, LoadFillsAllThirtyFiveRowsAndSwatches) {

@@ -3,7 +3,7 @@
 #include <QPointer>
 
 #include "app/ProgramFixture.h"
-#include "html/GenerationRun.h"
+#include "html/Collection.h"
 
 namespace glimtex::testing {
 namespace {
@@ -12,109 +12,111 @@ namespace {
 class ConfirmationBoard : public ProgramFixture {
   protected:
     void SetUp() override {
-        Main().SetEditText(QStringLiteral("Test"));
-        ASSERT_TRUE(Main().DataCreate());
+        Main().Form().SetText(QStringLiteral("Test"));
+        ASSERT_TRUE(Main().Form().Capture());
     }
 };
 
 TEST_F(ConfirmationBoard, ShowingLoadsAndPrintsTheSummaryOnce) {
     int shown = 0;
-    QObject::connect(program.get(), &Program::boardShown, [&] { ++shown; });
-    ConfirmationBoardState& board = program->ShowBoard();
+    QObject::connect(program.get(), &Program::shown,
+                     [&](WindowKind kind) { shown += kind == WindowKind::Board ? 1 : 0; });
+    ConfirmationBoardState& board = program->Show<ConfirmationBoardState>();
     EXPECT_EQ(board.PrintedLines(), BoardSummary(Settings()));
     EXPECT_EQ(board.PrintedLines().first().text,
               QStringLiteral("　Glimtexは以下の情報を確保しました。"));
 
     Settings().MainString = QStringLiteral("changed");
-    ConfirmationBoardState& again = program->ShowBoard();
+    ConfirmationBoardState& again = program->Show<ConfirmationBoardState>();
     EXPECT_EQ(&again, &board);
     EXPECT_FALSE(board.PrintedLines().contains(SummaryLine{QStringLiteral("　　→changed")}));
     EXPECT_EQ(shown, 2);  // the second showing only brings it to the front
 }
 
 TEST_F(ConfirmationBoard, EachShowingAfterACloseLoadsAFreshSummary) {
-    program->ShowBoard().Cancel_Button_Click();
+    program->Show<ConfirmationBoardState>().Cancel();
     Settings().MainString = QStringLiteral("changed");
-    EXPECT_TRUE(
-        program->ShowBoard().PrintedLines().contains(SummaryLine{QStringLiteral("　　→changed")}));
+    EXPECT_TRUE(program->Show<ConfirmationBoardState>().PrintedLines().contains(
+        SummaryLine{QStringLiteral("　　→changed")}));
 }
 
 TEST_F(ConfirmationBoard, CancelClosesWithoutGenerating) {
     int closed = 0;
-    QObject::connect(program.get(), &Program::boardClosed, [&] { ++closed; });
-    Settings().HTMLString = QStringLiteral("kept");
-    program->ShowBoard().Cancel_Button_Click();
-    EXPECT_EQ(program->Board(), nullptr);
+    QObject::connect(program.get(), &Program::closed,
+                     [&](WindowKind kind) { closed += kind == WindowKind::Board ? 1 : 0; });
+    const QString seeded = Seed(QStringLiteral("kept"));
+    program->Show<ConfirmationBoardState>().Cancel();
+    EXPECT_EQ(program->Find<ConfirmationBoardState>(), nullptr);
     EXPECT_EQ(closed, 1);
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("kept"));
-    EXPECT_EQ(program->Output(), nullptr);
+    EXPECT_EQ(Collected(), seeded);
+    EXPECT_EQ(program->Find<OutputWindowState>(), nullptr);
 }
 
 TEST_F(ConfirmationBoard, MissingSizeIsMarkedRedAndRefused) {
-    Main().SetShapeText(QStringLiteral("スクラップ"));
-    Main().OptionGroup_Click(1);
-    ASSERT_TRUE(Main().DataCreate());
-    ConfirmationBoardState& board = program->ShowBoard();
+    Main().Form().SetShapeText(QStringLiteral("スクラップ"));
+    Main().Form().ChoosePosition(1);
+    ASSERT_TRUE(Main().Form().Capture());
+    ConfirmationBoardState& board = program->Show<ConfirmationBoardState>();
     EXPECT_EQ(board.PrintedLines().last(),
               (SummaryLine{QStringLiteral("文字サイズの未設定によるエラー"), true}));
-    board.OK_Button_Click();
+    board.Confirm();
     ASSERT_EQ(feedback.notices.size(), 1);
     EXPECT_EQ(feedback.notices[0].text, kRefusalMessage);
-    EXPECT_EQ(program->Board(), &board);
-    EXPECT_TRUE(Settings().HTMLString.isEmpty());
+    EXPECT_EQ(program->Find<ConfirmationBoardState>(), &board);
+    EXPECT_TRUE(Collected().isEmpty());
 }
 
 TEST_F(ConfirmationBoard, OverflowLeavesCollectionOutputAndBoardAlone) {
-    Settings().HTMLString = QStringLiteral("kept");
-    program->ShowOutput().SetText(QStringLiteral("edited"));
+    const QString seeded = Seed(QStringLiteral("kept"));
+    program->Show<OutputWindowState>().SetText(QStringLiteral("edited"));
     Settings().ColorData[0] = {-32768, 0, 0};
     Settings().ColorData[1] = {32767, 0, 0};
-    Main().SetColorStyleText(QStringLiteral("グラデーション"));
-    ASSERT_TRUE(Main().DataCreate());
-    ConfirmationBoardState& board = program->ShowBoard();
-    board.OK_Button_Click();
+    Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
+    ASSERT_TRUE(Main().Form().Capture());
+    ConfirmationBoardState& board = program->Show<ConfirmationBoardState>();
+    board.Confirm();
     ASSERT_EQ(feedback.notices.size(), 1);
     EXPECT_EQ(feedback.notices[0].title, QStringLiteral("お知らせ"));
     EXPECT_EQ(feedback.notices[0].text, kOverflowMessage);
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("kept"));
-    EXPECT_EQ(program->Output()->HTMLStringBox(), QStringLiteral("edited"));
-    EXPECT_EQ(program->Board(), &board);
+    EXPECT_EQ(Collected(), seeded);
+    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), QStringLiteral("edited"));
+    EXPECT_EQ(program->Find<ConfirmationBoardState>(), &board);
 }
 
 TEST_F(ConfirmationBoard, DoneClosesTheBoardAndShowsTheWholeCollection) {
-    Settings().HTMLString = QStringLiteral("earlier");
-    program->ShowOutput().SetText(QStringLiteral("user edit"));
+    const QString seeded = Seed(QStringLiteral("earlier"));
+    program->Show<OutputWindowState>().SetText(QStringLiteral("user edit"));
     const QString fragment = FragmentNow();
-    program->ShowBoard().OK_Button_Click();
-    EXPECT_EQ(program->Board(), nullptr);
-    const QString expected = QStringLiteral("earlier\r\n") + fragment;
-    EXPECT_EQ(Settings().HTMLString, expected);
-    ASSERT_NE(program->Output(), nullptr);
-    EXPECT_EQ(program->Output()->HTMLStringBox(), expected);
+    program->Show<ConfirmationBoardState>().Confirm();
+    EXPECT_EQ(program->Find<ConfirmationBoardState>(), nullptr);
+    const QString expected = seeded + QStringLiteral("\r\n") + fragment;
+    EXPECT_EQ(Collected(), expected);
+    ASSERT_NE(program->Find<OutputWindowState>(), nullptr);
+    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), expected);
     EXPECT_TRUE(feedback.notices.isEmpty());
 }
 
 TEST_F(ConfirmationBoard, RunStartedStraightAfterShowingIsSafe) {
     // As a macro does it: show and run at once; the run retires the board it runs on.
-    QPointer<ConfirmationBoardState> board = &program->ShowBoard();
-    board->MainHTMLCreate();
-    EXPECT_EQ(program->Board(), nullptr);
+    QPointer<ConfirmationBoardState> board = &program->Show<ConfirmationBoardState>();
+    board->Confirm();
+    EXPECT_EQ(program->Find<ConfirmationBoardState>(), nullptr);
     EXPECT_FALSE(board.isNull());  // still alive until control returns to the event loop
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(board.isNull());
 }
 
 TEST_F(ConfirmationBoard, ClosedBoardDoesNotCloseItsSuccessor) {
-    ConfirmationBoardState* old = &program->ShowBoard();
-    program->CloseBoard();
-    ConfirmationBoardState* current = &program->ShowBoard();
-    old->Cancel_Button_Click();
-    EXPECT_EQ(program->Board(), current);
+    ConfirmationBoardState* old = &program->Show<ConfirmationBoardState>();
+    program->Close<ConfirmationBoardState>();
+    ConfirmationBoardState* current = &program->Show<ConfirmationBoardState>();
+    old->Cancel();
+    EXPECT_EQ(program->Find<ConfirmationBoardState>(), current);
 }
 
 TEST_F(ConfirmationBoard, ClosedBoardsGoWithTheProgram) {
-    QPointer<ConfirmationBoardState> board = &program->ShowBoard();
-    board->Cancel_Button_Click();
+    QPointer<ConfirmationBoardState> board = &program->Show<ConfirmationBoardState>();
+    board->Cancel();
     program.reset();
     EXPECT_TRUE(board.isNull());
 }

@@ -6,17 +6,17 @@ namespace {
 using DataCapture = ProgramFixture;
 
 TEST_F(DataCapture, CopiesEveryControlIntoTheSettings) {
-    Main().SetEditText(QStringLiteral("文字"));
-    Main().SetMojiSizeText(QStringLiteral("3"));
-    Main().SetSpGroupCheck(3, true);
-    Main().SetColorStyleText(QStringLiteral("グラデーション"));
-    Main().SetShapeText(QStringLiteral("レンズ"));
-    Main().SetLinkDataText(QStringLiteral("http://example.jp/"));
-    Main().SetLinkStyleText(QStringLiteral("リンク設定"));
-    Main().SetFontText(QStringLiteral("ＭＳ 明朝"));
-    Main().SetBackStyleText(QStringLiteral("画像"));
-    Main().SetBackPictureText(QStringLiteral("back.gif"));
-    ASSERT_TRUE(Main().DataCreate());
+    Main().Form().SetText(QStringLiteral("文字"));
+    Main().Form().SetSizeText(QStringLiteral("3"));
+    Main().Form().SetEmphasisChecked(3, true);
+    Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
+    Main().Form().SetShapeText(QStringLiteral("レンズ"));
+    Main().Form().SetLinkAddressText(QStringLiteral("http://example.jp/"));
+    Main().Form().SetLinkStyleText(QStringLiteral("リンク設定"));
+    Main().Form().SetFaceText(QStringLiteral("ＭＳ 明朝"));
+    Main().Form().SetBackgroundStyleText(QStringLiteral("画像"));
+    Main().Form().SetBackgroundPictureText(QStringLiteral("back.gif"));
+    ASSERT_TRUE(Main().Form().Capture());
     const DecorationSettings& s = Settings();
     EXPECT_EQ(s.MainString, QStringLiteral("文字"));
     EXPECT_EQ(s.MojiSize, 3);
@@ -31,8 +31,8 @@ TEST_F(DataCapture, CopiesEveryControlIntoTheSettings) {
 }
 
 TEST_F(DataCapture, TypedComboTextIsCapturedAsItStands) {
-    Main().SetColorStyleText(QStringLiteral("虹色"));
-    ASSERT_TRUE(Main().DataCreate());
+    Main().Form().SetColorStyleText(QStringLiteral("虹色"));
+    ASSERT_TRUE(Main().Form().Capture());
     EXPECT_EQ(Settings().ColorStyle, QStringLiteral("虹色"));
     EXPECT_EQ(Main().Controls().ColorStyleCombo.text, QStringLiteral("虹色"));  // no selector ran
 }
@@ -41,13 +41,13 @@ TEST_F(DataCapture, LeavesColoursAndPositionAlone) {
     Main();
     Settings().ColorData[1] = {1, 2, 3};
     Settings().MojiStyle = 2;
-    ASSERT_TRUE(Main().DataCreate());
+    ASSERT_TRUE(Main().Form().Capture());
     EXPECT_EQ(Settings().ColorData[1], (ColorTriple{1, 2, 3}));
     EXPECT_EQ(Settings().MojiStyle, 2);
 }
 
 TEST_F(DataCapture, TypingUpdatesMainStringAtOnce) {
-    Main().SetEditText(QStringLiteral("abc"));
+    Main().Form().SetText(QStringLiteral("abc"));
     EXPECT_EQ(Settings().MainString, QStringLiteral("abc"));
     EXPECT_EQ(Main().Controls().EditBox, QStringLiteral("abc"));
 }
@@ -83,11 +83,11 @@ INSTANTIATE_TEST_SUITE_P(NotSixteenBit, SizeTextRefused,
                                            "nan", "1,000", "3abc", "0x10"));
 
 TEST_F(DataCapture, BadSizeTextCapturesNothing) {
-    Main().SetEditText(QStringLiteral("new"));
+    Main().Form().SetText(QStringLiteral("new"));
     Settings().MainString = QStringLiteral("old");
-    Main().SetShapeText(QStringLiteral("レンズ"));
-    Main().SetMojiSizeText(QStringLiteral("abc"));
-    EXPECT_FALSE(Main().DataCreate());
+    Main().Form().SetShapeText(QStringLiteral("レンズ"));
+    Main().Form().SetSizeText(QStringLiteral("abc"));
+    EXPECT_FALSE(Main().Form().Capture());
     EXPECT_EQ(Settings().MainString, QStringLiteral("old"));
     EXPECT_TRUE(Settings().StringShape.isEmpty());
     EXPECT_EQ(feedback.notices.size(), 0);  // the caller decides how to tell
@@ -99,29 +99,28 @@ TEST_F(Reset, FromGradationBackToDefaults) {
     Settings().ColorData[0] = {255, 0, 0};
     Settings().ColorData[1] = {0, 0, 255};
     Settings().BackColorData = {0, 255, 0};
-    Main().SetColorStyleText(QStringLiteral("グラデーション"));
-    Main().ActiveColorStyle();
-    Main().SetBackStyleText(QStringLiteral("単色"));
-    Main().SelectBackStyle();
-    Main().SetBackColorBoxColor(PackColor(Settings().BackColorData));
-    Main().SetShapeText(QStringLiteral("スクラップ"));
-    Main().SelectMojiShape();
-    Main().SetLinkStyleText(QStringLiteral("リンク設定"));
-    Main().SelectLinkStyle();
-    Main().SetLinkDataText(QStringLiteral("x.html"));
-    Main().SetBackPictureText(QStringLiteral("p.gif"));
-    Main().SetSpGroupCheck(0, true);
-    Main().SetMojiSizeText(QStringLiteral("5"));
-    Main().SetFontText(QStringLiteral("Arial"));
-    Main().AddFontEntry(QStringLiteral("Arial"));
-    Main().OptionGroup_Click(2);
-    Main().CommandButton_Click(2);
-    Settings().HTMLString = QStringLiteral("<B>kept</B>");
-    Settings().ColorEditTarget = 1;
+    Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
+    Main().Form().ApplyColorStyle();
+    Main().Form().SetBackgroundStyleText(QStringLiteral("単色"));
+    Main().Form().ApplyBackgroundStyle();
+    Main().Form().PaintBackgroundSwatch(PackColor(Settings().BackColorData));
+    Main().Form().SetShapeText(QStringLiteral("スクラップ"));
+    Main().Form().ApplyShape();
+    Main().Form().SetLinkStyleText(QStringLiteral("リンク設定"));
+    Main().Form().ApplyLinkStyle();
+    Main().Form().SetLinkAddressText(QStringLiteral("x.html"));
+    Main().Form().SetBackgroundPictureText(QStringLiteral("p.gif"));
+    Main().Form().SetEmphasisChecked(0, true);
+    Main().Form().SetSizeText(QStringLiteral("5"));
+    Main().Form().SetFaceText(QStringLiteral("Arial"));
+    Main().Form().AddFace(QStringLiteral("Arial"));
+    Main().Form().ChoosePosition(2);
+    Main().ShowPanel(2);
+    const QString seeded = Seed(QStringLiteral("<B>kept</B>"));
 
-    Main().NewDataCreate();
+    Main().Form().Reset();
 
-    const MainWindowControls& c = Main().Controls();
+    const FormControls& c = Main().Controls();
     EXPECT_EQ(c.ColorStyleCombo.text, QStringLiteral("単色"));
     EXPECT_FALSE(c.ColorBox[1].visible);
     EXPECT_FALSE(c.ChangeButtonVisible);
@@ -157,14 +156,13 @@ TEST_F(Reset, FromGradationBackToDefaults) {
     EXPECT_EQ(s.ColorData[0], (ColorTriple{0, 0, 0}));
     EXPECT_EQ(s.ColorData[1], (ColorTriple{0, 0, 0}));
     EXPECT_EQ(s.BackColorData, (ColorTriple{0, 0, 0}));
-    EXPECT_EQ(s.HTMLString, QStringLiteral("<B>kept</B>"));
-    EXPECT_EQ(s.ColorEditTarget, 1);
+    EXPECT_EQ(Collected(), seeded);
 }
 
 TEST_F(Reset, KeepsAlwaysOnTop) {
-    Main().FrontWindow_Set_Click();
-    Main().NewDataCreate();
-    EXPECT_TRUE(Main().FrontWindowChecked());
+    Main().ToggleKeepOnTop();
+    Main().Form().Reset();
+    EXPECT_TRUE(Main().KeepsOnTop());
 }
 
 }  // namespace

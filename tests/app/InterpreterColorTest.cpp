@@ -10,7 +10,7 @@ constexpr uint32_t kRed = 0x0000FF;  // packed as 0x00BBGGRR
 class ColorStatementTest : public InterpreterTest {
   protected:
     void ArmColorStyleSelector() {
-        Window().SetColorStyleText(QStringLiteral("グラデーション"));
+        Window().Form().SetColorStyleText(QStringLiteral("グラデーション"));
         ASSERT_FALSE(Controls().ColorBox[1].visible);
     }
     bool ColorStyleSelectorRan() { return Controls().ColorBox[1].visible; }

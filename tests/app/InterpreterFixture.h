@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
-#include "app/MacroInterpreter.h"
 #include "app/MainWindowState.h"
 #include "app/Program.h"
 #include "core/Feedback.h"
+#include "engine/MacroInterpreter.h"
 #include "macro/TextFile.h"
+#include "support/CollectionSeed.h"
 #include "support/RecordingFeedback.h"
 
 namespace glimtex::testing {
@@ -24,13 +25,15 @@ class InterpreterTest : public ::testing::Test {
 
     void Run(const QStringList& lines) {
         ASSERT_TRUE(TextFile::WriteLines(dir_.filePath(QStringLiteral("Buf.df")), lines));
-        MacroInterpreter(program_).MacroRun();
+        MacroInterpreter(program_.Core()).MacroRun();
     }
     void Run(const QString& line) { Run(QStringList{line}); }
 
     MainWindowState& Window() { return program_.MainWindow(); }
-    const MainWindowControls& Controls() { return program_.MainWindow().Controls(); }
+    const FormControls& Controls() { return program_.MainWindow().Controls(); }
     DecorationSettings& Settings() { return program_.Settings(); }
+    const QString& Collected() { return program_.Core().Collected().Text(); }
+    QString Seed(const QString& text) { return SeedCollection(program_.Core(), text); }
 
     QTemporaryDir dir_;
     RecordingFeedback feedback_;

@@ -1,7 +1,7 @@
 #include "InterpreterFixture.h"
 #include "app/ConfirmationBoard.h"
 #include "app/OutputWindow.h"
-#include "html/GenerationRun.h"
+#include "html/Collection.h"
 
 namespace glimtex::testing {
 namespace {
@@ -20,18 +20,18 @@ const QStringList kDecorateAB{QStringLiteral("Set.MainString = \"AB\""),
 
 TEST_F(InterpreterTest, CreateDataCapturesGeneratesAndShowsTheOutput) {
     Run(kDecorateAB + QStringList{QStringLiteral("Object.CreateData")});
-    EXPECT_EQ(Settings().HTMLString, kFragmentAB);
+    EXPECT_EQ(Collected(), kFragmentAB);
     EXPECT_EQ(Settings().MojiSize, 5);
-    EXPECT_EQ(program_.Board(), nullptr);
-    ASSERT_NE(program_.Output(), nullptr);
-    EXPECT_EQ(program_.Output()->HTMLStringBox(), kFragmentAB);
+    EXPECT_EQ(program_.Find<ConfirmationBoardState>(), nullptr);
+    ASSERT_NE(program_.Find<OutputWindowState>(), nullptr);
+    EXPECT_EQ(program_.Find<OutputWindowState>()->HTMLStringBox(), kFragmentAB);
     EXPECT_TRUE(feedback_.notices.isEmpty());
 }
 
 TEST_F(InterpreterTest, CreateDataStartsANewCollection) {
-    Settings().HTMLString = QStringLiteral("<old>");
+    const QString seeded = Seed(QStringLiteral("<old>"));
     Run(kDecorateAB + QStringList{QStringLiteral("Object.CreateData = 1")});
-    EXPECT_EQ(Settings().HTMLString, kFragmentAB);
+    EXPECT_EQ(Collected(), kFragmentAB);
 }
 
 TEST_F(InterpreterTest, PlusCreateDocksAfterWhatWasCollected) {
@@ -40,13 +40,13 @@ TEST_F(InterpreterTest, PlusCreateDocksAfterWhatWasCollected) {
                                   QStringLiteral("Set.ColorStyle = \"単色\""),
                                   QStringLiteral("Set.StringShape = \"標準\""),
                                   QStringLiteral("Object.PlusCreate")});
-    EXPECT_EQ(Settings().HTMLString,
+    EXPECT_EQ(Collected(),
               kFragmentAB + QStringLiteral("\r\n<Font Color=#000000><Font Size=5>C</Font></Font>"));
 }
 
 TEST_F(InterpreterTest, PlusCreateAsTheFirstRunHasNoLeadingLineBreak) {
     Run(kDecorateAB + QStringList{QStringLiteral("Object.PlusCreate")});
-    EXPECT_EQ(Settings().HTMLString, kFragmentAB);
+    EXPECT_EQ(Collected(), kFragmentAB);
 }
 
 TEST_F(InterpreterTest, RefusedRunShowsItsNoticeAndTheMacroGoesOn) {
@@ -56,20 +56,20 @@ TEST_F(InterpreterTest, RefusedRunShowsItsNoticeAndTheMacroGoesOn) {
     ASSERT_EQ(feedback_.notices.size(), 1);
     EXPECT_EQ(feedback_.notices[0].title, QStringLiteral("お知らせ"));
     EXPECT_EQ(feedback_.notices[0].text, kRefusalMessage);
-    EXPECT_NE(program_.Board(), nullptr);  // stays open
-    EXPECT_EQ(program_.Output(), nullptr);
-    EXPECT_TRUE(Settings().HTMLString.isEmpty());
+    EXPECT_NE(program_.Find<ConfirmationBoardState>(), nullptr);  // stays open
+    EXPECT_EQ(program_.Find<OutputWindowState>(), nullptr);
+    EXPECT_TRUE(Collected().isEmpty());
     EXPECT_EQ(Settings().MainString, QStringLiteral("after"));
 }
 
 TEST_F(InterpreterTest, SizeTextThatCannotBeCapturedStopsTheStatement) {
-    Settings().HTMLString = QStringLiteral("<kept>");
-    Window().SetMojiSizeText(QStringLiteral("large"));
+    const QString seeded = Seed(QStringLiteral("<kept>"));
+    Window().Form().SetSizeText(QStringLiteral("large"));
     Run(QStringLiteral("Object.CreateData"));
     ASSERT_EQ(feedback_.notices.size(), 1);
     EXPECT_EQ(feedback_.notices[0].text, kSizeTextMessage);
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("<kept>"));
-    EXPECT_EQ(program_.Board(), nullptr);
+    EXPECT_EQ(Collected(), seeded);
+    EXPECT_EQ(program_.Find<ConfirmationBoardState>(), nullptr);
 }
 
 TEST_F(InterpreterTest, OutputFormatChoosesTheBytesOfTheNextRunsAndOutlastsAReset) {
@@ -79,10 +79,9 @@ TEST_F(InterpreterTest, OutputFormatChoosesTheBytesOfTheNextRunsAndOutlastsARese
                                   QStringLiteral("Select.MojiSize = 2"),
                                   QStringLiteral("Object.CreateData")});
     EXPECT_EQ(Settings().OutputFormat, FragmentFormat::Legacy);
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("<Font Color=#000000><Font Size=2>x</Font>"));
+    EXPECT_EQ(Collected(), QStringLiteral("<Font Color=#000000><Font Size=2>x</Font>"));
     Run({QStringLiteral("Set.OutputFormat = \"HTML\""), QStringLiteral("Object.CreateData")});
-    EXPECT_EQ(Settings().HTMLString,
-              QStringLiteral("<Font Color=#000000><Font Size=2>x</Font></Font>"));
+    EXPECT_EQ(Collected(), QStringLiteral("<Font Color=#000000><Font Size=2>x</Font></Font>"));
     EXPECT_EQ(feedback_.beeps, 0);
 }
 
@@ -97,7 +96,7 @@ TEST_F(InterpreterTest, OutputFormatOtherThanTheTwoTextsBeepsAndChangesNothing) 
 }
 
 TEST_F(InterpreterTest, AFormatPinnedForTheRunOutranksTheStatement) {
-    program_.PinOutputFormat(FragmentFormat::Legacy);
+    program_.Core().PinOutputFormat(FragmentFormat::Legacy);
     Run(QStringLiteral("Set.OutputFormat = \"HTML\""));
     EXPECT_EQ(Settings().OutputFormat, FragmentFormat::Legacy);
 }

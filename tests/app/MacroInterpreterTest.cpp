@@ -1,4 +1,4 @@
-#include "app/MacroInterpreter.h"
+#include "engine/MacroInterpreter.h"
 
 #include "InterpreterFixture.h"
 
@@ -53,7 +53,7 @@ TEST_F(InterpreterTest, LinesThatAreNotStatementsAreSkippedSilently) {
 }
 
 TEST_F(InterpreterTest, MissingWorkFileBeepsAndRunsNothing) {
-    MacroInterpreter(program_).MacroRun(QStringLiteral("NoSuchFile.df"));
+    MacroInterpreter(program_.Core()).MacroRun(QStringLiteral("NoSuchFile.df"));
     EXPECT_EQ(feedback_.beeps, 1);
     EXPECT_FALSE(program_.MainWindowLoaded());
 }
@@ -174,14 +174,14 @@ TEST_F(InterpreterTest, NewDataCreateWithZeroDoesNothing) {
 }
 
 TEST_F(InterpreterTest, NewDataCreateWithOneResetsAndCaptures) {
-    Settings().HTMLString = QStringLiteral("kept");
+    const QString seeded = Seed(QStringLiteral("kept"));
     Run({QStringLiteral("Set.MainString = \"gone\""),
          QStringLiteral("Set.ColorStyle = \"グラデーション\""),
          QStringLiteral("Object.NewDataCreate = 1")});
     EXPECT_TRUE(Controls().EditBox.isEmpty());
     EXPECT_EQ(Settings().ColorStyle, QStringLiteral("単色"));
     EXPECT_EQ(Settings().FontFace, QStringLiteral("NULL"));
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("kept"));
+    EXPECT_EQ(Collected(), seeded);
 }
 
 }  // namespace

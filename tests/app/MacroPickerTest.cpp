@@ -4,7 +4,7 @@
 #include <QFile>
 
 #include "app/ProgramFixture.h"
-#include "app/RegisteredMacros.h"
+#include "engine/RegisteredMacros.h"
 #include "macro/TextFile.h"
 
 namespace glimtex::testing {
@@ -24,7 +24,7 @@ class MacroPicker : public ProgramFixture {
     QStringList Lines(const QString& name) {
         return TextFile::ReadLines(dir.filePath(name)).value_or(QStringList{"<none>"});
     }
-    MacroPickerState& Open() { return program->ShowMacroPicker(); }
+    MacroPickerState& Open() { return program->Show<MacroPickerState>(); }
     // Picks the title from the list as the user does.
     MacroPickerState& OpenAndPick(const QString& title) {
         MacroPickerState& picker = Open();
@@ -68,7 +68,7 @@ TEST_F(MacroPicker, EmptyOrMissingListReportsNothingPicked) {
         MacroPickerState& picker = Open();
         EXPECT_TRUE(picker.MacroListCombo().items.isEmpty());
         picker.OK_Button_Click();
-        program->CloseMacroPicker();
+        program->Close<MacroPickerState>();
     }
     EXPECT_EQ(NoticeTexts(), (QStringList{"何も設定されておりません", "何も設定されておりません"}));
     EXPECT_TRUE(feedback.questions.isEmpty());
@@ -90,11 +90,12 @@ TEST_F(MacroPicker, NoKeepsThePickerOpenAndYesClosesItAndRunsTheMacro) {
     Write("MacroList.df", {Entry("Title", "見出し", "about")});
     Write("Macro/Title", {"Set.MainString = \"picked\"", "Object.CreateData"});
     int closed = 0;
-    QObject::connect(program.get(), &Program::macroPickerClosed, [&] { ++closed; });
+    QObject::connect(program.get(), &Program::closed,
+                     [&](WindowKind kind) { closed += kind == WindowKind::MacroPicker ? 1 : 0; });
     MacroPickerState& picker = OpenAndPick("見出し");
     feedback.answer = false;
     picker.OK_Button_Click();
-    EXPECT_EQ(program->MacroPicker(), &picker);
+    EXPECT_EQ(program->Find<MacroPickerState>(), &picker);
     EXPECT_FALSE(QFile::exists(dir.filePath("Buf.df")));
     feedback.answer = true;
     picker.OK_Button_Click();
@@ -102,10 +103,10 @@ TEST_F(MacroPicker, NoKeepsThePickerOpenAndYesClosesItAndRunsTheMacro) {
     EXPECT_EQ(feedback.questions[0].title, QStringLiteral("マクロ適用"));
     EXPECT_EQ(feedback.questions[0].text,
               QStringLiteral("本当にこのマクロを適用してもいいですか？"));
-    EXPECT_EQ(program->MacroPicker(), nullptr);
+    EXPECT_EQ(program->Find<MacroPickerState>(), nullptr);
     EXPECT_EQ(closed, 1);
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("<Font Color=#000000>picked</Font>"));
-    EXPECT_NE(program->Output(), nullptr);
+    EXPECT_EQ(Collected(), QStringLiteral("<Font Color=#000000>picked</Font>"));
+    EXPECT_NE(program->Find<OutputWindowState>(), nullptr);
     EXPECT_EQ(Lines("MacroList.df"), QStringList{Entry("Title", "見出し", "about")});
 }
 
@@ -125,7 +126,7 @@ TEST_F(MacroPicker, TypedTitleWithoutAPickFindsNoMacroFile) {
     picker.SetComboText(QStringLiteral("見出し"));
     picker.OK_Button_Click();
     EXPECT_EQ(NoticeTexts(), QStringList{"マクロファイルが見つかりません"});
-    EXPECT_EQ(program->MacroPicker(), &picker);
+    EXPECT_EQ(program->Find<MacroPickerState>(), &picker);
 }
 
 TEST_F(MacroPicker, DefineTableHoldsOnlyTheAppliedMacrosDefinitions) {
@@ -146,7 +147,7 @@ TEST_F(MacroPicker, MissingFileIsNamedAndNothingRuns) {
     ASSERT_EQ(feedback.notices.size(), 1);
     EXPECT_EQ(feedback.notices[0].text, MissingMacroFileMessage("Gone"));
     EXPECT_TRUE(feedback.questions.isEmpty());
-    EXPECT_EQ(program->MacroPicker(), &picker);  // open for another pick
+    EXPECT_EQ(program->Find<MacroPickerState>(), &picker);  // open for another pick
     EXPECT_TRUE(Settings().MainString.isEmpty());
     EXPECT_FALSE(program->MainWindowLoaded());
 }
@@ -160,7 +161,7 @@ TEST_F(MacroPicker, FileNamesLeavingTheMacroFolderCountAsMissing) {
     for (const QString& name : names) {
         Write("MacroList.df", {Entry(name, "T", "about")});
         OpenAndPick("T").OK_Button_Click();
-        program->CloseMacroPicker();
+        program->Close<MacroPickerState>();
         EXPECT_FALSE(RegisteredMacroPath(program->Folder(), name).has_value())
             << name.toStdString();
     }

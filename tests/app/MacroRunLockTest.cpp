@@ -3,7 +3,7 @@
 // copy to the last statement, another process waits a bounded time, and a run that
 // crashed holds nothing.
 
-#include "app/MacroRunLock.h"
+#include "engine/MacroRunLock.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -16,7 +16,7 @@
 #include <csignal>
 
 #include "app/Program.h"
-#include "app/Startup.h"
+#include "engine/Startup.h"
 #include "macro/TextFile.h"
 #include "macro/WorkingFiles.h"
 #include "support/OutsideFile.h"
@@ -121,7 +121,7 @@ TEST_F(MacroRunLockTest, TheStartupOwnsTheFolderWhileItRuns) {
     ASSERT_TRUE(TextFile::WriteLines(PathOf("Default"), {"Select.MojiSize = big"}));
     LockWatchingFeedback feedback(dir_.path());
     Program program(dir_.path(), feedback, clipboard_);
-    Startup startup(program);
+    Startup startup(program.Core());
     startup.Run();
     EXPECT_EQ(startup.Outcome(), StartupOutcome::Done);
     EXPECT_EQ(feedback.beeps, 1);
@@ -135,7 +135,7 @@ TEST_F(MacroRunLockTest, AnAppliedMacroOwnsTheFolderWhileItRuns) {
     ASSERT_TRUE(TextFile::WriteLines(macro, {"Select.MojiSize = big"}));
     LockWatchingFeedback feedback(dir_.path());
     Program program(dir_.path(), feedback, clipboard_);
-    EXPECT_TRUE(ApplyMacro(program, macro));
+    EXPECT_TRUE(ApplyMacro(program.Core(), macro));
     EXPECT_EQ(feedback.beeps, 1);
     EXPECT_TRUE(feedback.heldAtEveryBeep);
 }
@@ -147,13 +147,13 @@ TEST_F(MacroRunLockTest, AWorkingFileThatIsALinkStopsTheStartupWithANotice) {
         ASSERT_TRUE(QFile::link(outside.Path(), PathOf(name)));
         RecordingFeedback feedback;
         Program program(dir_.path(), feedback, clipboard_);
-        Startup startup(program);
+        Startup startup(program.Core());
         startup.Run();
         EXPECT_EQ(startup.Outcome(), StartupOutcome::WorkingFileUnsafe) << name.toStdString();
         ASSERT_EQ(feedback.notices.size(), 1);
         EXPECT_EQ(feedback.notices[0].title, kNoticeTitle);
         EXPECT_EQ(feedback.notices[0].text, kUnsafeWorkingFileMessage + name);
-        EXPECT_FALSE(ApplyMacro(program, PathOf("Default")));
+        EXPECT_FALSE(ApplyMacro(program.Core(), PathOf("Default")));
         outside.ExpectUnchanged();
         ASSERT_TRUE(QFile::remove(PathOf(name)));
     }
@@ -167,7 +167,7 @@ TEST_F(MacroRunLockTest, AMacroOverTheBoundIsRefusedBeforeAnythingIsCopied) {
     ASSERT_TRUE(TextFile::WriteLines(PathOf("Buf.df"), {"before"}));
     RecordingFeedback feedback;
     Program program(dir_.path(), feedback, clipboard_);
-    EXPECT_FALSE(ApplyMacro(program, PathOf("big")));
+    EXPECT_FALSE(ApplyMacro(program.Core(), PathOf("big")));
     ASSERT_EQ(feedback.notices.size(), 1);
     EXPECT_EQ(feedback.notices[0].text, kMacroTooLargeMessage + PathOf("big"));
     EXPECT_EQ(TextFile::ReadLines(PathOf("Buf.df")), QStringList{"before"});

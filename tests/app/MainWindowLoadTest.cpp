@@ -14,7 +14,7 @@ TEST_F(MainWindowLoad, LoadsOnFirstTouchOnly) {
 }
 
 TEST_F(MainWindowLoad, DesignTextsAndLists) {
-    const MainWindowControls& c = Main().Controls();
+    const FormControls& c = Main().Controls();
     EXPECT_EQ(c.EditBox, QStringLiteral("Test"));
     EXPECT_EQ(c.MojiSizeCombo.text, QStringLiteral("0"));
     EXPECT_EQ(c.MojiSizeCombo.items, QStringList({"0", "1", "2", "3", "4", "5", "6", "7"}));
@@ -40,14 +40,14 @@ TEST_F(MainWindowLoad, DesignTextsAndLists) {
 
 TEST_F(MainWindowLoad, OnlyPanelZeroVisibleAndNotOnTop) {
     EXPECT_EQ(Main().VisiblePanel(), 0);
-    EXPECT_EQ(Main().Controls().CodeFrameVisible,
+    EXPECT_EQ(Main().PanelsVisible(),
               (std::array<bool, 6>{true, false, false, false, false, false}));
-    EXPECT_EQ(Main().Controls().FrontWindowFlag, 0);
-    EXPECT_FALSE(Main().FrontWindowChecked());
+    EXPECT_EQ(Main().KeepsOnTop(), false);
+    EXPECT_FALSE(Main().KeepsOnTop());
 }
 
 TEST_F(MainWindowLoad, SelectorsGiveTheSingleColourLook) {
-    const MainWindowControls& c = Main().Controls();
+    const FormControls& c = Main().Controls();
     EXPECT_FALSE(c.ColorBox[1].visible);
     EXPECT_EQ(c.ColorBox[1].color, std::nullopt);  // button face
     EXPECT_TRUE(c.ColorBox[0].visible);
@@ -60,16 +60,14 @@ TEST_F(MainWindowLoad, SelectorsGiveTheSingleColourLook) {
     for (const PreviewLetter& letter : c.TestLabel) EXPECT_EQ(letter, (PreviewLetter{28, 1200}));
 }
 
-TEST_F(MainWindowLoad, ResetsColoursAndTargetButCapturesNothing) {
+TEST_F(MainWindowLoad, ResetsColoursButCapturesNothing) {
     Settings().ColorData[0] = {10, 20, 30};
     Settings().ColorData[1] = {40, 50, 60};
     Settings().BackColorData = {70, 80, 90};
-    Settings().ColorEditTarget = 2;
     Main();
     EXPECT_EQ(Settings().ColorData[0], (ColorTriple{0, 0, 0}));
     EXPECT_EQ(Settings().ColorData[1], (ColorTriple{0, 0, 0}));
     EXPECT_EQ(Settings().BackColorData, (ColorTriple{0, 0, 0}));
-    EXPECT_EQ(Settings().ColorEditTarget, 0);
     // The text box shows "Test", but nothing was copied into the settings.
     EXPECT_TRUE(Settings().MainString.isEmpty());
     EXPECT_TRUE(Settings().ColorStyle.isEmpty());
@@ -79,56 +77,56 @@ TEST_F(MainWindowLoad, ResetsColoursAndTargetButCapturesNothing) {
 using PanelsAndMenus = ProgramFixture;
 
 TEST_F(PanelsAndMenus, PanelButtonShowsOnlyItsPanel) {
-    Main().CommandButton_Click(4);
-    EXPECT_EQ(Main().Controls().CodeFrameVisible,
+    Main().ShowPanel(4);
+    EXPECT_EQ(Main().PanelsVisible(),
               (std::array<bool, 6>{false, false, false, false, true, false}));
-    Main().CommandButton_Click(4);
+    Main().ShowPanel(4);
     EXPECT_EQ(Main().VisiblePanel(), 4);
-    Main().CommandButton_Click(5);
+    Main().ShowPanel(5);
     EXPECT_EQ(Main().VisiblePanel(), 5);
 }
 
 TEST_F(PanelsAndMenus, PanelButtonOutOfRangeChangesNothing) {
-    Main().CommandButton_Click(2);
-    Main().CommandButton_Click(6);
-    Main().CommandButton_Click(-1);
+    Main().ShowPanel(2);
+    Main().ShowPanel(6);
+    Main().ShowPanel(-1);
     EXPECT_EQ(Main().VisiblePanel(), 2);
 }
 
 TEST_F(PanelsAndMenus, PanelButtonCapturesNothing) {
-    Main().SetMojiSizeText(QStringLiteral("5"));
-    Main().CommandButton_Click(3);
+    Main().Form().SetSizeText(QStringLiteral("5"));
+    Main().ShowPanel(3);
     EXPECT_EQ(Settings().MojiSize, 0);
 }
 
 TEST_F(PanelsAndMenus, HideCodeFramesHidesAll) {
-    Main().HideCodeFrames();
+    Main().HidePanels();
     EXPECT_EQ(Main().VisiblePanel(), -1);
-    EXPECT_EQ(Main().Controls().CodeFrameVisible, (std::array<bool, 6>{}));
+    EXPECT_EQ(Main().PanelsVisible(), (std::array<bool, 6>{}));
 }
 
 TEST_F(PanelsAndMenus, AlwaysOnTopToggledTwiceReturnsToNormal) {
-    Main().FrontWindow_Set_Click();
-    EXPECT_EQ(Main().Controls().FrontWindowFlag, 1);
-    EXPECT_TRUE(Main().FrontWindowChecked());
-    Main().FrontWindow_Set_Click();
-    EXPECT_EQ(Main().Controls().FrontWindowFlag, 0);
-    EXPECT_FALSE(Main().FrontWindowChecked());
+    Main().ToggleKeepOnTop();
+    EXPECT_EQ(Main().KeepsOnTop(), true);
+    EXPECT_TRUE(Main().KeepsOnTop());
+    Main().ToggleKeepOnTop();
+    EXPECT_EQ(Main().KeepsOnTop(), false);
+    EXPECT_FALSE(Main().KeepsOnTop());
 }
 
 TEST_F(PanelsAndMenus, EachOperationSignalsOneChange) {
     int changes = 0;
     QObject::connect(&Main(), &MainWindowState::changed, [&] { ++changes; });
-    Main().CommandButton_Click(1);
+    Main().ShowPanel(1);
     EXPECT_EQ(changes, 1);
-    Main().NewDataCreate();  // runs several selectors inside
+    Main().Form().Reset();  // runs several selectors inside
     EXPECT_EQ(changes, 2);
-    Main().SetEditText(QStringLiteral("x"));
+    Main().Form().SetText(QStringLiteral("x"));
     EXPECT_EQ(changes, 3);
 }
 
 TEST_F(PanelsAndMenus, FontEntriesAreAppended) {
-    Main().AddFontEntry(QStringLiteral("ＭＳ ゴシック"));
+    Main().Form().AddFace(QStringLiteral("ＭＳ ゴシック"));
     EXPECT_EQ(Main().Controls().FontSelectCombo.items,
               QStringList({QStringLiteral("NULL"), QStringLiteral("ＭＳ ゴシック")}));
 }

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 
 #include "app/ProgramFixture.h"
-#include "html/GenerationRun.h"
+#include "html/Collection.h"
 
 namespace glimtex::testing {
 namespace {
@@ -13,13 +13,13 @@ using OutputRefresh = ProgramFixture;
 
 TEST_F(OutputRefresh, ManyRunsInOneTurnTellTheViewOnce) {
     RunAndConfirm(QStringLiteral("first"), true);
-    OutputWindowState* out = program->Output();
+    OutputWindowState* out = program->Find<OutputWindowState>();
     ASSERT_NE(out, nullptr);
     int told = 0;
     QObject::connect(out, &OutputWindowState::textChanged, [&] { ++told; });
     for (int k = 0; k < 50; ++k) RunAndConfirm(QStringLiteral("more"), false);
     // The box's text is there at once; the view hears of it from the event loop.
-    EXPECT_EQ(out->HTMLStringBox(), Settings().HTMLString);
+    EXPECT_EQ(out->HTMLStringBox(), Collected());
     EXPECT_EQ(out->HTMLStringBox().count(QStringLiteral("\r\n")), 50);
     EXPECT_TRUE(out->RefreshPending());
     EXPECT_EQ(told, 0);
@@ -35,7 +35,7 @@ TEST_F(OutputRefresh, ManyRunsInOneTurnTellTheViewOnce) {
 }
 
 TEST_F(OutputRefresh, TheUsersEditIsNotSentBackToTheView) {
-    OutputWindowState& out = program->ShowOutput();
+    OutputWindowState& out = program->Show<OutputWindowState>();
     int told = 0;
     QObject::connect(&out, &OutputWindowState::textChanged, [&] { ++told; });
     out.SetText(QStringLiteral("typed"));
@@ -47,46 +47,48 @@ TEST_F(OutputRefresh, TheUsersEditIsNotSentBackToTheView) {
 TEST_F(OutputRefresh, DockingWhileTheWindowIsOpenAppendsInPlace) {
     RunAndConfirm(QString(200, QLatin1Char('a')), true);
     RunAndConfirm(QString(200, QLatin1Char('a')), false);
-    ASSERT_NE(program->Output(), nullptr);
-    const QString& collected = Settings().HTMLString;
+    ASSERT_NE(program->Find<OutputWindowState>(), nullptr);
+    const QString& collected = Collected();
     // Room for a short fragment is there already, so an append in place keeps the
     // collection where it is; a copy made for the box would move it.
     ASSERT_GE(collected.capacity() - collected.size(), 40);
     const QChar* before = collected.constData();
     const QString b = RunAndConfirm(QStringLiteral("b"), false);
-    EXPECT_EQ(Settings().HTMLString.constData(), before);
-    EXPECT_TRUE(program->Output()->HTMLStringBox().endsWith(QStringLiteral("\r\n") + b));
+    EXPECT_EQ(Collected().constData(), before);
+    EXPECT_TRUE(
+        program->Find<OutputWindowState>()->HTMLStringBox().endsWith(QStringLiteral("\r\n") + b));
 }
 
 TEST_F(OutputRefresh, CreateRefusedAfterARunLeavesTheBoxShowingThatRun) {
     const QString shown = RunAndConfirm(QStringLiteral("shown"), true);
     // "ソースの作成" empties the collection; the run is then refused for no size.
-    Main().SetShapeText(QStringLiteral("右下がり"));
-    Main().SetMojiSizeText(QStringLiteral("0"));
-    Main().CodeCreate_Run_Click();
-    ASSERT_NE(program->Board(), nullptr);
-    program->Board()->OK_Button_Click();
+    Main().Form().SetShapeText(QStringLiteral("右下がり"));
+    Main().Form().SetSizeText(QStringLiteral("0"));
+    Main().CreateSource();
+    ASSERT_NE(program->Find<ConfirmationBoardState>(), nullptr);
+    program->Find<ConfirmationBoardState>()->Confirm();
     ASSERT_EQ(feedback.notices.size(), 1);
-    EXPECT_TRUE(Settings().HTMLString.isEmpty());
-    EXPECT_EQ(program->Output()->HTMLStringBox(), shown);
+    EXPECT_TRUE(Collected().isEmpty());
+    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), shown);
 }
 
 TEST_F(OutputRefresh, OverflowAfterARunLeavesTheBoxShowingThatRun) {
     const QString shown = RunAndConfirm(QStringLiteral("shown"), true);
     Settings().ColorData[0] = {-32768, 0, 0};
     Settings().ColorData[1] = {32767, 0, 0};
-    Main().SetColorStyleText(QStringLiteral("グラデーション"));
-    Main().CodePlus_Run_Click();
-    ASSERT_NE(program->Board(), nullptr);
-    program->Board()->OK_Button_Click();
+    Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
+    Main().Dock();
+    ASSERT_NE(program->Find<ConfirmationBoardState>(), nullptr);
+    program->Find<ConfirmationBoardState>()->Confirm();
     ASSERT_EQ(feedback.notices.size(), 1);
     EXPECT_EQ(feedback.notices[0].text, kOverflowMessage);
-    EXPECT_EQ(Settings().HTMLString, shown);
-    EXPECT_EQ(program->Output()->HTMLStringBox(), shown);
+    EXPECT_EQ(Collected(), shown);
+    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), shown);
     // The next good run docks after the first fragment as usual.
-    Main().SetColorStyleText(QStringLiteral("単色"));
+    Main().Form().SetColorStyleText(QStringLiteral("単色"));
     const QString next = RunAndConfirm(QStringLiteral("next"), false);
-    EXPECT_EQ(program->Output()->HTMLStringBox(), shown + QStringLiteral("\r\n") + next);
+    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(),
+              shown + QStringLiteral("\r\n") + next);
 }
 
 }  // namespace

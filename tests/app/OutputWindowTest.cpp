@@ -6,12 +6,12 @@ namespace {
 using OutputWindow = ProgramFixture;
 
 TEST_F(OutputWindow, StartsWithItsPlaceholderLine) {
-    EXPECT_EQ(program->ShowOutput().HTMLStringBox(),
+    EXPECT_EQ(program->Show<OutputWindowState>().HTMLStringBox(),
               QStringLiteral("HTMLソースはここに表現されます。\r\n"));
 }
 
 TEST_F(OutputWindow, YesCopiesTheEditedText) {
-    OutputWindowState& out = program->ShowOutput();
+    OutputWindowState& out = program->Show<OutputWindowState>();
     out.SetText(QStringLiteral("<B>edited</B>"));
     feedback.answer = true;
     out.ClipboardButton_Click();
@@ -20,19 +20,19 @@ TEST_F(OutputWindow, YesCopiesTheEditedText) {
     EXPECT_EQ(feedback.questions[0].text,
               QStringLiteral("本当にクリップボードにコピーしてもいいですか？"));
     EXPECT_EQ(clipboard.texts, QStringList{QStringLiteral("<B>edited</B>")});
-    EXPECT_EQ(program->Output(), &out);  // stays open
+    EXPECT_EQ(program->Find<OutputWindowState>(), &out);  // stays open
 }
 
 TEST_F(OutputWindow, NoLeavesTheClipboardAlone) {
     feedback.answer = false;
-    program->ShowOutput().ClipboardButton_Click();
+    program->Show<OutputWindowState>().ClipboardButton_Click();
     EXPECT_EQ(feedback.questions.size(), 1);
     EXPECT_TRUE(clipboard.texts.isEmpty());
-    EXPECT_NE(program->Output(), nullptr);
+    EXPECT_NE(program->Find<OutputWindowState>(), nullptr);
 }
 
 TEST_F(OutputWindow, EmptyTextIsCopiedAsEmpty) {
-    OutputWindowState& out = program->ShowOutput();
+    OutputWindowState& out = program->Show<OutputWindowState>();
     out.SetText(QString());
     out.ClipboardButton_Click();
     ASSERT_EQ(clipboard.texts.size(), 1);
@@ -41,29 +41,30 @@ TEST_F(OutputWindow, EmptyTextIsCopiedAsEmpty) {
 
 TEST_F(OutputWindow, CancelClosesWithoutTouchingTheCollection) {
     int closed = 0;
-    QObject::connect(program.get(), &Program::outputClosed, [&] { ++closed; });
-    Settings().HTMLString = QStringLiteral("kept");
-    program->ShowOutput().SetText(QStringLiteral("edited"));
-    program->Output()->CancelButton_Click();
-    EXPECT_EQ(program->Output(), nullptr);
+    QObject::connect(program.get(), &Program::closed,
+                     [&](WindowKind kind) { closed += kind == WindowKind::Output ? 1 : 0; });
+    const QString seeded = Seed(QStringLiteral("kept"));
+    program->Show<OutputWindowState>().SetText(QStringLiteral("edited"));
+    program->Find<OutputWindowState>()->CancelButton_Click();
+    EXPECT_EQ(program->Find<OutputWindowState>(), nullptr);
     EXPECT_EQ(closed, 1);
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("kept"));
+    EXPECT_EQ(Collected(), seeded);
     // Opened again, it starts afresh.
-    EXPECT_EQ(program->ShowOutput().HTMLStringBox(),
+    EXPECT_EQ(program->Show<OutputWindowState>().HTMLStringBox(),
               QStringLiteral("HTMLソースはここに表現されます。\r\n"));
 }
 
 TEST_F(OutputWindow, ShowingWhileOpenKeepsTheText) {
-    OutputWindowState& out = program->ShowOutput();
+    OutputWindowState& out = program->Show<OutputWindowState>();
     out.SetText(QStringLiteral("x"));
-    EXPECT_EQ(&program->ShowOutput(), &out);
+    EXPECT_EQ(&program->Show<OutputWindowState>(), &out);
     EXPECT_EQ(out.HTMLStringBox(), QStringLiteral("x"));
 }
 
 TEST_F(OutputWindow, DockedFragmentsLandOnTheClipboardOnePerLine) {
     const QString a = RunAndConfirm(QStringLiteral("one"), true);
     const QString b = RunAndConfirm(QStringLiteral("two"), false);
-    program->Output()->ClipboardButton_Click();
+    program->Find<OutputWindowState>()->ClipboardButton_Click();
     EXPECT_EQ(clipboard.texts, QStringList{a + QStringLiteral("\r\n") + b});
 }
 

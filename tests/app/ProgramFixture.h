@@ -11,6 +11,7 @@
 #include "app/Program.h"
 #include "core/Feedback.h"
 #include "html/HtmlGenerator.h"
+#include "support/CollectionSeed.h"
 #include "support/RecordingFeedback.h"
 
 namespace glimtex::testing {
@@ -32,6 +33,8 @@ class ProgramFixture : public ::testing::Test {
 
     MainWindowState& Main() { return program->MainWindow(); }
     DecorationSettings& Settings() { return program->Settings(); }
+    const QString& Collected() { return program->Core().Collected().Text(); }
+    QString Seed(const QString& text) { return SeedCollection(program->Core(), text); }
 
     // The fragment a fresh generator builds from the settings as they are now.
     QString FragmentNow() {
@@ -43,15 +46,16 @@ class ProgramFixture : public ::testing::Test {
     // Types a text and runs "ソースの作成" or "ドッキング", then "完了"; returns the
     // fragment this run should have produced.
     QString RunAndConfirm(const QString& text, bool create) {
-        Main().SetEditText(text);
+        Main().Form().SetText(text);
         if (create) {
-            Main().CodeCreate_Run_Click();
+            Main().CreateSource();
         } else {
-            Main().CodePlus_Run_Click();
+            Main().Dock();
         }
         const QString fragment = FragmentNow();
-        EXPECT_NE(program->Board(), nullptr);
-        if (program->Board()) program->Board()->OK_Button_Click();
+        EXPECT_NE(program->Find<ConfirmationBoardState>(), nullptr);
+        if (program->Find<ConfirmationBoardState>())
+            program->Find<ConfirmationBoardState>()->Confirm();
         return fragment;
     }
 };

@@ -1,4 +1,4 @@
-#include "app/ProgramFolderChoice.h"
+#include "engine/ProgramFolderChoice.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

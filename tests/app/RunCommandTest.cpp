@@ -1,5 +1,5 @@
 #include "app/ProgramFixture.h"
-#include "html/GenerationRun.h"
+#include "html/Collection.h"
 
 namespace glimtex::testing {
 namespace {
@@ -8,20 +8,21 @@ using RunCommands = ProgramFixture;
 
 TEST_F(RunCommands, CreateEmptiesTheCollectionAndShowsTheBoard) {
     Main();
-    Settings().HTMLString = QStringLiteral("earlier");
-    Main().SetEditText(QStringLiteral("abc"));
-    Main().CodeCreate_Run_Click();
-    EXPECT_TRUE(Settings().HTMLString.isEmpty());
-    ASSERT_NE(program->Board(), nullptr);
-    EXPECT_TRUE(program->Board()->PrintedLines().contains(SummaryLine{QStringLiteral("　　→abc")}));
+    const QString seeded = Seed(QStringLiteral("earlier"));
+    Main().Form().SetText(QStringLiteral("abc"));
+    Main().CreateSource();
+    EXPECT_TRUE(Collected().isEmpty());
+    ASSERT_NE(program->Find<ConfirmationBoardState>(), nullptr);
+    EXPECT_TRUE(program->Find<ConfirmationBoardState>()->PrintedLines().contains(
+        SummaryLine{QStringLiteral("　　→abc")}));
 }
 
 TEST_F(RunCommands, TwoCreateRunsShowOnlyTheSecondFragment) {
     RunAndConfirm(QStringLiteral("first"), true);
     const QString second = RunAndConfirm(QStringLiteral("second"), true);
-    EXPECT_EQ(Settings().HTMLString, second);
-    ASSERT_NE(program->Output(), nullptr);
-    EXPECT_EQ(program->Output()->HTMLStringBox(), second);
+    EXPECT_EQ(Collected(), second);
+    ASSERT_NE(program->Find<OutputWindowState>(), nullptr);
+    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), second);
     EXPECT_FALSE(second.contains(QStringLiteral("first")));
 }
 
@@ -30,96 +31,96 @@ TEST_F(RunCommands, DockingCollectsFragmentsInOrderWithCrLf) {
     const QString b = RunAndConfirm(QStringLiteral("two"), false);
     const QString c = RunAndConfirm(QStringLiteral("three"), false);
     const QString expected = a + QStringLiteral("\r\n") + b + QStringLiteral("\r\n") + c;
-    EXPECT_EQ(Settings().HTMLString, expected);
-    EXPECT_EQ(program->Output()->HTMLStringBox(), expected);
+    EXPECT_EQ(Collected(), expected);
+    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), expected);
 }
 
 TEST_F(RunCommands, DockingAsFirstRunHasNoLeadingBreak) {
     const QString a = RunAndConfirm(QStringLiteral("only"), false);
-    EXPECT_EQ(Settings().HTMLString, a);
-    EXPECT_FALSE(Settings().HTMLString.startsWith(QStringLiteral("\r\n")));
+    EXPECT_EQ(Collected(), a);
+    EXPECT_FALSE(Collected().startsWith(QStringLiteral("\r\n")));
 }
 
 TEST_F(RunCommands, CancelAfterCreateLeavesTheCollectionEmpty) {
     RunAndConfirm(QStringLiteral("first"), true);
-    Main().CodeCreate_Run_Click();
-    program->Board()->Cancel_Button_Click();
-    EXPECT_EQ(program->Board(), nullptr);
-    EXPECT_TRUE(Settings().HTMLString.isEmpty());
+    Main().CreateSource();
+    program->Find<ConfirmationBoardState>()->Cancel();
+    EXPECT_EQ(program->Find<ConfirmationBoardState>(), nullptr);
+    EXPECT_TRUE(Collected().isEmpty());
 }
 
 TEST_F(RunCommands, CancelAfterCreateOpensNoOutputWindow) {
-    Main().CodeCreate_Run_Click();
-    program->Board()->Cancel_Button_Click();
-    EXPECT_EQ(program->Output(), nullptr);
+    Main().CreateSource();
+    program->Find<ConfirmationBoardState>()->Cancel();
+    EXPECT_EQ(program->Find<OutputWindowState>(), nullptr);
 }
 
 TEST_F(RunCommands, SecondRunWhileTheBoardIsOpenCapturesAgain) {
-    Main().SetEditText(QStringLiteral("before"));
-    Main().CodePlus_Run_Click();
-    ConfirmationBoardState* board = program->Board();
+    Main().Form().SetText(QStringLiteral("before"));
+    Main().Dock();
+    ConfirmationBoardState* board = program->Find<ConfirmationBoardState>();
     ASSERT_NE(board, nullptr);
     const QList<SummaryLine> printed = board->PrintedLines();
-    Settings().HTMLString = QStringLiteral("collected");
+    const QString seeded = Seed(QStringLiteral("collected"));
 
-    Main().SetEditText(QStringLiteral("after"));
-    Main().SetFontText(QStringLiteral("Arial"));
-    Main().CodeCreate_Run_Click();
-    EXPECT_EQ(program->Board(), board);  // not reopened
+    Main().Form().SetText(QStringLiteral("after"));
+    Main().Form().SetFaceText(QStringLiteral("Arial"));
+    Main().CreateSource();
+    EXPECT_EQ(program->Find<ConfirmationBoardState>(), board);  // not reopened
     EXPECT_EQ(board->PrintedLines(), printed);
-    EXPECT_TRUE(Settings().HTMLString.isEmpty());
+    EXPECT_TRUE(Collected().isEmpty());
     EXPECT_EQ(Settings().FontFace, QStringLiteral("Arial"));
 
     const QString fragment = FragmentNow();
-    board->OK_Button_Click();
-    EXPECT_EQ(Settings().HTMLString, fragment);
+    board->Confirm();
+    EXPECT_EQ(Collected(), fragment);
     EXPECT_TRUE(fragment.contains(QStringLiteral("Arial")));
 }
 
 TEST_F(RunCommands, DockingWhileTheBoardIsOpenKeepsTheCollection) {
-    Main().CodePlus_Run_Click();
-    Settings().HTMLString = QStringLiteral("collected");
-    Main().CodePlus_Run_Click();
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("collected"));
+    Main().Dock();
+    const QString seeded = Seed(QStringLiteral("collected"));
+    Main().Dock();
+    EXPECT_EQ(Collected(), seeded);
 }
 
 TEST_F(RunCommands, BoardStaysOpenWhenTheRunIsRefused) {
-    Main().SetShapeText(QStringLiteral("右下がり"));
-    Main().CodePlus_Run_Click();
-    Settings().HTMLString = QStringLiteral("kept");
-    ASSERT_NE(program->Board(), nullptr);
-    program->Board()->OK_Button_Click();
+    Main().Form().SetShapeText(QStringLiteral("右下がり"));
+    Main().Dock();
+    const QString seeded = Seed(QStringLiteral("kept"));
+    ASSERT_NE(program->Find<ConfirmationBoardState>(), nullptr);
+    program->Find<ConfirmationBoardState>()->Confirm();
     ASSERT_EQ(feedback.notices.size(), 1);
     EXPECT_EQ(feedback.notices[0].title, QStringLiteral("お知らせ"));
     EXPECT_EQ(feedback.notices[0].text, QStringLiteral("ソースの作成ができません"));
-    EXPECT_NE(program->Board(), nullptr);
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("kept"));
-    EXPECT_EQ(program->Output(), nullptr);
+    EXPECT_NE(program->Find<ConfirmationBoardState>(), nullptr);
+    EXPECT_EQ(Collected(), seeded);
+    EXPECT_EQ(program->Find<OutputWindowState>(), nullptr);
 }
 
 class BadSizeText : public ProgramFixture, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(BadSizeText, RefusesTheRunWithANotice) {
-    Main().SetMojiSizeText(QString::fromUtf8(GetParam()));
-    Settings().HTMLString = QStringLiteral("kept");
-    Main().CodeCreate_Run_Click();
-    Main().CodePlus_Run_Click();
+    Main().Form().SetSizeText(QString::fromUtf8(GetParam()));
+    const QString seeded = Seed(QStringLiteral("kept"));
+    Main().CreateSource();
+    Main().Dock();
     ASSERT_EQ(feedback.notices.size(), 2);
     EXPECT_EQ(feedback.notices[0].title, QStringLiteral("お知らせ"));
     EXPECT_EQ(feedback.notices[0].text, kSizeTextMessage);
-    EXPECT_EQ(program->Board(), nullptr);
-    EXPECT_EQ(Settings().HTMLString, QStringLiteral("kept"));
+    EXPECT_EQ(program->Find<ConfirmationBoardState>(), nullptr);
+    EXPECT_EQ(Collected(), seeded);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, BadSizeText, ::testing::Values("abc", "40000", ""));
 
 TEST_F(RunCommands, FractionalSizeIsCapturedRounded) {
-    Main().SetMojiSizeText(QStringLiteral("2.5"));
-    Main().CodeCreate_Run_Click();
+    Main().Form().SetSizeText(QStringLiteral("2.5"));
+    Main().CreateSource();
     EXPECT_EQ(Settings().MojiSize, 2);
-    program->CloseBoard();
-    Main().SetMojiSizeText(QStringLiteral("3.5"));
-    Main().CodePlus_Run_Click();
+    program->Close<ConfirmationBoardState>();
+    Main().Form().SetSizeText(QStringLiteral("3.5"));
+    Main().Dock();
     EXPECT_EQ(Settings().MojiSize, 4);
     EXPECT_TRUE(feedback.notices.isEmpty());
 }

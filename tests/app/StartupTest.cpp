@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "engine/Startup.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -34,7 +34,7 @@ class StartupTest : public ::testing::Test {
         return TextFile::ReadLines(PathOf(name)).value_or(QStringList{QStringLiteral("<none>")});
     }
     StartupOutcome RunStartup() {
-        Startup startup(program_);
+        Startup startup(program_.Core());
         startup.Run();
         codeLabel_ = startup.CodeLabel();
         return startup.Outcome();
@@ -120,7 +120,7 @@ TEST_F(StartupTest, MissingDefaultGivesANoticeAndTheProgramGoesOn) {
 TEST_F(StartupTest, FolderWhereFilesCannotBeWrittenGivesANotice) {
     RecordingFeedback feedback;
     Program program(dir_.filePath(QStringLiteral("no/such/folder")), feedback, clipboard_);
-    Startup startup(program);
+    Startup startup(program.Core());
     startup.Run();
     EXPECT_EQ(startup.Outcome(), StartupOutcome::WorkFilesUnwritable);
     ASSERT_EQ(feedback.notices.size(), 1);
@@ -201,7 +201,7 @@ TEST_F(StartupTest, AStormOfNoticesShowsFiveAndThenHowManyWereLeftOut) {
     // The next run has a budget of its own.
     Write(QStringLiteral("Macro/Two"),
           {QStringLiteral("Object.CreateData"), QStringLiteral("Object.CreateData")});
-    EXPECT_TRUE(ApplyMacro(program_, PathOf(QStringLiteral("Macro/Two"))));
+    EXPECT_TRUE(ApplyMacro(program_.Core(), PathOf(QStringLiteral("Macro/Two"))));
     EXPECT_EQ(feedback_.notices.size(), 8);
 }
 
@@ -210,7 +210,7 @@ TEST_F(StartupTest, ApplyMacroRunsTheFileWithAFreshDefineTable) {
     RunStartup();
     Write(QStringLiteral("Macro/Title"),
           {QStringLiteral("#DEFINE _T __見出し"), QStringLiteral("Set.MainString = \"_T\"")});
-    EXPECT_TRUE(ApplyMacro(program_, PathOf(QStringLiteral("Macro/Title"))));
+    EXPECT_TRUE(ApplyMacro(program_.Core(), PathOf(QStringLiteral("Macro/Title"))));
     EXPECT_EQ(program_.Settings().MainString, QStringLiteral("見出し"));
     EXPECT_EQ(Lines(QStringLiteral("Define.df")), QStringList{QStringLiteral("_T 見出し")});
 }
@@ -220,14 +220,14 @@ TEST_F(StartupTest, ApplyMacroKeepsTheMacroList) {
     Write(QStringLiteral("Default"), {QStringLiteral("#ADDITEM \"Other\"")});
     RunStartup();
     Write(QStringLiteral("Macro/Empty"), {});
-    EXPECT_TRUE(ApplyMacro(program_, PathOf(QStringLiteral("Macro/Empty"))));
+    EXPECT_TRUE(ApplyMacro(program_.Core(), PathOf(QStringLiteral("Macro/Empty"))));
     EXPECT_EQ(Lines(QStringLiteral("MacroList.df")),
               QStringList{QStringLiteral("\"Other\",\"Other\",\"About\"")});
 }
 
 TEST_F(StartupTest, ApplyMacroOfAMissingFileGivesANoticeAndFalse) {
     Write(QStringLiteral("Buf.df"), {QStringLiteral("Set.MainString = \"stale\"")});
-    EXPECT_FALSE(ApplyMacro(program_, PathOf(QStringLiteral("Macro/None"))));
+    EXPECT_FALSE(ApplyMacro(program_.Core(), PathOf(QStringLiteral("Macro/None"))));
     ASSERT_EQ(feedback_.notices.size(), 1);
     EXPECT_TRUE(feedback_.notices[0].text.startsWith(kMacroUnreadableMessage));
     EXPECT_TRUE(program_.Settings().MainString.isEmpty());
@@ -245,8 +245,8 @@ TEST_F(StartupTest, BundledDefaultAddsFontsRegistersItsSampleAndGeneratesNothing
     EXPECT_EQ(RunStartup(), StartupOutcome::Done);
     EXPECT_EQ(feedback_.beeps, 0);
     EXPECT_TRUE(feedback_.notices.isEmpty());
-    EXPECT_TRUE(program_.Settings().HTMLString.isEmpty());
-    EXPECT_EQ(program_.Board(), nullptr);
+    EXPECT_TRUE(program_.Core().Collected().Text().isEmpty());
+    EXPECT_EQ(program_.Find<ConfirmationBoardState>(), nullptr);
     const QStringList faces = program_.MainWindow().Controls().FontSelectCombo.items;
     EXPECT_TRUE(faces.contains(QStringLiteral("ＭＳ Ｐゴシック")));
     EXPECT_TRUE(faces.contains(QStringLiteral("Times New Roman")));
@@ -255,12 +255,12 @@ TEST_F(StartupTest, BundledDefaultAddsFontsRegistersItsSampleAndGeneratesNothing
               QDir(data.filePath(QStringLiteral("Macro"))).entryList(QDir::Files).size());
     EXPECT_TRUE(list[0].startsWith(QStringLiteral("\"Rainbow\",\"虹色の見出し\",\"")));
 
-    EXPECT_TRUE(ApplyMacro(program_, PathOf(QStringLiteral("Macro/Rainbow"))));
+    EXPECT_TRUE(ApplyMacro(program_.Core(), PathOf(QStringLiteral("Macro/Rainbow"))));
     EXPECT_EQ(feedback_.beeps, 0);
     EXPECT_TRUE(feedback_.notices.isEmpty());
     EXPECT_TRUE(
-        program_.Settings().HTMLString.startsWith(QStringLiteral("<B><Font Color=#FF0000>")));
-    EXPECT_NE(program_.Output(), nullptr);
+        program_.Core().Collected().Text().startsWith(QStringLiteral("<B><Font Color=#FF0000>")));
+    EXPECT_NE(program_.Find<OutputWindowState>(), nullptr);
 }
 
 }  // namespace

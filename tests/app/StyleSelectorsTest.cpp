@@ -1,6 +1,6 @@
-#include "app/ColorMapStrip.h"
 #include "app/ProgramFixture.h"
-#include "app/ShapePreview.h"
+#include "engine/ColorMapStrip.h"
+#include "engine/ShapePreview.h"
 
 namespace glimtex::testing {
 namespace {
@@ -14,52 +14,52 @@ class StyleSelectors : public ProgramFixture {
 };
 
 TEST_F(StyleSelectors, BackStyleShowsItsControls) {
-    Main().SetBackStyleText(QStringLiteral("画像"));
-    Main().SelectBackStyle();
+    Main().Form().SetBackgroundStyleText(QStringLiteral("画像"));
+    Main().Form().ApplyBackgroundStyle();
     EXPECT_TRUE(Main().Controls().BackPictureVisible);
     EXPECT_FALSE(Main().Controls().BackColorBox.visible);
-    Main().SetBackStyleText(QStringLiteral("単色"));
-    Main().SelectBackStyle();
+    Main().Form().SetBackgroundStyleText(QStringLiteral("単色"));
+    Main().Form().ApplyBackgroundStyle();
     EXPECT_FALSE(Main().Controls().BackPictureVisible);
     EXPECT_TRUE(Main().Controls().BackColorBox.visible);
-    Main().SetBackStyleText(QStringLiteral("なし"));
-    Main().SelectBackStyle();
+    Main().Form().SetBackgroundStyleText(QStringLiteral("なし"));
+    Main().Form().ApplyBackgroundStyle();
     EXPECT_FALSE(Main().Controls().BackPictureVisible);
     EXPECT_FALSE(Main().Controls().BackColorBox.visible);
 }
 
 TEST_F(StyleSelectors, TextOutsideTheListFallsBackToTheFirstEntry) {
-    Main().SetBackStyleText(QStringLiteral("画像 "));  // not an exact entry
-    Main().SelectBackStyle();
+    Main().Form().SetBackgroundStyleText(QStringLiteral("画像 "));  // not an exact entry
+    Main().Form().ApplyBackgroundStyle();
     EXPECT_EQ(Main().Controls().BackStyleCombo.text, QStringLiteral("なし"));
     EXPECT_FALSE(Main().Controls().BackPictureVisible);
 
-    Main().SetLinkStyleText(QStringLiteral("link"));
-    Main().SelectLinkStyle();
+    Main().Form().SetLinkStyleText(QStringLiteral("link"));
+    Main().Form().ApplyLinkStyle();
     EXPECT_EQ(Main().Controls().LinkStyleCombo.text, QStringLiteral("なし"));
     EXPECT_FALSE(Main().Controls().LinkDataVisible);
 
-    Main().SetShapeText(QString());
-    Main().SelectMojiShape();
+    Main().Form().SetShapeText(QString());
+    Main().Form().ApplyShape();
     EXPECT_EQ(Main().Controls().MojiShapeCombo.text, QStringLiteral("標準"));
 }
 
 TEST_F(StyleSelectors, LinkStyleShowsTheTarget) {
-    Main().SetLinkStyleText(QStringLiteral("リンク設定"));
-    Main().SelectLinkStyle();
+    Main().Form().SetLinkStyleText(QStringLiteral("リンク設定"));
+    Main().Form().ApplyLinkStyle();
     EXPECT_TRUE(Main().Controls().LinkDataVisible);
-    Main().SetLinkStyleText(QStringLiteral("なし"));
-    Main().SelectLinkStyle();
+    Main().Form().SetLinkStyleText(QStringLiteral("なし"));
+    Main().Form().ApplyLinkStyle();
     EXPECT_FALSE(Main().Controls().LinkDataVisible);
 }
 
 TEST_F(StyleSelectors, UnknownColourStyleEndsInTheSingleColourLook) {
     Settings().ColorData[0] = {255, 0, 0};
-    Main().SetColorStyleText(QStringLiteral("グラデーション"));
-    Main().ActiveColorStyle();
-    Main().SetColorStyleText(QStringLiteral("虹色"));
-    Main().ActiveColorStyle();
-    const MainWindowControls& c = Main().Controls();
+    Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
+    Main().Form().ApplyColorStyle();
+    Main().Form().SetColorStyleText(QStringLiteral("虹色"));
+    Main().Form().ApplyColorStyle();
+    const FormControls& c = Main().Controls();
     EXPECT_EQ(c.ColorStyleCombo.text, QStringLiteral("単色"));
     EXPECT_FALSE(c.ColorBox[1].visible);
     EXPECT_FALSE(c.ChangeButtonVisible);
@@ -68,12 +68,12 @@ TEST_F(StyleSelectors, UnknownColourStyleEndsInTheSingleColourLook) {
 TEST_F(StyleSelectors, SingleColourPaintsTheWholeStripInTheFirstColour) {
     Settings().ColorData[0] = {0, 0, 0};
     Settings().ColorData[1] = {255, 255, 255};
-    Main().SetColorStyleText(QStringLiteral("グラデーション"));
-    Main().ActiveColorStyle();
+    Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
+    Main().Form().ApplyColorStyle();
     Settings().ColorData[0] = {0x12, 0x34, 0x56};
-    Main().SetColorStyleText(QStringLiteral("単色"));
-    Main().ActiveColorStyle();
-    const MainWindowControls& c = Main().Controls();
+    Main().Form().SetColorStyleText(QStringLiteral("単色"));
+    Main().Form().ApplyColorStyle();
+    const FormControls& c = Main().Controls();
     EXPECT_EQ(c.ColorBox[0].color, PaintedColor{0x563412});
     EXPECT_EQ(c.ColorBox[1].color, std::nullopt);
     for (const PaintedColor& rect : c.ColorMap) EXPECT_EQ(rect, PaintedColor{0x563412});
@@ -82,9 +82,9 @@ TEST_F(StyleSelectors, SingleColourPaintsTheWholeStripInTheFirstColour) {
 TEST_F(StyleSelectors, GradationShowsTheSecondSwatchAndTheStrip) {
     Settings().ColorData[0] = {0, 0, 0};
     Settings().ColorData[1] = {255, 255, 255};
-    Main().SetColorStyleText(QStringLiteral("グラデーション"));
-    Main().ActiveColorStyle();
-    const MainWindowControls& c = Main().Controls();
+    Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
+    Main().Form().ApplyColorStyle();
+    const FormControls& c = Main().Controls();
     EXPECT_TRUE(c.ColorBox[1].visible);
     EXPECT_TRUE(c.ChangeButtonVisible);
     EXPECT_EQ(c.ColorBox[1].color, PaintedColor{0xFFFFFF});
@@ -97,12 +97,12 @@ TEST_F(StyleSelectors, GradationShowsTheSecondSwatchAndTheStrip) {
 TEST_F(StyleSelectors, SwapExchangesColoursAndRedrawsTheStrip) {
     Settings().ColorData[0] = {0, 0, 0};
     Settings().ColorData[1] = {255, 255, 255};
-    Main().SetColorStyleText(QStringLiteral("グラデーション"));
-    Main().ActiveColorStyle();
-    Main().ChangeButton_Click();
+    Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
+    Main().Form().ApplyColorStyle();
+    Main().Form().SwapColors();
     EXPECT_EQ(Settings().ColorData[0], (ColorTriple{255, 255, 255}));
     EXPECT_EQ(Settings().ColorData[1], (ColorTriple{0, 0, 0}));
-    const MainWindowControls& c = Main().Controls();
+    const FormControls& c = Main().Controls();
     EXPECT_EQ(c.ColorBox[0].color, PaintedColor{0xFFFFFF});
     EXPECT_EQ(c.ColorBox[1].color, PaintedColor{0});
     EXPECT_EQ(c.ColorMap[0], PaintedColor{0xFFFFFF});
@@ -112,30 +112,30 @@ TEST_F(StyleSelectors, SwapExchangesColoursAndRedrawsTheStrip) {
 
 TEST_F(StyleSelectors, OutOfRangeComponentsAreKeptButShownClamped) {
     Settings().ColorData[0] = {300, -5, 128};
-    Main().ActiveColorStyle();
+    Main().Form().ApplyColorStyle();
     EXPECT_EQ(Settings().ColorData[0], (ColorTriple{300, -5, 128}));
     EXPECT_EQ(Main().Controls().ColorBox[0].color, PaintedColor{0x8000FF});
 }
 
 TEST_F(StyleSelectors, OptionButtonsAreExclusive) {
-    Main().OptionGroup_Click(1);
+    Main().Form().ChoosePosition(1);
     EXPECT_EQ(Settings().MojiStyle, 1);
     EXPECT_EQ(Main().Controls().OptionGroup, (std::array<bool, 3>{false, true, false}));
-    Main().OptionGroup_Click(2);
+    Main().Form().ChoosePosition(2);
     EXPECT_EQ(Settings().MojiStyle, 2);
     EXPECT_EQ(Main().Controls().OptionGroup, (std::array<bool, 3>{false, false, true}));
-    Main().OptionGroup_Click(3);
+    Main().Form().ChoosePosition(3);
     EXPECT_EQ(Settings().MojiStyle, 2);
 }
 
 TEST_F(StyleSelectors, LensThenStandardReturnsAllLetters) {
-    Main().SetShapeText(QStringLiteral("レンズ"));
-    Main().SelectMojiShape();
+    Main().Form().SetShapeText(QStringLiteral("レンズ"));
+    Main().Form().ApplyShape();
     std::array<int, 7> sizes{};
     for (size_t i = 0; i < 7; ++i) sizes[i] = Main().Controls().TestLabel[i].fontSize;
     EXPECT_EQ(sizes, (std::array<int, 7>{28, 26, 24, 22, 24, 26, 28}));
-    Main().SetShapeText(QStringLiteral("標準"));
-    Main().SelectMojiShape();
+    Main().Form().SetShapeText(QStringLiteral("標準"));
+    Main().Form().ApplyShape();
     for (const PreviewLetter& letter : Main().Controls().TestLabel) {
         EXPECT_EQ(letter, (PreviewLetter{28, 1200}));
     }
@@ -215,8 +215,8 @@ TEST(ShapeLettersOther, UnknownShapeHasNoLayout) {
 }
 
 TEST_F(StyleSelectors, SelectorLaysOutTheChosenShape) {
-    Main().SetShapeText(QStringLiteral("右下がり"));
-    Main().SelectMojiShape();
+    Main().Form().SetShapeText(QStringLiteral("右下がり"));
+    Main().Form().ApplyShape();
     EXPECT_EQ(Main().Controls().TestLabel, *ShapePreviewLetters(QStringLiteral("右下がり")));
 }
 

@@ -7,10 +7,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "app/Program.h"
-#include "app/RegisteredMacros.h"
-#include "app/Startup.h"
 #include "browser/ChromiumPage.h"
+#include "engine/Engine.h"
+#include "engine/RegisteredMacros.h"
+#include "engine/Startup.h"
 #include "html/HtmlGenerator.h"
 #include "html/ShownCharacters.h"
 #include "support/ProgramFolderCopy.h"
@@ -57,22 +57,21 @@ void AddBundledSamples(std::vector<Sample>& samples) {
     if (!dir.isValid() || !CopyFolder(QStringLiteral(GLIMTEX_DATA_DIR), dir.path())) return;
     RecordingFeedback feedback;
     NoClipboard clipboard;
-    Program program(dir.path(), feedback, clipboard);
-    Startup(program).Run();
-    for (const RegisteredMacro& macro : ReadRegisteredMacros(program.Folder())) {
+    Engine engine(dir.path(), feedback, clipboard);
+    Startup(engine).Run();
+    for (const RegisteredMacro& macro : ReadRegisteredMacros(engine.Folder())) {
         for (const auto& [format, formatName] : kFormats) {
-            program.PinOutputFormat(format);
-            if (!ApplyRegisteredMacro(program, macro.file)) continue;
-            const QStringList fragments =
-                program.Settings().HTMLString.split(QStringLiteral("\r\n"));
-            const std::vector<FragmentModel>& models = program.DockedFragments();
-            if (static_cast<std::size_t>(fragments.size()) != models.size()) continue;
-            for (std::size_t k = 0; k < models.size(); ++k) {
+            engine.PinOutputFormat(format);
+            if (!ApplyRegisteredMacro(engine, macro.file)) continue;
+            const QStringList fragments = engine.Collected().Text().split(QStringLiteral("\r\n"));
+            const QList<FragmentModel>& models = engine.Collected().Models();
+            if (fragments.size() != models.size()) continue;
+            for (qsizetype k = 0; k < models.size(); ++k) {
                 samples.push_back(Sample{QStringLiteral("%1 %2 (%3)")
                                              .arg(macro.title)
                                              .arg(k + 1)
                                              .arg(QString::fromUtf8(formatName)),
-                                         fragments[static_cast<qsizetype>(k)], models[k]});
+                                         fragments[k], models[k]});
             }
         }
     }

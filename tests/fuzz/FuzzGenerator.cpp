@@ -8,7 +8,7 @@
 #include "FuzzSupport.h"
 #include "core/DecorationSettings.h"
 #include "core/StyleTexts.h"
-#include "html/GenerationRun.h"
+#include "html/Collection.h"
 #include "html/HtmlGenerator.h"
 #include "html/ShownCharacters.h"
 

@@ -2,8 +2,8 @@
 // statement runs against a fresh program, and generations that it asks for run too.
 
 #include "FuzzSupport.h"
-#include "app/MacroInterpreter.h"
 #include "app/Program.h"
+#include "engine/MacroInterpreter.h"
 
 using namespace glimtex;
 
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::NoClipboard clipboard;
     {
         Program program(fuzz::ScratchFolder(), feedback, clipboard);
-        MacroInterpreter(program).MacroRun();
+        MacroInterpreter(program.Core()).MacroRun();
     }
     // Windows closed during the run are deleted later; let that happen now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

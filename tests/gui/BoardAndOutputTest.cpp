@@ -128,14 +128,14 @@ TEST_F(BoardAndOutputTest, EnterConfirmsAndEscCancels) {
     PressOnBoard(Qt::Key_Escape);
     EXPECT_EQ(Board(), nullptr);
     EXPECT_EQ(Output(), nullptr);
-    EXPECT_EQ(program->Settings().HTMLString, QString());
+    EXPECT_EQ(program->Core().Collected().Text(), QString());
 
     Menu("CodeCreate_Run");
     PressOnBoard(Qt::Key_Return);
     EXPECT_EQ(Board(), nullptr);
     ASSERT_NE(Output(), nullptr);
     EXPECT_TRUE(Output()->isVisible());
-    EXPECT_EQ(OutputBox()->toPlainText(), program->Settings().HTMLString);
+    EXPECT_EQ(OutputBox()->toPlainText(), program->Core().Collected().Text());
     EXPECT_TRUE(OutputBox()->toPlainText().contains(QStringLiteral("abc")));
 }
 
@@ -144,11 +144,11 @@ TEST_F(BoardAndOutputTest, DockedFragmentsStandOnLinesOfTheirOwn) {
     Type(QStringLiteral("first"));
     Menu("CodeCreate_Run");
     PressOnBoard(Qt::Key_Return);
-    const QString first = program->Settings().HTMLString;
+    const QString first = program->Core().Collected().Text();
     Type(QStringLiteral("second"));
     Menu("CodePlus_Run");
     PressOnBoard(Qt::Key_Return);
-    const QString both = program->Settings().HTMLString;
+    const QString both = program->Core().Collected().Text();
     ASSERT_TRUE(both.startsWith(first + QStringLiteral("\r\n")));
     const QStringList lines = OutputBox()->toPlainText().split(u'\n');
     ASSERT_EQ(lines.size(), 2);
@@ -170,7 +170,7 @@ TEST_F(BoardAndOutputTest, TheClipboardGetsTheEditedTextOnYesOnly) {
     box->moveCursor(QTextCursor::End);
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClicks(box, QStringLiteral("<!-- mine -->"));
-    const QString edited = program->Settings().HTMLString + QStringLiteral("\r\n<!-- mine -->");
+    const QString edited = program->Core().Collected().Text() + QStringLiteral("\r\n<!-- mine -->");
     auto* copy = Find<QPushButton>(*Output(), "ClipboardButton");
 
     boxes.Answer(QStringLiteral("いいえ"));

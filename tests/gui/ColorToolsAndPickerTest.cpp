@@ -112,7 +112,7 @@ TEST_F(MacroPickerTest, PickReadAndApplyABundledMacro) {
     }
     program = std::make_unique<Program>(dir.path(), feedback, clipboard);
     views = std::make_unique<gui::Views>(*program);
-    Startup(*program).Run();
+    Startup(program->Core()).Run();
     auto& main = ShowMain();
     Find<QAction>(main, "Macro_Tool")->trigger();
     Settle();

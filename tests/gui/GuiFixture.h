@@ -12,7 +12,7 @@
 
 #include "MessageBoxAnswerer.h"
 #include "app/Program.h"
-#include "app/Startup.h"
+#include "engine/Startup.h"
 #include "gui/GuiFeedback.h"
 #include "gui/SystemClipboard.h"
 #include "gui/Views.h"
@@ -61,7 +61,7 @@ class GuiFixture : public ::testing::Test {
         ASSERT_TRUE(TextFile::WriteLines(dir.filePath(QStringLiteral("Default")), defaultMacro));
         program = std::make_unique<Program>(dir.path(), feedback, clipboard);
         views = std::make_unique<gui::Views>(*program);
-        Startup(*program).Run();
+        Startup(program->Core()).Run();
     }
 
     void TearDown() override {

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "GuiFixture.h"
-#include "app/MacroRunLock.h"
+#include "engine/MacroRunLock.h"
 #include "gui/LockWaitWindow.h"
 
 namespace glimtex::testing {

@@ -212,19 +212,19 @@ TEST_F(PreviewWindowTest, OpensFromTheMenuOnceAndFollowsTyping) {
     EXPECT_EQ(Shown()->toPlainText(), QStringLiteral("Hello"));
     // Nothing was captured or generated.
     EXPECT_EQ(program->Settings().MojiSize, 0);
-    EXPECT_TRUE(program->Settings().HTMLString.isEmpty());
+    EXPECT_TRUE(program->Core().Collected().Text().isEmpty());
     EXPECT_EQ(views->Board(), nullptr);
     EXPECT_EQ(views->Output(), nullptr);
 
     // Colours set through the mixer's slot reach it too.
-    program->MainWindow().StoreColor(0, {0, 128, 0});
+    program->MainWindow().Form().StoreColor(0, {0, 128, 0});
     Settle();
     EXPECT_EQ(LooksOf(*Shown())[0].colour, QColor(0, 128, 0));
 }
 
 TEST_F(PreviewWindowTest, ARefusedLineIsOneLineOfRedText) {
     Menu("Preview_Tool");
-    program->MainWindow().SetShapeText(QStringLiteral("レンズ"));
+    program->MainWindow().Form().SetShapeText(QStringLiteral("レンズ"));
     Settle();
     EXPECT_EQ(Shown()->toPlainText(), QStringLiteral("ソースの作成ができません"));
     EXPECT_EQ(LooksOf(*Shown())[0].colour, QColor(0xCC, 0, 0));
@@ -236,12 +236,12 @@ TEST_F(PreviewWindowTest, ClosesWithItsCloseBoxAndWithTheMainWindow) {
     views->Preview()->close();
     Settle();
     EXPECT_EQ(views->Preview(), nullptr);
-    EXPECT_EQ(program->Preview(), nullptr);
+    EXPECT_EQ(program->Find<PreviewState>(), nullptr);
     Menu("Preview_Tool");
     ASSERT_NE(views->Preview(), nullptr);
     main->close();
     Settle();
-    EXPECT_EQ(program->Preview(), nullptr);
+    EXPECT_EQ(program->Find<PreviewState>(), nullptr);
 }
 
 TEST_F(PreviewWindowTest, TheOutputWindowShowsEachRunOnItsViewTab) {

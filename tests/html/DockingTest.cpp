@@ -1,54 +1,58 @@
 #include <gtest/gtest.h>
 
 #include "GeneratorTestSettings.h"
-#include "html/GenerationRun.h"
+#include "html/Collection.h"
 
 namespace glimtex {
 namespace {
 
 using testing::PlainSettings;
 
-TEST(DockFragment, FirstFragmentStandsAlone) {
-    QString collected;
-    DockFragment(collected, QStringLiteral("<p>"));
-    EXPECT_EQ(collected, QStringLiteral("<p>"));
-}
-
-TEST(DockFragment, LaterFragmentsFollowACarriageReturnAndLineFeed) {
-    QString collected = QStringLiteral("a");
-    DockFragment(collected, QStringLiteral("b"));
-    EXPECT_EQ(collected, QStringLiteral("a\r\nb"));
-    DockFragment(collected, QStringLiteral("c"));
-    EXPECT_EQ(collected, QStringLiteral("a\r\nb\r\nc"));
-}
-
-TEST(GenerateAndDock, RunAfterCreateHoldsTheFragmentAlone) {
-    DecorationSettings s = PlainSettings(QStringLiteral("Test"));
+TEST(Collection, FirstFragmentStandsAlone) {
+    Collection collected;
     HtmlGenerator generator;
-    EXPECT_EQ(GenerateAndDock(s, generator), RunOutcome::Done);
-    EXPECT_EQ(s.HTMLString, QStringLiteral("<Font Color=#000000>Test</Font>"));
-    EXPECT_EQ(generator.MainHTML(), s.HTMLString);
+    EXPECT_EQ(GenerateInto(collected, generator, PlainSettings(QStringLiteral("Test"))),
+              RunOutcome::Done);
+    EXPECT_EQ(collected.Text(), QStringLiteral("<Font Color=#000000>Test</Font>"));
+    EXPECT_EQ(collected.Models().size(), 1);
 }
 
-TEST(GenerateAndDock, TwoRunsAreJoinedByOneLineBreak) {
+TEST(Collection, TwoRunsAreJoinedByOneLineBreak) {
     DecorationSettings s = PlainSettings(QStringLiteral("one"));
+    Collection collected;
     HtmlGenerator generator;
-    ASSERT_EQ(GenerateAndDock(s, generator), RunOutcome::Done);
+    ASSERT_EQ(GenerateInto(collected, generator, s), RunOutcome::Done);
     s.MainString = QStringLiteral("two");
-    ASSERT_EQ(GenerateAndDock(s, generator), RunOutcome::Done);
-    EXPECT_EQ(s.HTMLString, QStringLiteral("<Font Color=#000000>one</Font>\r\n"
-                                           "<Font Color=#000000>two</Font>"));
+    ASSERT_EQ(GenerateInto(collected, generator, s), RunOutcome::Done);
+    EXPECT_EQ(collected.Text(), QStringLiteral("<Font Color=#000000>one</Font>\r\n"
+                                               "<Font Color=#000000>two</Font>"));
+    EXPECT_EQ(collected.Models().size(), 2);
 }
 
-TEST(GenerateAndDock, RefusalChangesNothingButMainHTML) {
-    DecorationSettings s = PlainSettings(QStringLiteral("Test"));
+TEST(Collection, RestartMakesTheNextFragmentTheFirst) {
+    DecorationSettings s = PlainSettings(QStringLiteral("one"));
+    Collection collected;
     HtmlGenerator generator;
-    ASSERT_EQ(GenerateAndDock(s, generator), RunOutcome::Done);
+    ASSERT_EQ(GenerateInto(collected, generator, s), RunOutcome::Done);
+    const QString shown = collected.Text();
+    collected.Restart();
+    EXPECT_TRUE(collected.IsEmpty());
+    s.MainString = QStringLiteral("two");
+    ASSERT_EQ(GenerateInto(collected, generator, s), RunOutcome::Done);
+    EXPECT_EQ(collected.Text(), QStringLiteral("<Font Color=#000000>two</Font>"));
+    EXPECT_EQ(shown, QStringLiteral("<Font Color=#000000>one</Font>"));
+}
+
+TEST(Collection, RefusalChangesNothing) {
+    DecorationSettings s = PlainSettings(QStringLiteral("Test"));
+    Collection collected;
+    HtmlGenerator generator;
+    ASSERT_EQ(GenerateInto(collected, generator, s), RunOutcome::Done);
     s.StringShape = QStringLiteral("右下がり");
-    const QString before = s.HTMLString;
-    EXPECT_EQ(GenerateAndDock(s, generator), RunOutcome::Refused);
-    EXPECT_EQ(s.HTMLString, before);
-    EXPECT_TRUE(generator.MainHTML().isEmpty());
+    const QString before = collected.Text();
+    EXPECT_EQ(GenerateInto(collected, generator, s), RunOutcome::Refused);
+    EXPECT_EQ(collected.Text(), before);
+    EXPECT_EQ(collected.Models().size(), 1);
     EXPECT_EQ(kRefusalMessage, QStringLiteral("ソースの作成ができません"));
 }
 

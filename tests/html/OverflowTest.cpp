@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GeneratorTestSettings.h"
-#include "html/GenerationRun.h"
+#include "html/Collection.h"
 
 namespace glimtex {
 namespace {
@@ -9,16 +9,20 @@ namespace {
 using testing::PlainSettings;
 
 const QString kEarlier = QStringLiteral("<Font Color=#000000>earlier</Font>");
+const QString kEarlierText = QStringLiteral("earlier");
 
 // Runs the settings over a collection that already holds one fragment and expects the
 // run to stop with that collection untouched.
 void ExpectOverflow(DecorationSettings s) {
-    s.HTMLString = kEarlier;
+    Collection collected;
+    HtmlGenerator earlier;
+    ASSERT_EQ(GenerateInto(collected, earlier, PlainSettings(kEarlierText)), RunOutcome::Done);
     HtmlGenerator generator;
     EXPECT_FALSE(generator.Build(s));
     EXPECT_TRUE(generator.MainHTML().isEmpty());
-    EXPECT_EQ(GenerateAndDock(s, generator), RunOutcome::Overflow);
-    EXPECT_EQ(s.HTMLString, kEarlier);
+    EXPECT_EQ(GenerateInto(collected, generator, s), RunOutcome::Overflow);
+    EXPECT_EQ(collected.Text(), kEarlier);
+    EXPECT_EQ(collected.Models().size(), 1);
     EXPECT_TRUE(generator.MainHTML().isEmpty());
 }
 

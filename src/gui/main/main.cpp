@@ -4,10 +4,10 @@
 #include <QDir>
 #include <cstdio>
 
-#include "app/MacroRunLock.h"
 #include "app/Program.h"
-#include "app/ProgramFolderChoice.h"
-#include "app/Startup.h"
+#include "engine/MacroRunLock.h"
+#include "engine/ProgramFolderChoice.h"
+#include "engine/Startup.h"
 #include "gui/DisplayCheck.h"
 #include "gui/GuiFeedback.h"
 #include "gui/LockWaitWindow.h"
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
 
     // The title window's load: the start-up runs before the title window shows;
     // its notices and the windows its macro opens come first.
-    Startup startup(program);
+    Startup startup(program.Core());
     startup.Run();
     TitleView title(startup.CodeLabel());
     QObject::connect(&title, &TitleView::closed, &views, [&views] { views.ShowMainWindow(); });

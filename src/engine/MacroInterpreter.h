@@ -4,13 +4,13 @@
 
 namespace glimtex {
 
-class Program;
+class Engine;
 
 // Executes a preprocessed work file statement by statement: verb, property and
 // value, as in Set.MainString = "text".
 class MacroInterpreter {
   public:
-    explicit MacroInterpreter(Program& program);
+    explicit MacroInterpreter(Engine& engine);
 
     // Runs every line of the named file (resolved in the program folder).
     void MacroRun(const QString& fileName = QStringLiteral("Buf.df"));
@@ -22,7 +22,7 @@ class MacroInterpreter {
     void SetCommand(const QString& property, const QString& rest);
     void SelectCommand(const QString& property, const QString& rest);
 
-    Program& program_;
+    Engine& engine_;
 };
 
 }  // namespace glimtex

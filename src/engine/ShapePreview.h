@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "app/MainWindowState.h"
+#include "engine/FormControls.h"
 
 namespace glimtex {
 

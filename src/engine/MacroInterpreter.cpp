@@ -1,8 +1,6 @@
-#include "app/MacroInterpreter.h"
+#include "engine/MacroInterpreter.h"
 
-#include "app/ConfirmationBoard.h"
-#include "app/MainWindowState.h"
-#include "app/Program.h"
+#include "engine/Engine.h"
 #include "macro/StatementValue.h"
 #include "macro/TextFile.h"
 #include "macro/TextUtil.h"
@@ -18,19 +16,19 @@ const QString kDot = QStringLiteral(".");
 // combos, runs the matching selector afterwards.
 struct TextStatement {
     QStringView property;
-    void (MainWindowState::*setText)(const QString&);
-    void (MainWindowState::*select)();
+    void (DecorationForm::*setText)(const QString&);
+    void (DecorationForm::*apply)();
 };
 
 constexpr TextStatement kSetTextStatements[] = {
-    {u".FontDefault", &MainWindowState::SetFontText, nullptr},
-    {u".ColorStyle", &MainWindowState::SetColorStyleText, &MainWindowState::ActiveColorStyle},
-    {u".StringShape", &MainWindowState::SetShapeText, &MainWindowState::SelectMojiShape},
-    {u".BackPicture", &MainWindowState::SetBackPictureText, nullptr},
-    {u".LinkStyle", &MainWindowState::SetLinkStyleText, &MainWindowState::SelectLinkStyle},
-    {u".LinkData", &MainWindowState::SetLinkDataText, nullptr},
-    {u".BackStyle", &MainWindowState::SetBackStyleText, &MainWindowState::SelectBackStyle},
-    {u".MainString", &MainWindowState::SetEditText, nullptr},
+    {u".FontDefault", &DecorationForm::SetFaceText, nullptr},
+    {u".ColorStyle", &DecorationForm::SetColorStyleText, &DecorationForm::ApplyColorStyle},
+    {u".StringShape", &DecorationForm::SetShapeText, &DecorationForm::ApplyShape},
+    {u".BackPicture", &DecorationForm::SetBackgroundPictureText, nullptr},
+    {u".LinkStyle", &DecorationForm::SetLinkStyleText, &DecorationForm::ApplyLinkStyle},
+    {u".LinkData", &DecorationForm::SetLinkAddressText, nullptr},
+    {u".BackStyle", &DecorationForm::SetBackgroundStyleText, &DecorationForm::ApplyBackgroundStyle},
+    {u".MainString", &DecorationForm::SetText, nullptr},
 };
 
 constexpr int kMojiStyleCount = 3;  // OptionGroup(0..2)
@@ -40,24 +38,15 @@ ColorTriple Triple(const QList<int16_t>& numbers, qsizetype first) {
     return {numbers[first], numbers[first + 1], numbers[first + 2]};
 }
 
-// Capture, then show the board and run the generator at once. A fresh collection
-// empties HTMLString first; docking keeps it.
-void CreateFragment(Program& program, bool freshCollection) {
-    if (!program.MainWindow().CaptureForRun()) return;
-    if (freshCollection) program.Settings().HTMLString.clear();
-    // The board closes itself when the run succeeds, so it is not touched afterwards.
-    program.ShowBoard().MainHTMLCreate();
-}
-
 }  // namespace
 
-MacroInterpreter::MacroInterpreter(Program& program) : program_(program) {}
+MacroInterpreter::MacroInterpreter(Engine& engine) : engine_(engine) {}
 
 void MacroInterpreter::MacroRun(const QString& fileName) {
-    const auto lines = TextFile::ReadLines(program_.Folder().File(fileName));
+    const auto lines = TextFile::ReadLines(engine_.Folder().File(fileName));
     if (!lines) {
         // The work file is gone or unreadable: nothing to run.
-        program_.UserFeedback().Beep();
+        engine_.UserFeedback().Beep();
         return;
     }
     for (const QString& line : *lines) {
@@ -87,34 +76,34 @@ void MacroInterpreter::MacroCommand(const QString& head, const QString& rest) {
 
 void MacroInterpreter::ObjectCommand(const QString& property, const QString& rest) {
     const QString value = StatementValue::ValueText(rest);
-    Feedback& feedback = program_.UserFeedback();
+    Feedback& feedback = engine_.UserFeedback();
     if (property == u".NewDataCreate") {
         const auto flag = StatementValue::Integer(value, feedback);
-        if (flag == 1) program_.MainWindow().NewDataCreate();
+        if (flag == 1) engine_.Form().Reset();
     } else if (property == u".CreateData") {
-        CreateFragment(program_, true);
+        engine_.Run(RunKind::Create);
     } else if (property == u".PlusCreate") {
-        CreateFragment(program_, false);
+        engine_.Run(RunKind::Dock);
     }
 }
 
 void MacroInterpreter::AddCommand(const QString& property, const QString& rest) {
     const QString value = StatementValue::ValueText(rest);
     if (property == u".FontData") {
-        const QString face = StatementValue::QuotedText(value, program_.UserFeedback());
-        program_.MainWindow().AddFontEntry(face);
+        const QString face = StatementValue::QuotedText(value, engine_.UserFeedback());
+        engine_.Form().AddFace(face);
     }
 }
 
 void MacroInterpreter::SetCommand(const QString& property, const QString& rest) {
     const QString value = StatementValue::ValueText(rest);
-    Feedback& feedback = program_.UserFeedback();
+    Feedback& feedback = engine_.UserFeedback();
     for (const TextStatement& statement : kSetTextStatements) {
         if (property != statement.property) continue;
         const QString text = StatementValue::QuotedText(value, feedback);
-        MainWindowState& window = program_.MainWindow();
-        (window.*statement.setText)(text);
-        if (statement.select != nullptr) (window.*statement.select)();
+        DecorationForm& form = engine_.Form();
+        (form.*statement.setText)(text);
+        if (statement.apply != nullptr) (form.*statement.apply)();
         return;
     }
     if (property == u".OutputFormat") {
@@ -125,32 +114,32 @@ void MacroInterpreter::SetCommand(const QString& property, const QString& rest) 
             return;
         }
         // A format given on the command line outranks the macros of the run.
-        if (!program_.OutputFormatPinned()) program_.MainWindow().ChooseOutputFormat(*format);
+        if (!engine_.OutputFormatPinned()) engine_.ChooseOutputFormat(*format);
         return;
     }
     if (property == u".ColorData") {
         // index, R, G, B: all four are read before anything is stored.
         const auto numbers = StatementValue::IntegerList(value, 4, feedback);
         if (!numbers) return;
-        MainWindowState& window = program_.MainWindow();
+        DecorationForm& form = engine_.Form();
         const int16_t index = (*numbers)[0];
-        if (index == 0 || index == 1) window.StoreColor(index, Triple(*numbers, 1));
-        window.ActiveColorStyle();
+        if (index == 0 || index == 1) form.StoreColor(index, Triple(*numbers, 1));
+        form.ApplyColorStyle();
     } else if (property == u".BackColorData") {
         const auto numbers = StatementValue::IntegerList(value, 3, feedback);
         if (!numbers) return;
-        MainWindowState& window = program_.MainWindow();
-        window.StoreColor(kBackColorSlot, Triple(*numbers, 0));
-        window.ActiveColorStyle();
+        DecorationForm& form = engine_.Form();
+        form.StoreColor(kBackColorSlot, Triple(*numbers, 0));
+        form.ApplyColorStyle();
     }
 }
 
 void MacroInterpreter::SelectCommand(const QString& property, const QString& rest) {
     const QString value = StatementValue::ValueText(rest);
-    Feedback& feedback = program_.UserFeedback();
+    Feedback& feedback = engine_.UserFeedback();
     if (property == u".MojiSize") {
         const auto size = StatementValue::Integer(value, feedback);
-        if (size) program_.MainWindow().SetMojiSizeText(QString::number(*size));
+        if (size) engine_.Form().SetSizeText(QString::number(*size));
     } else if (property == u".MojiStyle") {
         const auto index = StatementValue::Integer(value, feedback);
         if (!index) return;
@@ -158,7 +147,7 @@ void MacroInterpreter::SelectCommand(const QString& property, const QString& res
             feedback.Beep();  // there is no such option button
             return;
         }
-        program_.MainWindow().OptionGroup_Click(*index);
+        engine_.Form().ChoosePosition(*index);
     } else if (property == u".SpGroup") {
         const auto index = StatementValue::Integer(value, feedback);
         if (!index) return;
@@ -166,8 +155,8 @@ void MacroInterpreter::SelectCommand(const QString& property, const QString& res
             feedback.Beep();  // there is no such check box
             return;
         }
-        program_.MainWindow().SetSpGroupCheck(*index, true);
-        program_.Settings().SpGroup[*index] = 1;
+        engine_.Form().SetEmphasisChecked(*index, true);
+        engine_.Settings().SpGroup[*index] = 1;
     }
 }
 

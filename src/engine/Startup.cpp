@@ -1,11 +1,11 @@
-#include "app/Startup.h"
+#include "engine/Startup.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/MacroInterpreter.h"
-#include "app/MacroRunLock.h"
-#include "app/Program.h"
+#include "engine/Engine.h"
+#include "engine/MacroInterpreter.h"
+#include "engine/MacroRunLock.h"
 #include "macro/Preprocessor.h"
 #include "macro/TextFile.h"
 #include "macro/WorkingFiles.h"
@@ -42,86 +42,86 @@ namespace {
 
 const QString kStartupMacro = QStringLiteral("Default");
 
-void Notify(Program& program, const QString& text) {
-    program.UserFeedback().ShowNotice(kNoticeTitle, text);
+void Notify(Engine& engine, const QString& text) {
+    engine.UserFeedback().ShowNotice(kNoticeTitle, text);
 }
 
 // Takes the program folder for a run, or tells why it cannot: another run keeps
 // it, or a working file (or the lock file) is a link or not a plain file.
-StartupOutcome OwnFolder(Program& program, const MacroRunLock& lock) {
+StartupOutcome OwnFolder(Engine& engine, const MacroRunLock& lock) {
     switch (lock.Status()) {
         case MacroRunLock::State::Held:
             break;
         case MacroRunLock::State::Busy:
-            Notify(program, kFolderBusyMessage);
+            Notify(engine, kFolderBusyMessage);
             return StartupOutcome::FolderBusy;
         case MacroRunLock::State::Unsafe:
-            Notify(program, kUnsafeWorkingFileMessage + MacroRunLock::kFileName);
+            Notify(engine, kUnsafeWorkingFileMessage + MacroRunLock::kFileName);
             return StartupOutcome::WorkingFileUnsafe;
         case MacroRunLock::State::Failed:
-            Notify(program, kStartupFilesMessage);
+            Notify(engine, kStartupFilesMessage);
             return StartupOutcome::WorkFilesUnwritable;
     }
-    const QString unsafe = WorkingFiles::FirstUnsafe(program.Folder());
+    const QString unsafe = WorkingFiles::FirstUnsafe(engine.Folder());
     if (!unsafe.isEmpty()) {
-        Notify(program, kUnsafeWorkingFileMessage + unsafe);
+        Notify(engine, kUnsafeWorkingFileMessage + unsafe);
         return StartupOutcome::WorkingFileUnsafe;
     }
     // A run that was killed while it replaced a file left its temporary file.
-    WorkingFiles::RemoveLeftovers(program.Folder());
+    WorkingFiles::RemoveLeftovers(engine.Folder());
     return StartupOutcome::Done;
 }
 
 // Expands Buf.df to a fixed point and runs its statements. False when the
 // expansion had to be stopped; the statements are then not run.
-bool ExpandAndRun(Program& program) {
-    const NoticeBudget::Run run(program.UserFeedback());
-    Preprocessor preprocessor(program.Folder(), program.Settings(), program.UserFeedback());
+bool ExpandAndRun(Engine& engine) {
+    const NoticeBudget::Run run(engine.UserFeedback());
+    Preprocessor preprocessor(engine.Folder(), engine.Settings(), engine.UserFeedback());
     if (!preprocessor.RunPassLoop(WorkingFiles::kWorkFile)) {
         switch (preprocessor.LastPassOutcome()) {
             case PassOutcome::FileTooLarge:
-                Notify(program, kPassLoopFileTooLargeMessage);
+                Notify(engine, kPassLoopFileTooLargeMessage);
                 break;
             case PassOutcome::TooLong:
-                Notify(program, kPassLoopTooLongMessage);
+                Notify(engine, kPassLoopTooLongMessage);
                 break;
             default:
-                Notify(program, kPassLoopStoppedMessage);
+                Notify(engine, kPassLoopStoppedMessage);
                 break;
         }
         return false;
     }
-    MacroInterpreter(program).MacroRun(WorkingFiles::kWorkFile);
+    MacroInterpreter(engine).MacroRun(WorkingFiles::kWorkFile);
     return true;
 }
 
 }  // namespace
 
-Startup::Startup(Program& program) : program_(program) {}
+Startup::Startup(Engine& engine) : engine_(engine) {}
 
 void Startup::Run() {
     codeLabel_ = kBuildIdentifier;
-    const MacroRunLock lock(program_.Folder());
-    outcome_ = OwnFolder(program_, lock);
+    const MacroRunLock lock(engine_.Folder());
+    outcome_ = OwnFolder(engine_, lock);
     if (outcome_ != StartupOutcome::Done) return;
     outcome_ = Prepare();
     if (outcome_ != StartupOutcome::Done) return;
-    if (!ExpandAndRun(program_)) outcome_ = StartupOutcome::PassLoopStopped;
+    if (!ExpandAndRun(engine_)) outcome_ = StartupOutcome::PassLoopStopped;
 }
 
 // Empties the side files and copies Default over the work file. Every failure is
 // told to the user; the program then goes on with the main window's defaults.
 StartupOutcome Startup::Prepare() {
-    const ProgramFolder& folder = program_.Folder();
+    const ProgramFolder& folder = engine_.Folder();
     if (!WorkingFiles::EmptyDefineTable(folder) || !WorkingFiles::EmptyMacroList(folder)) {
-        Notify(program_, kStartupFilesMessage);
+        Notify(engine_, kStartupFilesMessage);
         return StartupOutcome::WorkFilesUnwritable;
     }
     const QFileInfo startupMacro(folder.File(kStartupMacro));
     if (!startupMacro.exists() || startupMacro.isDir()) {
-        Notify(program_, startupMacro.isSymLink() && !startupMacro.exists()
-                             ? kDefaultDanglingMessage
-                             : kDefaultMissingMessage);
+        Notify(engine_, startupMacro.isSymLink() && !startupMacro.exists()
+                            ? kDefaultDanglingMessage
+                            : kDefaultMissingMessage);
         return StartupOutcome::DefaultMissing;
     }
     switch (
@@ -129,75 +129,75 @@ StartupOutcome Startup::Prepare() {
         case SafeFile::Status::Ok:
             return StartupOutcome::Done;
         case SafeFile::Status::Missing:
-            Notify(program_, kDefaultMissingMessage);
+            Notify(engine_, kDefaultMissingMessage);
             return StartupOutcome::DefaultMissing;
         case SafeFile::Status::TooLarge:
-            Notify(program_, kDefaultTooLargeMessage);
+            Notify(engine_, kDefaultTooLargeMessage);
             return StartupOutcome::DefaultUnreadable;
         case SafeFile::Status::NotRegular:
-            Notify(program_, kDefaultUnreadableMessage);
+            Notify(engine_, kDefaultUnreadableMessage);
             return StartupOutcome::DefaultUnreadable;
         case SafeFile::Status::Link:
         case SafeFile::Status::Failed:
             break;
     }
     if (!startupMacro.isReadable()) {
-        Notify(program_, kDefaultUnreadableMessage);
+        Notify(engine_, kDefaultUnreadableMessage);
         return StartupOutcome::DefaultUnreadable;
     }
-    Notify(program_, kStartupFilesMessage);
+    Notify(engine_, kStartupFilesMessage);
     return StartupOutcome::WorkFilesUnwritable;
 }
 
 namespace {
 
 // The rest of an application once the macro is in Buf.df.
-bool EmptyDefinesAndRun(Program& program) {
-    if (!WorkingFiles::EmptyDefineTable(program.Folder())) {
-        Notify(program, kApplyFilesMessage);
+bool EmptyDefinesAndRun(Engine& engine) {
+    if (!WorkingFiles::EmptyDefineTable(engine.Folder())) {
+        Notify(engine, kApplyFilesMessage);
         return false;
     }
-    ExpandAndRun(program);
+    ExpandAndRun(engine);
     return true;
 }
 
 }  // namespace
 
-bool ApplyMacro(Program& program, const QString& macroPath) {
-    const MacroRunLock lock(program.Folder());
-    if (OwnFolder(program, lock) != StartupOutcome::Done) return false;
+bool ApplyMacro(Engine& engine, const QString& macroPath) {
+    const MacroRunLock lock(engine.Folder());
+    if (OwnFolder(engine, lock) != StartupOutcome::Done) return false;
     const QFileInfo macro(macroPath);
-    switch (WorkingFiles::LoadWork(program.Folder(), macro.absoluteFilePath(),
+    switch (WorkingFiles::LoadWork(engine.Folder(), macro.absoluteFilePath(),
                                    TextFile::kMaxFileBytes)) {
         case SafeFile::Status::Ok:
-            return EmptyDefinesAndRun(program);
+            return EmptyDefinesAndRun(engine);
         case SafeFile::Status::TooLarge:
-            Notify(program, kMacroTooLargeMessage + QDir::toNativeSeparators(macroPath));
+            Notify(engine, kMacroTooLargeMessage + QDir::toNativeSeparators(macroPath));
             return false;
         case SafeFile::Status::Missing:
         case SafeFile::Status::NotRegular:
-            Notify(program, kMacroUnreadableMessage + QDir::toNativeSeparators(macroPath));
+            Notify(engine, kMacroUnreadableMessage + QDir::toNativeSeparators(macroPath));
             return false;
         case SafeFile::Status::Link:
         case SafeFile::Status::Failed:
             break;
     }
     if (!macro.isReadable()) {
-        Notify(program, kMacroUnreadableMessage + QDir::toNativeSeparators(macroPath));
+        Notify(engine, kMacroUnreadableMessage + QDir::toNativeSeparators(macroPath));
     } else {
-        Notify(program, kApplyFilesMessage);
+        Notify(engine, kApplyFilesMessage);
     }
     return false;
 }
 
-bool ApplyMacroBytes(Program& program, const QByteArray& macro) {
-    const MacroRunLock lock(program.Folder());
-    if (OwnFolder(program, lock) != StartupOutcome::Done) return false;
-    if (!WorkingFiles::LoadWorkBytes(program.Folder(), macro)) {
-        Notify(program, kApplyFilesMessage);
+bool ApplyMacroBytes(Engine& engine, const QByteArray& macro) {
+    const MacroRunLock lock(engine.Folder());
+    if (OwnFolder(engine, lock) != StartupOutcome::Done) return false;
+    if (!WorkingFiles::LoadWorkBytes(engine.Folder(), macro)) {
+        Notify(engine, kApplyFilesMessage);
         return false;
     }
-    return EmptyDefinesAndRun(program);
+    return EmptyDefinesAndRun(engine);
 }
 
 }  // namespace glimtex

@@ -1,4 +1,4 @@
-#include "app/ColorMapStrip.h"
+#include "engine/ColorMapStrip.h"
 
 #include <algorithm>
 #include <cmath>

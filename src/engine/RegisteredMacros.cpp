@@ -1,10 +1,10 @@
-#include "app/RegisteredMacros.h"
+#include "engine/RegisteredMacros.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/Program.h"
-#include "app/Startup.h"
+#include "engine/Engine.h"
+#include "engine/Startup.h"
 #include "macro/TextFile.h"
 #include "macro/TextUtil.h"
 #include "macro/WorkingFiles.h"
@@ -63,14 +63,14 @@ std::optional<QString> RegisteredMacroPath(const ProgramFolder& folder, const QS
 
 QString MissingMacroFileMessage(const QString& file) { return kMacroUnreadableMessage + file; }
 
-bool ApplyRegisteredMacro(Program& program, const QString& file) {
-    const std::optional<QString> path = RegisteredMacroPath(program.Folder(), file);
+bool ApplyRegisteredMacro(Engine& engine, const QString& file) {
+    const std::optional<QString> path = RegisteredMacroPath(engine.Folder(), file);
     if (!path) {
-        program.UserFeedback().ShowNotice(kNoticeTitle, MissingMacroFileMessage(file));
+        engine.UserFeedback().ShowNotice(kNoticeTitle, MissingMacroFileMessage(file));
         return false;
     }
     // ApplyMacro owns the program folder from the copy to Buf.df to the last statement.
-    return ApplyMacro(program, *path);
+    return ApplyMacro(engine, *path);
 }
 
 }  // namespace glimtex

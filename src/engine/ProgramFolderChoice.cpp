@@ -1,4 +1,4 @@
-#include "app/ProgramFolderChoice.h"
+#include "engine/ProgramFolderChoice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <QSet>
 #include <QStandardPaths>
 
-#include "app/MacroRunLock.h"
+#include "engine/MacroRunLock.h"
 #include "macro/SafeFile.h"
 
 #ifndef GLIMTEX_BUNDLED_FROM_BIN

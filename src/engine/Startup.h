@@ -5,7 +5,7 @@
 
 namespace glimtex {
 
-class Program;
+class Engine;
 
 // The build identifier shown on the title window.
 inline const QString kBuildIdentifier = QStringLiteral("4.320");
@@ -47,7 +47,7 @@ enum class StartupOutcome {
 // program's Feedback; it never stops the program.
 class Startup {
   public:
-    explicit Startup(Program& program);
+    explicit Startup(Engine& engine);
     void Run();
     const QString& CodeLabel() const { return codeLabel_; }
     StartupOutcome Outcome() const { return outcome_; }
@@ -55,7 +55,7 @@ class Startup {
   private:
     StartupOutcome Prepare();
 
-    Program& program_;
+    Engine& engine_;
     QString codeLabel_;
     StartupOutcome outcome_ = StartupOutcome::NotRun;
 };
@@ -65,8 +65,8 @@ class Startup {
 // Returns false, after a notice, when the file cannot be read (missing, not a plain
 // file, too large), the folder is busy or unsafe, or the working files cannot be
 // written.
-bool ApplyMacro(Program& program, const QString& macroPath);
+bool ApplyMacro(Engine& engine, const QString& macroPath);
 // The same with the macro's bytes (code page 932) instead of a file.
-bool ApplyMacroBytes(Program& program, const QByteArray& macro);
+bool ApplyMacroBytes(Engine& engine, const QByteArray& macro);
 
 }  // namespace glimtex

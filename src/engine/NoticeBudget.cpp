@@ -1,4 +1,4 @@
-#include "app/NoticeBudget.h"
+#include "engine/NoticeBudget.h"
 
 namespace glimtex {
 

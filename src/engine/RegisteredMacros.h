@@ -8,7 +8,7 @@
 
 namespace glimtex {
 
-class Program;
+class Engine;
 
 // One line of MacroList.df: the macro's file in the Macro folder, its title and its
 // description.
@@ -44,6 +44,6 @@ QString MissingMacroFileMessage(const QString& file);
 // from the Macro folder to Buf.df, empties Define.df, runs the pass loop and the
 // statements. When the file cannot be used, a notice names it and nothing runs (the
 // previous Buf.df is not run either); false then.
-bool ApplyRegisteredMacro(Program& program, const QString& file);
+bool ApplyRegisteredMacro(Engine& engine, const QString& file);
 
 }  // namespace glimtex

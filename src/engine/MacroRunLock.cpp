@@ -1,4 +1,4 @@
-#include "app/MacroRunLock.h"
+#include "engine/MacroRunLock.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "app/ShapePreview.h"
+#include "engine/ShapePreview.h"
 #include "core/StyleTexts.h"
 
 #include <functional>

@@ -1,0 +1,70 @@
+#include "engine/Engine.h"
+
+namespace glimtex {
+
+Engine::Engine(const QString& programFolder, Feedback& feedback, Clipboard& clipboard)
+    : folder_(programFolder), feedback_(feedback), clipboard_(clipboard) {}
+
+Engine::~Engine() = default;
+
+DecorationForm& Engine::Form() {
+    if (!form_) {
+        form_ = std::make_unique<DecorationForm>(settings_, feedback_);
+        form_->Load();
+    }
+    return *form_;
+}
+
+void Engine::SendFragmentsTo(FragmentSink* sink) { sink_ = sink ? sink : &collection_; }
+
+bool Engine::PrepareRun(RunKind kind) {
+    if (!Form().CaptureForRun()) return false;
+    if (kind == RunKind::Create) {
+        emit collectionRestarting();
+        sink_->Restart();
+    }
+    emit runPrepared();
+    return true;
+}
+
+RunOutcome Engine::Generate() {
+    const RunOutcome outcome = GenerateInto(*sink_, generator_, settings_);
+    if (outcome != RunOutcome::Done) feedback_.ShowNotice(kNoticeTitle, RunNotice(outcome));
+    emit generated(outcome);
+    return outcome;
+}
+
+RunOutcome Engine::Run(RunKind kind) {
+    if (!PrepareRun(kind)) return RunOutcome::Refused;
+    return Generate();
+}
+
+RunOutcome Engine::Sketch(const DecorationSettings& s, Collection& scratch) {
+    HtmlGenerator generator;
+    scratch.Restart();
+    return GenerateInto(scratch, generator, s);
+}
+
+void Engine::ChooseOutputFormat(FragmentFormat format) {
+    settings_.OutputFormat = format;
+    emit outputFormatChanged();
+}
+
+void Engine::PinOutputFormat(FragmentFormat format) {
+    settings_.OutputFormat = format;
+    outputFormatPinned_ = true;
+}
+
+QString RunNotice(RunOutcome outcome) {
+    switch (outcome) {
+        case RunOutcome::Refused:
+            return kRefusalMessage;
+        case RunOutcome::Overflow:
+            return kOverflowMessage;
+        case RunOutcome::Done:
+            break;
+    }
+    return QString();
+}
+
+}  // namespace glimtex
