@@ -57,21 +57,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.FontFace = OneOf(input, {StyleText::kNoFace, QStringLiteral("ＭＳ 明朝")});
     s.BackPicture = AnyText(input, 16);
     s.LinkData = AnyText(input, 16);
-    s.HTMLString = AnyText(input, 16);
+    const QString earlierText = AnyText(input, 16);
     s.MainString = AnyText(input, 600);
     s.OutputFormat = input.ConsumeBool() ? FragmentFormat::Legacy : FragmentFormat::Html;
 
-    const QString collected = s.HTMLString;
+    // A collection that may already hold an earlier fragment of the same decoration.
+    Collection collection;
     HtmlGenerator generator;
-    FragmentModel model;
-    generator.RecordInto(&model);
-    const RunOutcome outcome = GenerateAndDock(s, generator);
+    if (!earlierText.isEmpty()) {
+        DecorationSettings earlier = s;
+        earlier.MainString = earlierText;
+        GenerateInto(collection, generator, earlier);
+    }
+    const QString collected = collection.Text();
+    const qsizetype fragmentsBefore = collection.Models().size();
+    const RunOutcome outcome = GenerateInto(collection, generator, s);
     const bool markupInTexts = (s.MainString + s.FontFace + s.LinkData + s.BackPicture)
                                    .contains(QRegularExpression(QStringLiteral("[<>]")));
-    const QString& fragment = generator.MainHTML();
     switch (outcome) {
-        case RunOutcome::Done:
-            if (!s.HTMLString.endsWith(fragment)) fuzz::Fail("fragment not docked");
+        case RunOutcome::Done: {
+            if (collection.Models().size() != fragmentsBefore + 1) fuzz::Fail("no model recorded");
+            const FragmentModel& model = collection.Models().last();
+            const QString fragment =
+                collection.Text().mid(collected.isEmpty() ? 0 : collected.size() + 2);
+            if (!collection.Text().startsWith(collected)) fuzz::Fail("earlier fragments changed");
             if (HtmlGenerator::CodeErrorCheck(s)) fuzz::Fail("a refused run was done");
             if (s.OutputFormat == FragmentFormat::Html && !markupInTexts &&
                 fragment.count(QStringLiteral("<Font ")) !=
@@ -85,9 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 fuzz::Fail("a closed fragment leaks");
             }
             break;
+        }
         case RunOutcome::Refused:
         case RunOutcome::Overflow:
-            if (s.HTMLString != collected) fuzz::Fail("a run that was not done changed HTMLString");
+            if (collection.Text() != collected) {
+                fuzz::Fail("a run that was not done changed the collection");
+            }
             break;
     }
     return 0;
