@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 
 #include "GuiFixture.h"
+#include "app/OutputWindow.h"
 #include "gui/BoardView.h"
 #include "gui/MainWindowView.h"
 #include "gui/OutputView.h"
@@ -32,21 +33,29 @@ class BoardAndOutputTest : public GuiFixture {
     }
     void Menu(const char* item) {
         Find<QAction>(*main, item)->trigger();
-        Settle();
+        DeliverPostedCalls();
+    }
+    // "ソースの作成" or "ドッキング": the board comes on screen.
+    void Run(const char* command) {
+        Find<QAction>(*main, command)->trigger();
+        ASSERT_TRUE(WaitUntil([this] { return Board() && Board()->isVisible(); }));
     }
     gui::BoardView* Board() { return views->Board(); }
     gui::OutputView* Output() { return views->Output(); }
     QPlainTextEdit* OutputBox() { return Find<QPlainTextEdit>(*Output(), "HTMLStringBox"); }
+    // Esc or Enter on the board; the output window, if there is one, has heard of
+    // the run.
     void PressOnBoard(Qt::Key key) {
         ASSERT_NE(Board(), nullptr);
         QTest::keyClick(Board(), key);
-        Settle();
+        ASSERT_TRUE(WaitUntil(
+            [this] { return !program->Output() || !program->Output()->RefreshPending(); }));
     }
 };
 
 TEST_F(BoardAndOutputTest, TheBoardPrintsTheSummaryOfTheDesignExample) {
     StartWith();
-    Menu("CodeCreate_Run");
+    Run("CodeCreate_Run");
     ASSERT_NE(Board(), nullptr);
     EXPECT_TRUE(Board()->isVisible());
     EXPECT_EQ(Board()->windowTitle(), QStringLiteral("情報結果"));
@@ -93,7 +102,7 @@ TEST_F(BoardAndOutputTest, TheBoardPrintsTheSummaryOfTheDesignExample) {
 
 TEST_F(BoardAndOutputTest, TheMissingSizeLineIsRedAndTheRunIsRefused) {
     StartWith({QStringLiteral("Set.StringShape = \"右下がり\"")});
-    Menu("CodeCreate_Run");
+    Run("CodeCreate_Run");
     ASSERT_NE(Board(), nullptr);
     auto* picture = Find<gui::SummaryPicture>(*Board(), "DataBoard");
     const int last = static_cast<int>(picture->Lines().size()) - 1;
@@ -111,7 +120,6 @@ TEST_F(BoardAndOutputTest, TheMissingSizeLineIsRedAndTheRunIsRefused) {
 
     boxes.Answer(QStringLiteral("OK"));
     QTest::mouseClick(Find<QPushButton>(*Board(), "OK_Button"), Qt::LeftButton);
-    Settle();
     ASSERT_EQ(boxes.seen.size(), 1);
     EXPECT_EQ(boxes.seen[0].title, QStringLiteral("お知らせ"));
     EXPECT_EQ(boxes.seen[0].text, QStringLiteral("ソースの作成ができません"));
@@ -124,13 +132,13 @@ TEST_F(BoardAndOutputTest, TheMissingSizeLineIsRedAndTheRunIsRefused) {
 TEST_F(BoardAndOutputTest, EnterConfirmsAndEscCancels) {
     StartWith();
     Type(QStringLiteral("abc"));
-    Menu("CodeCreate_Run");
+    Run("CodeCreate_Run");
     PressOnBoard(Qt::Key_Escape);
     EXPECT_EQ(Board(), nullptr);
     EXPECT_EQ(Output(), nullptr);
     EXPECT_EQ(program->Settings().HTMLString, QString());
 
-    Menu("CodeCreate_Run");
+    Run("CodeCreate_Run");
     PressOnBoard(Qt::Key_Return);
     EXPECT_EQ(Board(), nullptr);
     ASSERT_NE(Output(), nullptr);
@@ -142,11 +150,11 @@ TEST_F(BoardAndOutputTest, EnterConfirmsAndEscCancels) {
 TEST_F(BoardAndOutputTest, DockedFragmentsStandOnLinesOfTheirOwn) {
     StartWith();
     Type(QStringLiteral("first"));
-    Menu("CodeCreate_Run");
+    Run("CodeCreate_Run");
     PressOnBoard(Qt::Key_Return);
     const QString first = program->Settings().HTMLString;
     Type(QStringLiteral("second"));
-    Menu("CodePlus_Run");
+    Run("CodePlus_Run");
     PressOnBoard(Qt::Key_Return);
     const QString both = program->Settings().HTMLString;
     ASSERT_TRUE(both.startsWith(first + QStringLiteral("\r\n")));
@@ -160,7 +168,7 @@ TEST_F(BoardAndOutputTest, DockedFragmentsStandOnLinesOfTheirOwn) {
 TEST_F(BoardAndOutputTest, TheClipboardGetsTheEditedTextOnYesOnly) {
     StartWith();
     Type(QStringLiteral("copy me"));
-    Menu("CodeCreate_Run");
+    Run("CodeCreate_Run");
     PressOnBoard(Qt::Key_Return);
     ASSERT_NE(Output(), nullptr);
     QClipboard* system = QGuiApplication::clipboard();
@@ -175,12 +183,10 @@ TEST_F(BoardAndOutputTest, TheClipboardGetsTheEditedTextOnYesOnly) {
 
     boxes.Answer(QStringLiteral("いいえ"));
     QTest::mouseClick(copy, Qt::LeftButton);
-    Settle();
     EXPECT_EQ(system->text(), QStringLiteral("before"));
 
     boxes.Answer(QStringLiteral("はい"));
     QTest::mouseClick(copy, Qt::LeftButton);
-    Settle();
     EXPECT_EQ(system->text(), edited);
     ASSERT_EQ(boxes.seen.size(), 2);
     EXPECT_EQ(boxes.seen[1].text, QStringLiteral("本当にクリップボードにコピーしてもいいですか？"));
@@ -189,29 +195,28 @@ TEST_F(BoardAndOutputTest, TheClipboardGetsTheEditedTextOnYesOnly) {
     EXPECT_EQ(boxes.unexpected, 0);
 
     // A new run replaces the edit with the whole collection.
-    Menu("CodePlus_Run");
+    Run("CodePlus_Run");
     PressOnBoard(Qt::Key_Return);
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("mine")));
 }
 
 TEST_F(BoardAndOutputTest, ClosingTheMainWindowKeepsTheOutputWindow) {
     StartWith();
-    Menu("CodeCreate_Run");
+    Run("CodeCreate_Run");
     PressOnBoard(Qt::Key_Return);
     ASSERT_NE(Output(), nullptr);
     main->close();
-    Settle();
+    DeliverPostedCalls();  // the check for windows left
     EXPECT_FALSE(main->isVisible());
     ASSERT_NE(Output(), nullptr);
     EXPECT_TRUE(Output()->isVisible());
     QTest::mouseClick(Find<QPushButton>(*Output(), "CancelButton"), Qt::LeftButton);
-    Settle();
     EXPECT_EQ(Output(), nullptr);
 }
 
 TEST_F(BoardAndOutputTest, PastingIntoTheSourceBoxTakesTheClipboardsPlainText) {
     StartWith();
-    Menu("CodeCreate_Run");
+    Run("CodeCreate_Run");
     PressOnBoard(Qt::Key_Return);
     ASSERT_NE(Output(), nullptr);
     QGuiApplication::clipboard()->setText(QStringLiteral("<b>貼り付け</b>"));
@@ -225,14 +230,14 @@ TEST_F(BoardAndOutputTest, PastingIntoTheSourceBoxTakesTheClipboardsPlainText) {
 TEST_F(BoardAndOutputTest, EscOnTheLastWindowEndsTheProgram) {
     StartWith();
     QSignalSpy gone(views.get(), &gui::Views::lastWindowGone);
-    Menu("CodeCreate_Run");
+    Run("CodeCreate_Run");
     PressOnBoard(Qt::Key_Return);
     ASSERT_NE(Output(), nullptr);
     Menu("End_File");  // "ファイル" → "終了"
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(gone.count(), 0);  // the output window is still there
     QTest::keyClick(Output(), Qt::Key_Escape);
-    Settle();
+    ASSERT_TRUE(WaitUntil([&] { return !gone.isEmpty(); }));
     EXPECT_EQ(Output(), nullptr);
     EXPECT_EQ(gone.count(), 1);
 }
@@ -243,11 +248,11 @@ TEST_F(BoardAndOutputTest, AnyWayTheLastWindowLeavesEndsTheProgram) {
     StartWith();
     QSignalSpy gone(views.get(), &gui::Views::lastWindowGone);
     main->hide();
-    main->show();  // within one turn: still there
-    Settle();
+    main->show();          // within one turn: still there
+    DeliverPostedCalls();  // the check for windows left
     EXPECT_EQ(gone.count(), 0);
     main->hide();
-    Settle();
+    ASSERT_TRUE(WaitUntil([&] { return !gone.isEmpty(); }));
     EXPECT_EQ(gone.count(), 1);
 }
 
