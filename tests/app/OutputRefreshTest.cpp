@@ -23,14 +23,14 @@ TEST_F(OutputRefresh, ManyRunsInOneTurnTellTheViewOnce) {
     EXPECT_EQ(out->HTMLStringBox().count(QStringLiteral("\r\n")), 50);
     EXPECT_TRUE(out->RefreshPending());
     EXPECT_EQ(told, 0);
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(told, 1);
     EXPECT_FALSE(out->RefreshPending());
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(told, 1);
     // A run in a later turn tells it again.
     RunAndConfirm(QStringLiteral("last"), false);
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(told, 2);
 }
 
@@ -39,7 +39,7 @@ TEST_F(OutputRefresh, TheUsersEditIsNotSentBackToTheView) {
     int told = 0;
     QObject::connect(&out, &OutputWindowState::textChanged, [&] { ++told; });
     out.SetText(QStringLiteral("typed"));
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(told, 0);
     EXPECT_FALSE(out.RefreshPending());
 }
