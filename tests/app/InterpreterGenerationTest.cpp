@@ -2,51 +2,55 @@
 #include "app/ConfirmationBoard.h"
 #include "app/OutputWindow.h"
 #include "html/Collection.h"
+#include "support/GoldenCases.h"
 
 namespace glimtex::testing {
 namespace {
 
-// "AB", size 5, scrap shape, a gradation from black to white.
-const QString kFragmentAB = QStringLiteral(
-    "<Font Color=#000000><Font Size=5>A<Font Color=#808080><Font Size=4>B"
-    "</Font></Font></Font></Font>");
+// The macros of tests/data/macro-cases.txt and the collections they leave.
+GoldenCases& Cases() {
+    static GoldenCases cases(QStringLiteral(GLIMTEX_TEST_DATA_DIR "/macro-cases.txt"));
+    return cases;
+}
+QStringList MacroOf(const char* name) {
+    return Cases().Lines(QString::fromUtf8(name), QStringLiteral("macro"));
+}
+// The collection the case expects, given the one the program left.
+QString CollectionOf(const char* name, const QString& left) {
+    return Cases().ExpectCollection(QString::fromUtf8(name), QStringLiteral("html"), left);
+}
 
-const QStringList kDecorateAB{QStringLiteral("Set.MainString = \"AB\""),
-                              QStringLiteral("Select.MojiSize = 5"),
-                              QStringLiteral("Set.StringShape = \"スクラップ\""),
-                              QStringLiteral("Set.ColorStyle = \"グラデーション\""),
-                              QStringLiteral("Set.ColorData = 0,0,0,0"),
-                              QStringLiteral("Set.ColorData = 1,255,255,255")};
+// "AB", size 5, scrap shape, a gradation from black to white.
+const char* const kCreateAB = "作成: AB、大きさ5、スクラップ、黒から白へ";
 
 TEST_F(InterpreterTest, CreateDataCapturesGeneratesAndShowsTheOutput) {
-    Run(kDecorateAB + QStringList{QStringLiteral("Object.CreateData")});
-    EXPECT_EQ(Collected(), kFragmentAB);
+    Run(MacroOf(kCreateAB));
+    const QString fragmentAB = CollectionOf(kCreateAB, Collected());
+    EXPECT_EQ(Collected(), fragmentAB);
     EXPECT_EQ(Settings().MojiSize, 5);
     EXPECT_EQ(program_.Find<ConfirmationBoardState>(), nullptr);
     ASSERT_NE(program_.Find<OutputWindowState>(), nullptr);
-    EXPECT_EQ(program_.Find<OutputWindowState>()->HTMLStringBox(), kFragmentAB);
+    EXPECT_EQ(program_.Find<OutputWindowState>()->HTMLStringBox(), fragmentAB);
     EXPECT_TRUE(feedback_.notices.isEmpty());
 }
 
 TEST_F(InterpreterTest, CreateDataStartsANewCollection) {
+    const char* name = "作成し直し: 前の集まりを捨てる";
     const QString seeded = Seed(QStringLiteral("<old>"));
-    Run(kDecorateAB + QStringList{QStringLiteral("Object.CreateData = 1")});
-    EXPECT_EQ(Collected(), kFragmentAB);
+    Run(MacroOf(name));
+    EXPECT_EQ(Collected(), CollectionOf(name, Collected()));
 }
 
 TEST_F(InterpreterTest, PlusCreateDocksAfterWhatWasCollected) {
-    Run(kDecorateAB + QStringList{QStringLiteral("Object.CreateData"),
-                                  QStringLiteral("Set.MainString = \"C\""),
-                                  QStringLiteral("Set.ColorStyle = \"単色\""),
-                                  QStringLiteral("Set.StringShape = \"標準\""),
-                                  QStringLiteral("Object.PlusCreate")});
-    EXPECT_EQ(Collected(),
-              kFragmentAB + QStringLiteral("\r\n<Font Color=#000000><Font Size=5>C</Font></Font>"));
+    const char* name = "作成のあとにドッキング";
+    Run(MacroOf(name));
+    EXPECT_EQ(Collected(), CollectionOf(name, Collected()));
 }
 
 TEST_F(InterpreterTest, PlusCreateAsTheFirstRunHasNoLeadingLineBreak) {
-    Run(kDecorateAB + QStringList{QStringLiteral("Object.PlusCreate")});
-    EXPECT_EQ(Collected(), kFragmentAB);
+    const char* name = "最初からドッキング";
+    Run(MacroOf(name));
+    EXPECT_EQ(Collected(), CollectionOf(name, Collected()));
 }
 
 TEST_F(InterpreterTest, RefusedRunShowsItsNoticeAndTheMacroGoesOn) {
@@ -73,15 +77,13 @@ TEST_F(InterpreterTest, SizeTextThatCannotBeCapturedStopsTheStatement) {
 }
 
 TEST_F(InterpreterTest, OutputFormatChoosesTheBytesOfTheNextRunsAndOutlastsAReset) {
-    Run(kDecorateAB + QStringList{QStringLiteral("Set.OutputFormat = \"旧形式\""),
-                                  QStringLiteral("Object.NewDataCreate = 1"),
-                                  QStringLiteral("Set.MainString = \"x\""),
-                                  QStringLiteral("Select.MojiSize = 2"),
-                                  QStringLiteral("Object.CreateData")});
+    const char* legacy = "旧形式を選んでリセットして作成";
+    Run(MacroOf(legacy));
     EXPECT_EQ(Settings().OutputFormat, FragmentFormat::Legacy);
-    EXPECT_EQ(Collected(), QStringLiteral("<Font Color=#000000><Font Size=2>x</Font>"));
-    Run({QStringLiteral("Set.OutputFormat = \"HTML\""), QStringLiteral("Object.CreateData")});
-    EXPECT_EQ(Collected(), QStringLiteral("<Font Color=#000000><Font Size=2>x</Font></Font>"));
+    EXPECT_EQ(Collected(), CollectionOf(legacy, Collected()));
+    const char* html = "HTMLに戻して作成";
+    Run(MacroOf(html));
+    EXPECT_EQ(Collected(), CollectionOf(html, Collected()));
     EXPECT_EQ(feedback_.beeps, 0);
 }
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "macro/TextFile.h"
+#include "support/GoldenCases.h"
 #include "support/ProcessRun.h"
 #include "support/ProgramFolderCopy.h"
 
@@ -62,24 +63,36 @@ class RenderTest : public ::testing::Test {
     QTemporaryDir work_;
 };
 
+// The macros of tests/data/render-cases.txt and what glimtex-render writes for them.
+testing::GoldenCases& Cases() {
+    static testing::GoldenCases cases(QStringLiteral(GLIMTEX_TEST_DATA_DIR "/render-cases.txt"));
+    return cases;
+}
+QStringList LinesOf(const char* name, const char* key = "macro") {
+    return Cases().Lines(QString::fromUtf8(name), QString::fromLatin1(key));
+}
+// What the case expects the run to write (its collection and one line feed), given
+// what the run wrote.
+QString Expected(const char* name, const QByteArray& out, const char* key = "html") {
+    QString written = QString::fromUtf8(out);
+    if (written.endsWith(u'\n')) written.chop(1);
+    return Cases().ExpectCollection(QString::fromUtf8(name), QString::fromLatin1(key), written) +
+           u'\n';
+}
+
 TEST_F(RenderTest, DecoratedFragmentIsWrittenInUtf8WithOneLineFeed) {
-    const Result r = RenderMacro(
-        {QStringLiteral("Set.MainString = \"日本\""), QStringLiteral("Select.SpGroup = 0"),
-         QStringLiteral("Set.ColorData = 0,255,0,128"),
-         QStringLiteral("Set.LinkStyle = \"リンク設定\""),
-         QStringLiteral("Set.LinkData = \"top.html\""), QStringLiteral("Object.CreateData")});
+    const char* name = "日本語、太字、色、リンク";
+    const Result r = RenderMacro(LinesOf(name));
     EXPECT_EQ(r.exitCode, 0) << r.ErrText().toStdString();
-    EXPECT_EQ(QString::fromUtf8(r.out),
-              QStringLiteral("<a href=top.html><B><Font Color=#FF0080>日本</Font></B></a>\n"));
+    EXPECT_EQ(QString::fromUtf8(r.out), Expected(name, r.out));
     EXPECT_TRUE(r.err.isEmpty()) << r.ErrText().toStdString();
 }
 
 TEST_F(RenderTest, DockingMacroCollectsTwoFragmentsSeparatedByCrLf) {
-    const Result r = RenderMacro(
-        {QStringLiteral("Set.MainString = \"A\""), QStringLiteral("Object.CreateData"),
-         QStringLiteral("Set.MainString = \"B\""), QStringLiteral("Object.PlusCreate")});
+    const char* name = "作成とドッキング";
+    const Result r = RenderMacro(LinesOf(name));
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000>A</Font>\r\n<Font Color=#000000>B</Font>\n"));
+    EXPECT_EQ(r.out, Expected(name, r.out).toUtf8());
 }
 
 TEST_F(RenderTest, RefusedGenerationExitsWithOneAndReportsTheNotice) {
@@ -92,12 +105,10 @@ TEST_F(RenderTest, RefusedGenerationExitsWithOneAndReportsTheNotice) {
 }
 
 TEST_F(RenderTest, RefusalIsRememberedAfterALaterSuccessfulRun) {
-    const Result r = RenderMacro(
-        {QStringLiteral("Set.MainString = \"A\""), QStringLiteral("Set.StringShape = \"レンズ\""),
-         QStringLiteral("Object.CreateData"), QStringLiteral("Select.MojiSize = 3"),
-         QStringLiteral("Object.PlusCreate")});
+    const char* name = "断られた作成のあとのドッキング";
+    const Result r = RenderMacro(LinesOf(name));
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, QByteArray("<Font Color=#000000><Font Size=2>A</Font></Font>\n"));
+    EXPECT_EQ(r.out, Expected(name, r.out).toUtf8());
 }
 
 TEST_F(RenderTest, BeepsAreReportedOneLineEach) {
@@ -160,14 +171,16 @@ TEST_F(RenderTest, HelpPrintsTheUsageAndExitsWithZero) {
 }
 
 TEST_F(RenderTest, FormatOptionChoosesTheBytesAndOutranksTheMacros) {
-    const QStringList sized{QStringLiteral("Set.MainString = \"A\""),
-                            QStringLiteral("Select.MojiSize = 2"),
-                            QStringLiteral("Object.CreateData")};
-    const QByteArray closed("<Font Color=#000000><Font Size=2>A</Font></Font>\n");
-    const QByteArray old("<Font Color=#000000><Font Size=2>A</Font>\n");
-    EXPECT_EQ(RenderMacro(sized).out, closed);
+    const char* name = "大きさ2のA";
+    const QStringList sized = LinesOf(name);
+    const QByteArray plain = RenderMacro(sized).out;
+    const QByteArray closed = Expected(name, plain).toUtf8();
+    const QByteArray legacy =
+        RenderMacro(sized, {QStringLiteral("--format"), QStringLiteral("legacy")}).out;
+    const QByteArray old = Expected(name, legacy, "legacy").toUtf8();
+    EXPECT_EQ(plain, closed);
     EXPECT_EQ(RenderMacro(sized, {QStringLiteral("--format"), QStringLiteral("html")}).out, closed);
-    EXPECT_EQ(RenderMacro(sized, {QStringLiteral("--format"), QStringLiteral("legacy")}).out, old);
+    EXPECT_EQ(legacy, old);
     // The start-up's standing choice holds unless the option is given.
     WriteProgramFile(QStringLiteral("Default"), {QStringLiteral("Set.OutputFormat = \"旧形式\"")});
     EXPECT_EQ(RenderMacro(sized).out, old);
@@ -227,10 +240,10 @@ TEST_F(RenderTest, MissingDefaultIsReportedAndTheRunGoesOn) {
 }
 
 TEST_F(RenderTest, StartupMacroOfTheProgramFolderRunsBeforeTheMacro) {
-    WriteProgramFile(QStringLiteral("Default"), {QStringLiteral("Select.SpGroup = 1")});
-    const Result r = RenderMacro(
-        {QStringLiteral("Set.MainString = \"x\""), QStringLiteral("Object.CreateData")});
-    EXPECT_EQ(r.out, QByteArray("<I><Font Color=#000000>x</Font></I>\n"));
+    const char* name = "起動マクロのあとのマクロ";
+    WriteProgramFile(QStringLiteral("Default"), LinesOf(name, "default"));
+    const Result r = RenderMacro(LinesOf(name));
+    EXPECT_EQ(r.out, Expected(name, r.out).toUtf8());
 }
 
 TEST_F(RenderTest, WithoutProgramDirTheFolderOfTheExecutableIsUsed) {

@@ -9,11 +9,13 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 #include <memory>
 
 #include "macro/TextFile.h"
 #include "support/OutsideFile.h"
+#include "support/WaitUntil.h"
 
 namespace glimtex {
 namespace {
@@ -24,6 +26,15 @@ struct Result {
     QByteArray err;
     QString ErrText() const { return QString::fromUtf8(err); }
 };
+
+// Whether the process sits in a read of its standard input, with what was written
+// to it read already: the system call it waits in, as Linux shows it.
+bool BlockedReadingInput(qint64 pid) {
+    QFile call(QStringLiteral("/proc/%1/syscall").arg(pid));
+    if (!call.open(QIODevice::ReadOnly)) return false;
+    const QList<QByteArray> fields = call.readAll().split(' ');
+    return fields.size() > 1 && fields[0].toLong() == SYS_read && fields[1] == "0x0";
+}
 
 class SafeRenderTest : public ::testing::Test {
   protected:
@@ -226,7 +237,7 @@ TEST_F(SafeRenderTest, NoScratchFolderIsLeftBehindEvenByAKilledRun) {
     ASSERT_TRUE(waiting->waitForStarted());
     waiting->write("Set.MainString = \"u\"\n");
     waiting->waitForBytesWritten();
-    ::usleep(300 * 1000);
+    ASSERT_TRUE(testing::WaitUntil([&] { return BlockedReadingInput(waiting->processId()); }));
     waiting->kill();
     waiting->waitForFinished();
     EXPECT_TRUE(ScratchIsEmpty());

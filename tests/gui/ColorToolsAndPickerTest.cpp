@@ -30,11 +30,11 @@ class ColorToolsTest : public GuiFixture {
         Start();
         main = &ShowMain();
         QTest::mouseClick(Find<QPushButton>(*main, "CommandButton_2"), Qt::LeftButton);
-        Settle();
+        DeliverPostedCalls();  // the colour panel is drawn
     }
+    // The mixer and the palette open, and follow a click, at once.
     void ClickSwatch(QWidget& window, const QString& name) {
         QTest::mouseClick(Find<QWidget>(window, name), Qt::LeftButton);
-        Settle();
     }
     QString Label(const char* name) { return Find<QLabel>(*views->ColorMixer(), name)->text(); }
 };
@@ -67,10 +67,9 @@ TEST_F(ColorToolsTest, APaletteClickMovesTheBarsAndSetRepaintsTheSwatch) {
     // One click on the blue bar's right arrow, then Enter is "設定".
     auto* blue = Find<QScrollBar>(*mixer, "BScroll");
     QTest::mouseClick(blue, Qt::LeftButton, {}, QPoint(blue->width() - 3, blue->height() / 2));
-    Settle();
     EXPECT_EQ(Label("BLabel"), QStringLiteral("1"));
     QTest::keyClick(mixer, Qt::Key_Return);
-    Settle();
+    DeliverPostedCalls();  // the main window draws the new colour
     EXPECT_EQ(views->ColorMixer(), nullptr);
     EXPECT_EQ(views->ColorPalette(), nullptr);
     EXPECT_EQ(program->Settings().ColorData[0], (ColorTriple{255, 200, 1}));
@@ -83,7 +82,7 @@ TEST_F(ColorToolsTest, CancelAndClosingTheMainWindowChangeNothing) {
     ClickSwatch(*main, QStringLiteral("ColorBox_0"));
     ClickSwatch(*views->ColorPalette(), QStringLiteral("ColorCodeBox_2"));
     QTest::keyClick(views->ColorMixer(), Qt::Key_Escape);
-    Settle();
+    DeliverPostedCalls();  // a main window redrawn here would show a change
     EXPECT_EQ(views->ColorMixer(), nullptr);
     EXPECT_EQ(views->ColorPalette(), nullptr);
     EXPECT_EQ(Middle(Find<QWidget>(*main, "ColorBox_0")), QColor(0, 0, 0));
@@ -93,11 +92,9 @@ TEST_F(ColorToolsTest, CancelAndClosingTheMainWindowChangeNothing) {
     Pick(Find<QComboBox>(*main, "BackStyleCombo"), QStringLiteral("単色"));
     ClickSwatch(*main, QStringLiteral("BackColorBox"));
     views->ColorPalette()->close();
-    Settle();
     EXPECT_EQ(views->ColorPalette(), nullptr);
     ASSERT_NE(views->ColorMixer(), nullptr);
     main->close();
-    Settle();
     EXPECT_EQ(views->ColorMixer(), nullptr);
     EXPECT_EQ(program->Settings().BackColorData, (ColorTriple{0, 0, 0}));
 }
@@ -115,7 +112,6 @@ TEST_F(MacroPickerTest, PickReadAndApplyABundledMacro) {
     Startup(program->Core()).Run();
     auto& main = ShowMain();
     Find<QAction>(main, "Macro_Tool")->trigger();
-    Settle();
     gui::MacroPickerView* picker = views->MacroPicker();
     ASSERT_NE(picker, nullptr);
     auto* combo = Find<QComboBox>(*picker, "MacroListCombo");
@@ -129,8 +125,8 @@ TEST_F(MacroPickerTest, PickReadAndApplyABundledMacro) {
                     .startsWith(QStringLiteral("赤から青へ")));
 
     boxes.Answer(QStringLiteral("はい"));
-    QTest::keyClick(picker, Qt::Key_Return);
-    Settle();
+    QTest::keyClick(picker, Qt::Key_Return);  // answered inside, as a person would
+    DeliverPostedCalls();                     // the main window draws the macro's text
     ASSERT_EQ(boxes.seen.size(), 1);
     EXPECT_EQ(boxes.seen[0].title, QStringLiteral("マクロ適用"));
     EXPECT_EQ(boxes.seen[0].text, QStringLiteral("本当にこのマクロを適用してもいいですか？"));
@@ -144,16 +140,13 @@ TEST_F(MacroPickerTest, NothingPickedIsANotice) {
     Start();
     auto& main = ShowMain();
     Find<QAction>(main, "Macro_Tool")->trigger();
-    Settle();
     ASSERT_NE(views->MacroPicker(), nullptr);
     boxes.Answer(QStringLiteral("OK"));
     QTest::mouseClick(Find<QPushButton>(*views->MacroPicker(), "OK_Button"), Qt::LeftButton);
-    Settle();
     ASSERT_EQ(boxes.seen.size(), 1);
     EXPECT_EQ(boxes.seen[0].text, QStringLiteral("何も設定されておりません"));
     ASSERT_NE(views->MacroPicker(), nullptr);
     QTest::keyClick(views->MacroPicker(), Qt::Key_Escape);
-    Settle();
     EXPECT_EQ(views->MacroPicker(), nullptr);
 }
 

@@ -17,13 +17,15 @@
 #include "gui/SystemClipboard.h"
 #include "gui/Views.h"
 #include "macro/TextFile.h"
+#include "support/WaitUntil.h"
 
 namespace glimtex::testing {
 
-// Lets queued refreshes run.
-inline void Settle() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
-}
+// The main window and the preview draw the program's state, the output window hears
+// of a run and the board comes on screen once per turn of the event loop (so that a
+// macro's many changes are drawn once): each posts a call to itself. Delivers the
+// calls posted so far, as the end of the turn would.
+inline void DeliverPostedCalls() { QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); }
 
 // Types text the way an input method delivers Japanese: a committed string.
 inline void TypeThroughInputMethod(QWidget* widget, const QString& text) {
@@ -41,7 +43,7 @@ inline void Pick(QComboBox* combo, const QString& entry) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
     const QRect item = list->visualRect(list->model()->index(index, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
-    Settle();
+    DeliverPostedCalls();  // the window the combo box is on draws the pick
 }
 
 // The windowed program over a temporary program folder, with the real message
@@ -67,13 +69,14 @@ class GuiFixture : public ::testing::Test {
     void TearDown() override {
         views.reset();
         program.reset();
-        QApplication::processEvents();
+        // Windows retired during the test go now, not in the next test.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     gui::MainWindowView& ShowMain() {
         gui::MainWindowView& main = views->ShowMainWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&main));
-        Settle();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));  // brought to the front
         return main;
     }
 

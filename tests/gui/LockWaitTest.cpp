@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QTimer>
 
 #include "GuiFixture.h"
 #include "engine/MacroRunLock.h"
@@ -13,19 +12,55 @@
 namespace glimtex::testing {
 namespace {
 
+// Clicks "キャンセル" of the wait window as soon as it comes on screen, and keeps
+// what it said and when it came.
+class CancelOnShow : public QObject {
+  public:
+    QString shownText;
+    qint64 shownAfter = -1;  // ms from the start of the clock, -1 while never shown
+
+    explicit CancelOnShow(const QElapsedTimer& clock) : clock_(clock) {
+        QApplication::instance()->installEventFilter(this);
+    }
+    ~CancelOnShow() override { QApplication::instance()->removeEventFilter(this); }
+    CancelOnShow(const CancelOnShow&) = delete;
+    CancelOnShow& operator=(const CancelOnShow&) = delete;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show || watched->objectName() != u"LockWaitForm") return false;
+        shownAfter = clock_.elapsed();
+        auto* window = static_cast<QWidget*>(watched);
+        shownText = window->findChild<QLabel*>(QStringLiteral("LockWaitLabel"))->text();
+        // Posted: the window is only now being shown; the wait's event loop clicks.
+        QMetaObject::invokeMethod(
+            window,
+            [window] {
+                QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("LockWaitCancel")),
+                                  Qt::LeftButton);
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+  private:
+    const QElapsedTimer& clock_;
+};
+
 class LockWaitTest : public GuiFixture {
   protected:
     void TearDown() override {
         MacroRunLock::SetWaiter(nullptr);
-        holder_.kill();
-        holder_.waitForFinished();
+        holder_.closeWriteChannel();  // cat ends, and flock with it
+        if (!holder_.waitForFinished()) holder_.kill();
         GuiFixture::TearDown();
     }
-    // Another process owns the folder, as a second glimtex or renderer would.
+    // Another process owns the folder, as a second glimtex or renderer would: flock
+    // holds the lock while cat waits for input, until the test closes that input.
     void HoldTheFolder() {
         holder_.start(QStringLiteral("flock"),
                       {dir.filePath(QStringLiteral("Run.lock")), QStringLiteral("-c"),
-                       QStringLiteral("echo held; sleep 60")});
+                       QStringLiteral("echo held; exec cat")});
         ASSERT_TRUE(holder_.waitForReadyRead(10000));
     }
 
@@ -36,22 +71,12 @@ class LockWaitTest : public GuiFixture {
 TEST_F(LockWaitTest, TheWaitShowsAWindowWhoseCancelGivesUp) {
     HoldTheFolder();
     MacroRunLock::SetWaiter(&waiter_);
-    QString shownText;
-    bool shownInTime = false;
     QElapsedTimer clock;
     clock.start();
-    QTimer::singleShot(700, [&] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() != u"LockWaitForm" || !window->isVisible()) continue;
-            shownInTime = clock.elapsed() < 2000;
-            shownText = window->findChild<QLabel*>(QStringLiteral("LockWaitLabel"))->text();
-            QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("LockWaitCancel")),
-                              Qt::LeftButton);
-        }
-    });
+    CancelOnShow cancel(clock);
     Start();  // the start-up's run waits for the folder
-    EXPECT_TRUE(shownInTime);
-    EXPECT_EQ(shownText, QStringLiteral("ほかのマクロの実行を待っています…"));
+    EXPECT_TRUE(cancel.shownAfter >= 0 && cancel.shownAfter < 2000) << cancel.shownAfter;
+    EXPECT_EQ(cancel.shownText, QStringLiteral("ほかのマクロの実行を待っています…"));
     EXPECT_LT(clock.elapsed(), 10000);  // given up long before the 30 s bound
     ASSERT_FALSE(boxes.seen.isEmpty());
     EXPECT_TRUE(boxes.seen.last().text.contains(QStringLiteral("ほかのマクロ")))

@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, TypedTextIsTheMainStringAtOnce) {
     QTest::keyClick(edit, Qt::Key_Left);
     QTest::keyClicks(edit, QStringLiteral("X"));
     TypeThroughInputMethod(edit, QStringLiteral("語"));
-    Settle();
+    DeliverPostedCalls();
     // The refresh never moves the caret the user is typing at.
     EXPECT_EQ(edit->text(), QStringLiteral("HellX語o"));
     EXPECT_EQ(edit->cursorPosition(), 6);
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, PanelButtonsShowExactlyOnePanel) {
     for (int i : {4, 4, 2, 5}) {
         QTest::mouseClick(Find<QPushButton>(main, QStringLiteral("CommandButton_%1").arg(i)),
                           Qt::LeftButton);
-        Settle();
+        DeliverPostedCalls();
         EXPECT_EQ(VisiblePanels(main), QList<int>{i});
     }
 }
@@ -67,7 +67,6 @@ TEST_F(MainWindowTest, FixedSizeFromTwips) {
     }
     const QSize before = main.size();
     main.resize(before.width() + 200, before.height() + 150);
-    Settle();
     EXPECT_EQ(main.size(), before);
     EXPECT_EQ(main.minimumSize(), main.maximumSize());
     EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -80,13 +79,13 @@ TEST_F(MainWindowTest, AlwaysOnTopTogglesCheckMarkAndWindowFlag) {
     auto* item = Find<QAction>(main, "FrontWindow_Set");
     const QPoint where = main.pos();
     item->trigger();
-    Settle();
+    DeliverPostedCalls();
     EXPECT_TRUE(item->isChecked());
     EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(main.pos(), where);
     item->trigger();
-    Settle();
+    DeliverPostedCalls();
     EXPECT_FALSE(item->isChecked());
     EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(main.isVisible());
@@ -112,7 +111,7 @@ TEST_F(MainWindowTest, StartupMacroSettingsShowWhenTheMainWindowFirstShows) {
     // The swatches and the strip as drawn: black to orange, the last visible
     // hundredth 98/100 of the way, (250, 125, 0).
     QTest::mouseClick(Find<QPushButton>(main, "CommandButton_2"), Qt::LeftButton);
-    Settle();
+    DeliverPostedCalls();
     auto* second = Find<QWidget>(main, "ColorBox_1");
     EXPECT_TRUE(second->isVisible());
     EXPECT_EQ(PixelOf(second, second->rect().center()), QColor(255, 128, 0));
@@ -139,7 +138,7 @@ TEST_F(MainWindowTest, PickingAStyleRunsItsSelector) {
     auto* back = Find<QComboBox>(main, "BackStyleCombo");
     back->lineEdit()->selectAll();
     TypeThroughInputMethod(back->lineEdit(), QStringLiteral("画"));
-    Settle();
+    DeliverPostedCalls();
     EXPECT_FALSE(Find<QWidget>(main, "BackPictureEdit")->isVisible());
     Pick(back, QStringLiteral("画像"));
     EXPECT_TRUE(Find<QWidget>(main, "BackPictureEdit")->isVisible());
@@ -154,7 +153,7 @@ TEST_F(MainWindowTest, ResetFromTheFileMenu) {
            QStringLiteral("Set.ColorStyle = \"グラデーション\"")});
     auto& main = ShowMain();
     Find<QAction>(main, "NewData_File")->trigger();
-    Settle();
+    DeliverPostedCalls();
     EXPECT_EQ(Find<QLineEdit>(main, "EditBox")->text(), QString());
     EXPECT_EQ(Find<QComboBox>(main, "ColorStyleCombo")->currentText(), QStringLiteral("単色"));
     EXPECT_FALSE(Find<QWidget>(main, "ColorBox_1")->isVisibleTo(&main));

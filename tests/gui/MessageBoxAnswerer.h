@@ -2,9 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QStringList>
-#include <QTimer>
 
 namespace glimtex::testing {
 
@@ -12,6 +12,10 @@ namespace glimtex::testing {
 // with the given caption, as a person at the screen would; remembers what each box
 // said. A box nobody planned an answer for is closed with its escape button and
 // counted, so a test never waits for a person.
+//
+// It watches every widget that is shown: when a message box comes on screen it takes
+// the next planned answer and posts the click, which the box's own event loop then
+// delivers, so the box is answered from inside its exec() as a person would.
 class MessageBoxAnswerer : public QObject {
   public:
     struct Seen {
@@ -22,34 +26,41 @@ class MessageBoxAnswerer : public QObject {
     QList<Seen> seen;
     int unexpected = 0;
 
-    MessageBoxAnswerer() {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
-        timer_.start();
-    }
+    MessageBoxAnswerer() { QApplication::instance()->installEventFilter(this); }
+    ~MessageBoxAnswerer() override { QApplication::instance()->removeEventFilter(this); }
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
 
+    // Plans the answer to the next box that has no answer yet.
     void Answer(const QString& caption) { answers_.append(caption); }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) Answer(*box);
+        }
+        return false;
+    }
+
   private:
-    void Poll() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        Seen entry{box->windowTitle(), box->text(), {}};
+    void Answer(QMessageBox& box) {
+        Seen entry{box.windowTitle(), box.text(), {}};
         QAbstractButton* chosen = nullptr;
         const QString caption = answers_.isEmpty() ? QString() : answers_.takeFirst();
-        for (QAbstractButton* button : box->buttons()) {
+        for (QAbstractButton* button : box.buttons()) {
             entry.buttons << button->text();
             if (button->text() == caption) chosen = button;
         }
         seen.append(entry);
         if (!chosen) {
             ++unexpected;
-            chosen = box->escapeButton() ? box->escapeButton() : box->buttons().value(0);
+            chosen = box.escapeButton() ? box.escapeButton() : box.buttons().value(0);
         }
-        if (chosen) chosen->click();
+        if (!chosen) return;
+        // Posted: the box is only now being shown, and its event loop starts after.
+        QMetaObject::invokeMethod(chosen, &QAbstractButton::click, Qt::QueuedConnection);
     }
 
-    QTimer timer_;
     QStringList answers_;
 };
 

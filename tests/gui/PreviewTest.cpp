@@ -183,13 +183,13 @@ class PreviewWindowTest : public GuiFixture {
     }
     void Menu(const char* item) {
         Find<QAction>(*main, item)->trigger();
-        Settle();
+        DeliverPostedCalls();
     }
     void Type(const QString& text) {
         auto* edit = Find<QLineEdit>(*main, "EditBox");
         edit->selectAll();
         QTest::keyClicks(edit, text);
-        Settle();
+        DeliverPostedCalls();
     }
     QTextDocument* Shown() {
         auto* box = Find<QTextBrowser>(*views->Preview(), "PreviewBox");
@@ -218,14 +218,14 @@ TEST_F(PreviewWindowTest, OpensFromTheMenuOnceAndFollowsTyping) {
 
     // Colours set through the mixer's slot reach it too.
     program->MainWindow().Form().StoreColor(0, {0, 128, 0});
-    Settle();
+    DeliverPostedCalls();
     EXPECT_EQ(LooksOf(*Shown())[0].colour, QColor(0, 128, 0));
 }
 
 TEST_F(PreviewWindowTest, ARefusedLineIsOneLineOfRedText) {
     Menu("Preview_Tool");
     program->MainWindow().Form().SetShapeText(QStringLiteral("レンズ"));
-    Settle();
+    DeliverPostedCalls();
     EXPECT_EQ(Shown()->toPlainText(), QStringLiteral("ソースの作成ができません"));
     EXPECT_EQ(LooksOf(*Shown())[0].colour, QColor(0xCC, 0, 0));
     EXPECT_TRUE(boxes.seen.isEmpty());  // no message box
@@ -234,13 +234,11 @@ TEST_F(PreviewWindowTest, ARefusedLineIsOneLineOfRedText) {
 TEST_F(PreviewWindowTest, ClosesWithItsCloseBoxAndWithTheMainWindow) {
     Menu("Preview_Tool");
     views->Preview()->close();
-    Settle();
     EXPECT_EQ(views->Preview(), nullptr);
     EXPECT_EQ(program->Find<PreviewState>(), nullptr);
     Menu("Preview_Tool");
     ASSERT_NE(views->Preview(), nullptr);
     main->close();
-    Settle();
     EXPECT_EQ(program->Find<PreviewState>(), nullptr);
 }
 
@@ -250,7 +248,7 @@ TEST_F(PreviewWindowTest, TheOutputWindowShowsEachRunOnItsViewTab) {
         Menu(command);
         ASSERT_NE(views->Board(), nullptr);
         QTest::keyClick(views->Board(), Qt::Key_Return);
-        Settle();
+        DeliverPostedCalls();
     };
     runAndConfirm("Test", "CodeCreate_Run");
     ASSERT_NE(views->Output(), nullptr);
@@ -291,7 +289,7 @@ TEST_F(PreviewWindowTest, TheFormatMenuChoosesTheBytesAndThePreviewWarnsOfTheOld
 
     Menu("CodeCreate_Run");
     QTest::keyClick(views->Board(), Qt::Key_Return);
-    Settle();
+    DeliverPostedCalls();
     auto* box = Find<QPlainTextEdit>(*views->Output(), "HTMLStringBox");
     EXPECT_EQ(box->toPlainText(), QStringLiteral("<Font Color=#000000><Font Size=4>ab</Font>"));
 
@@ -299,7 +297,7 @@ TEST_F(PreviewWindowTest, TheFormatMenuChoosesTheBytesAndThePreviewWarnsOfTheOld
     EXPECT_FALSE(note->isVisible());
     Menu("CodeCreate_Run");
     QTest::keyClick(views->Board(), Qt::Key_Return);
-    Settle();
+    DeliverPostedCalls();
     EXPECT_EQ(box->toPlainText(),
               QStringLiteral("<Font Color=#000000><Font Size=4>ab</Font></Font>"));
 }

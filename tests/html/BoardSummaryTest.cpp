@@ -4,113 +4,46 @@
 
 #include "GeneratorTestSettings.h"
 #include "html/BoardSummary.h"
+#include "support/BoardLines.h"
+#include "support/GoldenCases.h"
 
 namespace glimtex {
 namespace {
 
 using testing::PlainSettings;
 
-std::vector<std::string> Texts(const QList<SummaryLine>& lines) {
-    std::vector<std::string> texts;
-    for (const SummaryLine& line : lines) texts.push_back(line.text.toStdString());
-    return texts;
-}
-
 bool Contains(const QList<SummaryLine>& lines, const char* text) {
     return lines.contains(SummaryLine{QString::fromUtf8(text), false});
 }
 
+// The board's lines for a case of tests/data/board-summaries.txt, as printed and as
+// the case expects them.
+struct BoardCase {
+    std::vector<std::string> printed;
+    std::vector<std::string> expected;
+};
+
+BoardCase Board(const QString& name) {
+    testing::GoldenCases golden(testing::kBoardCasesPath);
+    const QStringList printed = testing::BoardLines(BoardSummary(golden.Case(name).settings));
+    const QStringList expected = golden.ExpectLines(name, QStringLiteral("board"), printed);
+    BoardCase lines;
+    for (const QString& line : printed) lines.printed.push_back(line.toStdString());
+    for (const QString& line : expected) lines.expected.push_back(line.toStdString());
+    return lines;
+}
+
 TEST(BoardSummary, PlainSettingsLineByLine) {
-    const QList<SummaryLine> lines = BoardSummary(PlainSettings(QStringLiteral("Test")));
-    const std::vector<std::string> expected{
-        "　Glimtexは以下の情報を確保しました。",
-        "作成された情報を確認してください",
-        "",
-        "◇文字列",
-        "　　→Test",
-        "",
-        "◇文字のサイズなど についての情報",
-        "　　→文字サイズ 未設定",
-        "",
-        "◇文字修飾 についての情報",
-        "",
-        "◇文字の色 についての情報",
-        "　　→色スタイル",
-        "　　　　>単色",
-        "　　→色情報",
-        "　　　　>A色 RGB(0, 0, 0)",
-        "",
-        "◇文字の形状 についての情報",
-        "　　→文字の形状",
-        "　　　　>標準",
-        "",
-        "◇背景 についての情報",
-        "　　→背景スタイル",
-        "　　　　>なし",
-        "",
-        "◇リンク についての情報",
-        "　　→なし",
-        "",
-    };
-    EXPECT_EQ(Texts(lines), expected);
-    for (const SummaryLine& line : lines) EXPECT_FALSE(line.red);
+    const BoardCase board = Board(QStringLiteral("標準の設定"));  // "Test", plain
+    EXPECT_EQ(board.printed, board.expected);
+    for (const SummaryLine& line : BoardSummary(PlainSettings(QStringLiteral("Test")))) {
+        EXPECT_FALSE(line.red);
+    }
 }
 
 TEST(BoardSummary, EveryOptionalLine) {
-    DecorationSettings s = PlainSettings(QStringLiteral("ab"));
-    s.MojiSize = -3;
-    s.MojiStyle = 2;
-    s.FontFace = QStringLiteral("ＭＳ 明朝");
-    s.SpGroup = {1, 1, 1, 1};
-    s.ColorStyle = QStringLiteral("グラデーション");
-    s.ColorData = {ColorTriple{1, 2, 3}, ColorTriple{255, 128, 0}};
-    s.StringShape = QStringLiteral("レンズ");
-    s.BackStyle = QStringLiteral("単色");
-    s.BackColorData = {9, 99, 999};
-    s.LinkStyle = QStringLiteral("リンク設定");
-    s.LinkData = QStringLiteral("a.html");
-    const std::vector<std::string> expected{
-        "　Glimtexは以下の情報を確保しました。",
-        "作成された情報を確認してください",
-        "",
-        "◇文字列",
-        "　　→ab",
-        "",
-        "◇文字のサイズなど についての情報",
-        "　　→文字サイズ -3",
-        "　　→文字位置",
-        "　　　　>下付文字",
-        "　　→使用フォント ＭＳ 明朝",
-        "",
-        "◇文字修飾 についての情報",
-        "　　→太字",
-        "　　→斜体",
-        "　　→アンダーライン",
-        "　　→削除線",
-        "",
-        "◇文字の色 についての情報",
-        "　　→色スタイル",
-        "　　　　>グラデーション",
-        "　　→色情報",
-        "　　　　>A色 RGB(1, 2, 3)",
-        "　　　　>B色 RGB(255, 128, 0)",
-        "",
-        "◇文字の形状 についての情報",
-        "　　→文字の形状",
-        "　　　　>レンズ",
-        "",
-        "◇背景 についての情報",
-        "　　→背景スタイル",
-        "　　　　>単色",
-        "　　→背景色",
-        "　　　　>RGB(9, 99, 999)",
-        "",
-        "◇リンク についての情報",
-        "　　→リンク設定",
-        "　　　　>a.html",
-        "",
-    };
-    EXPECT_EQ(Texts(BoardSummary(s)), expected);
+    const BoardCase board = Board(QStringLiteral("省略できる行のすべて"));
+    EXPECT_EQ(board.printed, board.expected);
 }
 
 TEST(BoardSummary, SizeAndSuperscript) {
@@ -124,22 +57,12 @@ TEST(BoardSummary, SizeAndSuperscript) {
 }
 
 TEST(BoardSummary, PictureBackgroundAndEmptyLink) {
-    DecorationSettings s = PlainSettings(QStringLiteral("a"));
-    s.BackStyle = QStringLiteral("画像");
-    s.BackPicture = QStringLiteral("wall.jpg");
-    s.LinkStyle = QStringLiteral("リンク設定");
-    const std::vector<std::string> texts = Texts(BoardSummary(s));
-    const std::vector<std::string> tail{"◇背景 についての情報",
-                                        "　　→背景スタイル",
-                                        "　　　　>画像",
-                                        "　　→背景画像ファイル",
-                                        "　　　　>wall.jpg",
-                                        "",
-                                        "◇リンク についての情報",
-                                        "　　→リンク設定",
-                                        "　　　　>",
-                                        ""};
-    EXPECT_EQ(std::vector<std::string>(texts.end() - 10, texts.end()), tail);
+    // The background and link parts, the last ten lines.
+    const BoardCase board = Board(QStringLiteral("画像の背景と空のリンク"));
+    ASSERT_GE(board.printed.size(), 10u);
+    ASSERT_GE(board.expected.size(), 10u);
+    EXPECT_EQ(std::vector<std::string>(board.printed.end() - 10, board.printed.end()),
+              std::vector<std::string>(board.expected.end() - 10, board.expected.end()));
 }
 
 TEST(BoardSummary, OtherStylesShowOnlyTheirText) {

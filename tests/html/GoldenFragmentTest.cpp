@@ -2,14 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "html/HtmlGenerator.h"
-#include "support/SettingsCases.h"
+#include "support/GoldenCases.h"
 
 namespace glimtex {
 namespace {
 
 TEST(GoldenFragments, EachCaseInBothFormats) {
-    const auto cases =
-        testing::ReadSettingsCases(QStringLiteral(GLIMTEX_TEST_DATA_DIR "/fragments.txt"));
+    testing::GoldenCases golden(QStringLiteral(GLIMTEX_TEST_DATA_DIR "/fragments.txt"));
+    const auto& cases = golden.Cases();
     ASSERT_GE(cases.size(), 8u);
     const std::pair<const char*, FragmentFormat> formats[] = {{"html", FragmentFormat::Html},
                                                               {"legacy", FragmentFormat::Legacy}};
@@ -19,9 +19,9 @@ TEST(GoldenFragments, EachCaseInBothFormats) {
             s.OutputFormat = format;
             HtmlGenerator generator;
             ASSERT_TRUE(generator.Build(s)) << c.name.toStdString();
-            const auto expected = c.expected.find(QString::fromLatin1(key));
-            ASSERT_NE(expected, c.expected.end()) << c.name.toStdString() << " has no " << key;
-            EXPECT_EQ(generator.MainHTML().toStdString(), expected->second.toStdString())
+            const QString expected =
+                golden.Expect(c.name, QString::fromLatin1(key), generator.MainHTML());
+            EXPECT_EQ(generator.MainHTML().toStdString(), expected.toStdString())
                 << c.name.toStdString() << " (" << key << ")";
         }
     }

@@ -1,8 +1,9 @@
 #pragma once
 
 // Settings cases kept in text files: "== name" starts a case, "key: value" lines set
-// the settings that differ from a fresh start, and any other key is kept as an
-// expected text of the case. Lines starting with "#" are comments.
+// the settings that differ from a fresh start, and any other key is kept as a text
+// of the case (an expected text, or an input such as a macro); a key given on several
+// lines holds those lines joined by "\n". Lines starting with "#" are comments.
 #include <QFile>
 #include <QStringList>
 #include <map>
@@ -15,7 +16,7 @@ namespace glimtex::testing {
 struct SettingsCase {
     QString name;
     DecorationSettings settings;
-    std::map<QString, QString> expected;  // e.g. "html", "legacy"
+    std::map<QString, QString> expected;  // e.g. "html", "legacy", "macro"
 };
 
 inline ColorTriple TripleOf(const QString& text) {
@@ -90,7 +91,9 @@ inline std::vector<SettingsCase> ReadSettingsCases(const QString& path) {
         const QString key = line.left(colon);
         QString value = line.mid(colon + 1);
         if (value.startsWith(u' ')) value.remove(0, 1);
-        if (!SetSetting(cases.back().settings, key, value)) cases.back().expected[key] = value;
+        if (SetSetting(cases.back().settings, key, value)) continue;
+        const auto [text, first] = cases.back().expected.try_emplace(key, value);
+        if (!first) text->second += u'\n' + value;
     }
     return cases;
 }
