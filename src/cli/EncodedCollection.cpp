@@ -6,8 +6,13 @@ namespace glimtex::cli {
 
 bool EncodedCollection::Add(HtmlGenerator& generator, const DecorationSettings& s) {
     if (!generator.Build(s)) return false;
-    if (!bytes_.isEmpty()) bytes_ += "\r\n";
-    bytes_ += EncodeForConsole(generator.MainHTML(), encoding_);
+    if (!bytes_.IsEmpty()) bytes_.Append("\r\n", 2);
+    if (encoding_ == TextEncoding::Utf8) {
+        bytes_.AppendUtf8(generator.MainHTML());
+    } else {
+        const QByteArray encoded = EncodeForConsole(generator.MainHTML(), encoding_);
+        bytes_.Append(encoded.constData(), static_cast<std::size_t>(encoded.size()));
+    }
     return true;
 }
 

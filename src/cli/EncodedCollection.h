@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-
+#include "cli/OutputBytes.h"
 #include "cli/RenderOptions.h"
 #include "html/Collection.h"
 
@@ -15,14 +14,14 @@ class EncodedCollection : public FragmentSink {
   public:
     explicit EncodedCollection(TextEncoding encoding) : encoding_(encoding) {}
 
-    void Restart() override { bytes_ = QByteArray(); }
+    void Restart() override { bytes_.Clear(); }
     bool Add(HtmlGenerator& generator, const DecorationSettings& s) override;
 
-    const QByteArray& Bytes() const { return bytes_; }
+    const OutputBytes& Bytes() const { return bytes_; }
 
   private:
     TextEncoding encoding_;
-    QByteArray bytes_;
+    OutputBytes bytes_;
 };
 
 }  // namespace glimtex::cli

@@ -117,9 +117,8 @@ int Render(const RenderOptions& options) {
             return Fail(QStringLiteral("cannot apply macro file: Macro/") + picked.file, encoding);
         }
     }
-    const QByteArray& bytes = collected.Bytes();
-    const auto size = static_cast<size_t>(bytes.size());
-    if (std::fwrite(bytes.constData(), 1, size, stdout) != size ||
+    const OutputBytes& bytes = collected.Bytes();
+    if (std::fwrite(bytes.Data(), 1, bytes.Size(), stdout) != bytes.Size() ||
         std::fputc('\n', stdout) == EOF || std::fflush(stdout) != 0) {
         return Fail(QStringLiteral("cannot write standard output"), encoding);
     }

@@ -25,7 +25,9 @@ QString HtmlGenerator::GetHColorCode(const ColorTriple& rgb) {
 }
 
 bool HtmlGenerator::Build(const DecorationSettings& s) {
-    mainHtml_.clear();
+    // The room of the last fragment is kept: a run of long fragments writes into the
+    // same memory instead of growing a new string each time.
+    mainHtml_.truncate(0);
     if (model_) *model_ = FragmentModel{};
     StartHTMLCreate(s);
     if (!MojiHTMLCreate(s)) {
