@@ -1,7 +1,7 @@
 #include "app/MainWindowState.h"
 
-#include "app/ColorMixer.h"
-#include "app/ColorPalette.h"
+#include "app/ColorMixerState.h"
+#include "app/ColorPaletteState.h"
 #include "app/Program.h"
 
 namespace glimtex {

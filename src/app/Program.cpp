@@ -1,11 +1,11 @@
 #include "app/Program.h"
 
-#include "app/ColorMixer.h"
-#include "app/ColorPalette.h"
-#include "app/ConfirmationBoard.h"
-#include "app/MacroPicker.h"
+#include "app/ColorMixerState.h"
+#include "app/ColorPaletteState.h"
+#include "app/ConfirmationBoardState.h"
+#include "app/MacroPickerState.h"
 #include "app/MainWindowState.h"
-#include "app/OutputWindow.h"
+#include "app/OutputWindowState.h"
 #include "app/PreviewState.h"
 
 namespace glimtex {

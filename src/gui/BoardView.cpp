@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/ConfirmationBoard.h"
+#include "app/ConfirmationBoardState.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
 
@@ -48,7 +48,9 @@ void SummaryPicture::paintEvent(QPaintEvent*) {
 }
 
 BoardView::BoardView(ConfirmationBoardState& state, QWidget* parent)
-    : QDialog(parent, kToolWindowFlags), state_(&state) {
+    : StateDialog(state, kToolWindowFlags, parent), state_(&state) {
+    // Esc, "キャンセル" and the close box all close the window.
+    OnReject([this] { state_->Cancel(); });
     SetUpFixedWindow(*this, QStringLiteral("DataBoardForm"), QStringLiteral("情報結果"), 4710,
                      6735);
 
@@ -85,15 +87,6 @@ BoardView::BoardView(ConfirmationBoardState& state, QWidget* parent)
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &BoardView::reject);
     ok->setFocus();
-}
-
-// Esc, "キャンセル" and the close box all unload the board.
-void BoardView::reject() {
-    if (state_) {
-        state_->Cancel();
-    } else {
-        QDialog::reject();
-    }
 }
 
 }  // namespace glimtex::gui

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <QList>
 #include <QPointer>
 
+#include "gui/StateDialog.h"
 #include "html/BoardSummary.h"
 
 namespace glimtex {
@@ -33,13 +33,10 @@ class SummaryPicture : public QWidget {
 
 // The confirmation board "情報結果", not modal: "完了" (Enter) generates,
 // "キャンセル" (Esc) and the close box close it.
-class BoardView : public QDialog {
+class BoardView : public StateDialog {
     Q_OBJECT
   public:
     BoardView(ConfirmationBoardState& state, QWidget* parent = nullptr);
-
-  public slots:
-    void reject() override;
 
   private:
     QPointer<ConfirmationBoardState> state_;

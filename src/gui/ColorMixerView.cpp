@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "app/ColorMixer.h"
+#include "app/ColorMixerState.h"
 #include "gui/ColorSwatch.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
@@ -13,7 +13,10 @@
 namespace glimtex::gui {
 
 ColorMixerView::ColorMixerView(ColorMixerState& state, QWidget* parent)
-    : QDialog(parent, kToolWindowFlags), state_(&state) {
+    : StateDialog(state, kToolWindowFlags, parent), state_(&state) {
+    OnAccept([this] { state_->Confirm(); });
+    // Esc, "キャンセル" and the close box all close the window.
+    OnReject([this] { state_->Cancel(); });
     SetUpFixedWindow(*this, QStringLiteral("ColorTool"), ColorMixerText::kCaption, 3990, 1965);
 
     static const char* const kNames[3] = {"R", "G", "B"};
@@ -38,7 +41,7 @@ ColorMixerView::ColorMixerView(ColorMixerState& state, QWidget* parent)
         // label and the preview stay as they were.
         bar->setTracking(false);
         connect(bar, &QScrollBar::valueChanged, this, [this, i](int value) {
-            if (state_) state_->SetScrollValue(i, value);
+            if (state_) state_->SetBar(i, value);
         });
         bars_[at] = bar;
 
@@ -80,25 +83,13 @@ void ColorMixerView::Refresh() {
     if (!state_) return;
     for (int i = 0; i < 3; ++i) {
         const auto at = static_cast<size_t>(i);
-        if (bars_[at]->value() != state_->ScrollValue(i)) {
+        if (bars_[at]->value() != state_->BarValue(i)) {
             const QSignalBlocker block(bars_[at]);
-            bars_[at]->setValue(state_->ScrollValue(i));
+            bars_[at]->setValue(state_->BarValue(i));
         }
         labels_[at]->setText(state_->ValueLabel(i));
     }
-    preview_->SetColor(state_->RGB_ColorBox());
-}
-
-void ColorMixerView::accept() {
-    if (state_) state_->OK_Button_Click();
-}
-
-void ColorMixerView::reject() {
-    if (state_) {
-        state_->Cancel_Button_Click();
-    } else {
-        QDialog::reject();
-    }
+    preview_->SetColor(state_->PreviewColor());
 }
 
 }  // namespace glimtex::gui

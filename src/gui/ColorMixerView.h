@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <QPointer>
+
 #include <array>
+#include "gui/StateDialog.h"
 
 class QLabel;
 class QScrollBar;
@@ -17,14 +18,10 @@ class ColorSwatch;
 
 // The colour mixer "色情報": three bars for red, green and blue with their values,
 // the preview, "設定" (Enter) and "キャンセル" (Esc, and the close box).
-class ColorMixerView : public QDialog {
+class ColorMixerView : public StateDialog {
     Q_OBJECT
   public:
     ColorMixerView(ColorMixerState& state, QWidget* parent = nullptr);
-
-  public slots:
-    void accept() override;
-    void reject() override;
 
   private:
     void Refresh();

@@ -1,6 +1,6 @@
 #include "gui/ColorPaletteView.h"
 
-#include "app/ColorPalette.h"
+#include "app/ColorPaletteState.h"
 #include "app/Program.h"
 #include "gui/ColorSwatch.h"
 #include "gui/Look.h"
@@ -9,36 +9,29 @@
 namespace glimtex::gui {
 
 ColorPaletteView::ColorPaletteView(Program& program, ColorPaletteState& state, QWidget* parent)
-    : QDialog(parent, kToolWindowFlags), program_(program), state_(&state) {
+    : StateDialog(state, kToolWindowFlags, parent), program_(program), state_(&state) {
+    OnReject([this] { program_.Close<ColorPaletteState>(); });
     SetUpFixedWindow(*this, QStringLiteral("ColorCodeForm"), ColorPaletteText::kCaption, 1950,
                      1485);
     // Later swatches are drawn over their neighbours, which they overlap by a pixel;
     // the keyboard visits them in index order.
     QWidget* previous = nullptr;
     for (int i = 0; i < ColorPaletteState::kRows; ++i) {
-        const QRect place = ColorPaletteState::ColorCodeBoxPlace(i);
+        const QRect place = ColorPaletteState::SwatchPlace(i);
         auto* swatch = new ColorSwatch(this);
         swatch->setObjectName(QStringLiteral("ColorCodeBox_%1").arg(i));
         swatch->setGeometry(TwipRect(place.x(), place.y(), place.width(), place.height()));
         swatch->setFocusPolicy(Qt::StrongFocus);
-        swatch->SetColor(state.ColorCodeBox(i));
+        swatch->SetColor(state.SwatchColor(i));
         swatch->setToolTip(QStringLiteral("RGB(%1, %2, %3)")
-                               .arg(state.ColorCode()[static_cast<size_t>(i)][0])
-                               .arg(state.ColorCode()[static_cast<size_t>(i)][1])
-                               .arg(state.ColorCode()[static_cast<size_t>(i)][2]));
+                               .arg(state.Rows()[static_cast<size_t>(i)][0])
+                               .arg(state.Rows()[static_cast<size_t>(i)][1])
+                               .arg(state.Rows()[static_cast<size_t>(i)][2]));
         connect(swatch, &ColorSwatch::clicked, this, [this, i] {
-            if (state_) state_->ColorCodeBox_Click(i);
+            if (state_) state_->Pick(i);
         });
         if (previous) setTabOrder(previous, swatch);
         previous = swatch;
-    }
-}
-
-void ColorPaletteView::reject() {
-    if (state_) {
-        program_.Close<ColorPaletteState>();
-    } else {
-        QDialog::reject();
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDialog>
 #include <QPointer>
+
+#include "gui/StateDialog.h"
 
 namespace glimtex {
 class ColorPaletteState;
@@ -12,13 +13,10 @@ namespace glimtex::gui {
 
 // The colour sample palette "色見本": 35 swatches in 7 columns of 5; a click loads
 // the colour into the mixer. Its close box closes it alone.
-class ColorPaletteView : public QDialog {
+class ColorPaletteView : public StateDialog {
     Q_OBJECT
   public:
     ColorPaletteView(Program& program, ColorPaletteState& state, QWidget* parent = nullptr);
-
-  public slots:
-    void reject() override;
 
   private:
     Program& program_;

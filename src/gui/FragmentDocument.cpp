@@ -17,7 +17,7 @@ namespace {
 
 using Style = FragmentStyle;
 
-QColor ColourOf(const ColorTriple& rgb) {
+QColor ColorOf(const ColorTriple& rgb) {
     return QColor(std::clamp<int>(rgb[0], 0, 255), std::clamp<int>(rgb[1], 0, 255),
                   std::clamp<int>(rgb[2], 0, 255));
 }
@@ -38,7 +38,7 @@ QTextCharFormat LineFormat(const Style& style) {
     if (style.underline || style.link) {
         // A decoration takes the colour of the tag that draws it, not of the font
         // tags inside: the link's blue, or the page's text colour.
-        format.setUnderlineColor(style.link ? kLinkColour : kPageText);
+        format.setUnderlineColor(style.link ? kLinkColor : kPageText);
     }
     if (style.link) {
         format.setAnchor(true);
@@ -57,7 +57,7 @@ QTextCharFormat LineFormat(const Style& style) {
 
 QTextCharFormat CharacterFormat(const QTextCharFormat& line, const ShownCharacter& c) {
     QTextCharFormat format = line;
-    format.setForeground(ColourOf(c.colour));
+    format.setForeground(ColorOf(c.colour));
     format.setFontPointSize(PixelsToPoints(c.pixelSize));
     if (c.bold) format.setFontWeight(QFont::Bold);
     if (c.italic) format.setFontItalic(true);
@@ -140,7 +140,7 @@ void AppendFragment(QTextCursor& cursor, const FragmentModel& fragment) {
     table.setCellSpacing(2);
     table.setCellPadding(1);
     if (style.background == Style::Background::Colour) {
-        table.setBackground(ColourOf(ColourAsBrowsersRead(style.backColor)));
+        table.setBackground(ColorOf(ColourAsBrowsersRead(style.backColor)));
     } else {
         table.setBackground(QBrush(QColor(0xB0, 0xB0, 0xB0), Qt::BDiagPattern));
     }

@@ -16,7 +16,7 @@ namespace glimtex::gui {
 // blue, and the "medium" size (HTML font size 3) of 12 points.
 inline const QColor kPageText(0, 0, 0);
 inline const QColor kPageBackground(255, 255, 255);
-inline const QColor kLinkColour(0, 0, 0xEE);
+inline const QColor kLinkColor(0, 0, 0xEE);
 QFont PageFont();
 
 // Points of a browser's pixel size, at 96 dots per inch.

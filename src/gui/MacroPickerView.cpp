@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/MacroPicker.h"
+#include "app/MacroPickerState.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
 #include "gui/WidgetSync.h"
@@ -13,9 +13,14 @@
 namespace glimtex::gui {
 
 MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
-    : QDialog(parent,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : StateDialog(
+          state,
+          Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint,
+          parent),
       state_(&state) {
+    OnAccept([this] { state_->Confirm(); });
+    // Esc, "キャンセル" and the close box all close the window.
+    OnReject([this] { state_->Cancel(); });
     SetUpWindow(*this, QStringLiteral("MacroForm"), MacroPickerText::kCaption);
     // A sizable tool window whose controls keep their places.
     resize(TwipSize(3795, 2100));
@@ -54,23 +59,11 @@ MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
 
 void MacroPickerView::Refresh() {
     if (!state_) return;
-    Sync(combo_, state_->MacroListCombo());
-    QString description = state_->TextPrint();
+    Sync(combo_, state_->Combo());
+    QString description = state_->Description();
     if (textPrint_->toPlainText() !=
         description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) {
         textPrint_->setPlainText(description);
-    }
-}
-
-void MacroPickerView::accept() {
-    if (state_) state_->OK_Button_Click();
-}
-
-void MacroPickerView::reject() {
-    if (state_) {
-        state_->Cancel_Button_Click();
-    } else {
-        QDialog::reject();
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDialog>
 #include <QPointer>
+
+#include "gui/StateDialog.h"
 
 class QComboBox;
 class QPlainTextEdit;
@@ -14,14 +15,10 @@ namespace glimtex::gui {
 
 // The macro picker "マクロ入力", a tool window: the registered titles, the picked
 // macro's description, "確定" (Enter) and "キャンセル" (Esc, and the close box).
-class MacroPickerView : public QDialog {
+class MacroPickerView : public StateDialog {
     Q_OBJECT
   public:
     MacroPickerView(MacroPickerState& state, QWidget* parent = nullptr);
-
-  public slots:
-    void accept() override;
-    void reject() override;
 
   private:
     void Refresh();

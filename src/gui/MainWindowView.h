@@ -52,7 +52,7 @@ class MainWindowView : public QMainWindow {
     void BuildPanels(QWidget* client);
     void BuildTextPanel(QGroupBox* frame);
     void BuildDecorationPanel(QGroupBox* frame);
-    void BuildColourPanel(QGroupBox* frame);
+    void BuildColorPanel(QGroupBox* frame);
     void BuildShapePanel(QGroupBox* frame);
     void BuildBackPanel(QGroupBox* frame);
     void BuildLinkPanel(QGroupBox* frame);

@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "app/OutputWindow.h"
+#include "app/OutputWindowState.h"
 #include "gui/FragmentDocument.h"
 #include "gui/Look.h"
 #include "gui/PreviewView.h"
@@ -19,7 +19,9 @@
 namespace glimtex::gui {
 
 OutputView::OutputView(OutputWindowState& state, QWidget* parent)
-    : QDialog(parent, kToolWindowFlags), state_(&state) {
+    : StateDialog(state, kToolWindowFlags, parent), state_(&state) {
+    // Esc, "キャンセル" and the close box all close the window.
+    OnReject([this] { state_->Cancel(); });
     SetUpFixedWindow(*this, QStringLiteral("HTMLStringForm"), QStringLiteral("HTMLソース"), 6855,
                      2970);
 
@@ -53,7 +55,7 @@ OutputView::OutputView(OutputWindowState& state, QWidget* parent)
             state_->SetText(BoxText());
             userEdited_ = false;
         }
-        state_->ClipboardButton_Click();
+        state_->Copy();
     });
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
@@ -93,17 +95,9 @@ void OutputView::Refresh() {
     RefreshRendered();
     {
         const QSignalBlocker block(box_);
-        box_->setPlainText(state_->HTMLStringBox());
+        box_->setPlainText(state_->Text());
     }
     userEdited_ = false;
-}
-
-void OutputView::reject() {
-    if (state_) {
-        state_->CancelButton_Click();
-    } else {
-        QDialog::reject();
-    }
 }
 
 }  // namespace glimtex::gui

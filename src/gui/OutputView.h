@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDialog>
 #include <QPointer>
+
+#include "gui/StateDialog.h"
 
 class QPlainTextEdit;
 class QTabWidget;
@@ -17,13 +18,10 @@ class RenderedPage;
 // The output window "HTMLソース": the collected HTML as editable text without
 // wrapping on the tab "ソース", the same HTML as a browser shows it on the tab
 // "表示", "クリップボード" and "キャンセル" (Esc).
-class OutputView : public QDialog {
+class OutputView : public StateDialog {
     Q_OBJECT
   public:
     OutputView(OutputWindowState& state, QWidget* parent = nullptr);
-
-  public slots:
-    void reject() override;
 
   private:
     void Refresh();

@@ -4,12 +4,12 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/ColorMixer.h"
-#include "app/ColorPalette.h"
-#include "app/ConfirmationBoard.h"
-#include "app/MacroPicker.h"
+#include "app/ColorMixerState.h"
+#include "app/ColorPaletteState.h"
+#include "app/ConfirmationBoardState.h"
+#include "app/MacroPickerState.h"
 #include "app/MainWindowState.h"
-#include "app/OutputWindow.h"
+#include "app/OutputWindowState.h"
 #include "app/PreviewState.h"
 #include "app/Program.h"
 #include "gui/BoardView.h"

@@ -1,5 +1,5 @@
-#include "app/ColorMixer.h"
-#include "app/ColorPalette.h"
+#include "app/ColorMixerState.h"
+#include "app/ColorPaletteState.h"
 #include "app/ProgramFixture.h"
 #include "engine/ColorMapStrip.h"
 
@@ -47,7 +47,7 @@ TEST_F(ColorMixer, FirstSwatchOpensThePaletteThenTheMixerOnItsColour) {
     EXPECT_EQ(events, (QStringList{"palette shown", "mixer shown"}));
     ASSERT_NE(program->Find<ColorPaletteState>(), nullptr);
     EXPECT_EQ(Labels(), (QStringList{"10", "20", "30"}));
-    EXPECT_EQ(Mixer().RGB_ColorBox(), 0x1E140Au);
+    EXPECT_EQ(Mixer().PreviewColor(), 0x1E140Au);
     EXPECT_EQ(Mixer().Target(), 0);
 }
 
@@ -64,9 +64,9 @@ TEST_F(ColorMixer, SetWithoutTouchingWritesTheSameColourBackAndRepaints) {
     Settings().ColorData[1] = {255, 128, 0};
     Main().EditColor(1);
     EXPECT_EQ(Labels(), (QStringList{"255", "128", "0"}));
-    EXPECT_EQ(Mixer().RGB_ColorBox(), kOrange);
+    EXPECT_EQ(Mixer().PreviewColor(), kOrange);
     EXPECT_EQ(Mixer().Target(), 1);
-    Mixer().OK_Button_Click();
+    Mixer().Confirm();
     EXPECT_EQ(Settings().ColorData[1], (ColorTriple{255, 128, 0}));
     EXPECT_EQ(Controls().ColorBox[1].color, PaintedColor(kOrange));
     EXPECT_EQ(program->Find<ColorMixerState>(), nullptr);
@@ -85,8 +85,8 @@ TEST_F(ColorMixer, OpeningForAnotherSwatchRetargetsTheOpenMixerWithoutReloading)
     EXPECT_EQ(events, (QStringList{"palette shown", "mixer shown", "mixer shown"}));
     EXPECT_EQ(Mixer().Target(), 0);
     EXPECT_EQ(Labels(), (QStringList{"200", "100", "50"}));
-    Mixer().SetScrollValue(2, 255);
-    Mixer().OK_Button_Click();
+    Mixer().SetBar(2, 255);
+    Mixer().Confirm();
     EXPECT_EQ(Settings().ColorData[0], (ColorTriple{200, 100, 255}));
     EXPECT_EQ(Settings().BackColorData, (ColorTriple{1, 2, 3}));
 }
@@ -96,8 +96,8 @@ TEST_F(ColorMixer, BackgroundSetRepaintsItsSwatchAndTheStrip) {
     Settings().ColorData[0] = {0, 0, 255};
     Main().Form().PaintSwatch(0, 0xFF0000);
     Main().EditBackgroundColor();
-    Mixer().SetScrollValues({0, 255, 0});
-    Mixer().OK_Button_Click();
+    Mixer().SetBars({0, 255, 0});
+    Mixer().Confirm();
     EXPECT_EQ(Settings().BackColorData, (ColorTriple{0, 255, 0}));
     EXPECT_EQ(Controls().BackColorBox.color, PaintedColor(0x00FF00));
     for (const PaintedColor& rect : Controls().ColorMap) EXPECT_EQ(rect, PaintedColor(0xFF0000));
@@ -107,8 +107,8 @@ TEST_F(ColorMixer, GradationStripIsRedrawnFromBothColours) {
     UseGradation();
     Settings().ColorData[1] = {0, 0, 255};
     Main().EditColor(0);
-    Mixer().SetScrollValues({255, 0, 0});
-    Mixer().OK_Button_Click();
+    Mixer().SetBars({255, 0, 0});
+    Mixer().Confirm();
     const auto expected = GradationStripColors({255, 0, 0}, {0, 0, 255});
     for (size_t k = 0; k < expected.size(); ++k) {
         EXPECT_EQ(Controls().ColorMap[k], PaintedColor(PackColor(expected[k]))) << k;
@@ -121,8 +121,8 @@ TEST_F(ColorMixer, CancelAndTheCloseBoxChangeNothing) {
     Settings().ColorData[1] = {255, 128, 0};
     const FormControls before = Controls();
     Main().EditColor(1);
-    Mixer().SetScrollValues({1, 2, 3});
-    Mixer().Cancel_Button_Click();
+    Mixer().SetBars({1, 2, 3});
+    Mixer().Cancel();
     EXPECT_EQ(program->Find<ColorMixerState>(), nullptr);
     EXPECT_EQ(program->Find<ColorPaletteState>(), nullptr);
     EXPECT_EQ(Settings().ColorData[1], (ColorTriple{255, 128, 0}));
@@ -136,7 +136,7 @@ TEST_F(ColorMixer, ComponentsOutsideTheBarsRangeStopAtItsEnds) {
     Settings().ColorData[0] = {300, -5, 128};
     Main().EditColor(0);
     EXPECT_EQ(Labels(), (QStringList{"255", "0", "128"}));
-    Mixer().OK_Button_Click();
+    Mixer().Confirm();
     EXPECT_EQ(Settings().ColorData[0], (ColorTriple{255, 0, 128}));
 }
 
@@ -156,8 +156,8 @@ TEST_F(ColorMixer, ClosingThePaletteAloneLeavesTheMixerWorking) {
     program->Close<ColorPaletteState>();
     Main().EditBackgroundColor();  // the open mixer is retargeted: no palette
     EXPECT_EQ(program->Find<ColorPaletteState>(), nullptr);
-    Mixer().SetScrollValue(0, 40);
-    Mixer().OK_Button_Click();
+    Mixer().SetBar(0, 40);
+    Mixer().Confirm();
     EXPECT_EQ(Settings().BackColorData, (ColorTriple{40, 0, 0}));
     Main().EditColor(0);  // opened afresh, with its palette
     EXPECT_NE(program->Find<ColorPaletteState>(), nullptr);

@@ -79,7 +79,7 @@ TEST_F(ConfirmationBoard, OverflowLeavesCollectionOutputAndBoardAlone) {
     EXPECT_EQ(feedback.notices[0].title, QStringLiteral("お知らせ"));
     EXPECT_EQ(feedback.notices[0].text, kOverflowMessage);
     EXPECT_EQ(Collected(), seeded);
-    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), QStringLiteral("edited"));
+    EXPECT_EQ(program->Find<OutputWindowState>()->Text(), QStringLiteral("edited"));
     EXPECT_EQ(program->Find<ConfirmationBoardState>(), &board);
 }
 
@@ -92,7 +92,7 @@ TEST_F(ConfirmationBoard, DoneClosesTheBoardAndShowsTheWholeCollection) {
     const QString expected = seeded + QStringLiteral("\r\n") + fragment;
     EXPECT_EQ(Collected(), expected);
     ASSERT_NE(program->Find<OutputWindowState>(), nullptr);
-    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), expected);
+    EXPECT_EQ(program->Find<OutputWindowState>()->Text(), expected);
     EXPECT_TRUE(feedback.notices.isEmpty());
 }
 

@@ -1,6 +1,6 @@
 #include "InterpreterFixture.h"
-#include "app/ConfirmationBoard.h"
-#include "app/OutputWindow.h"
+#include "app/ConfirmationBoardState.h"
+#include "app/OutputWindowState.h"
 #include "html/Collection.h"
 #include "support/GoldenCases.h"
 
@@ -30,7 +30,7 @@ TEST_F(InterpreterTest, CreateDataCapturesGeneratesAndShowsTheOutput) {
     EXPECT_EQ(Settings().MojiSize, 5);
     EXPECT_EQ(program_.Find<ConfirmationBoardState>(), nullptr);
     ASSERT_NE(program_.Find<OutputWindowState>(), nullptr);
-    EXPECT_EQ(program_.Find<OutputWindowState>()->HTMLStringBox(), fragmentAB);
+    EXPECT_EQ(program_.Find<OutputWindowState>()->Text(), fragmentAB);
     EXPECT_TRUE(feedback_.notices.isEmpty());
 }
 

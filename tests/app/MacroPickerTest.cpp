@@ -1,4 +1,4 @@
-#include "app/MacroPicker.h"
+#include "app/MacroPickerState.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +28,7 @@ class MacroPicker : public ProgramFixture {
     // Picks the title from the list as the user does.
     MacroPickerState& OpenAndPick(const QString& title) {
         MacroPickerState& picker = Open();
-        const qsizetype index = picker.MacroListCombo().items.indexOf(title);
+        const qsizetype index = picker.Combo().items.indexOf(title);
         EXPECT_GE(index, 0) << title.toStdString();
         picker.PickListEntry(static_cast<int>(index));
         return picker;
@@ -56,18 +56,18 @@ TEST_F(MacroPicker, ListsTheTitlesInFileOrderWithDuplicatesAndEmptyTitles) {
     Write("MacroList.df", {Entry("A", "見出し", "first"), Entry("B", "", "no title"),
                            Entry("C", "見出し", "second")});
     MacroPickerState& picker = Open();
-    EXPECT_EQ(picker.MacroListCombo().items, (QStringList{"見出し", "", "見出し"}));
-    EXPECT_EQ(picker.MacroListCombo().text, QStringLiteral("NULL"));
-    EXPECT_EQ(picker.TextPrint(), QStringLiteral("何も設定されていません\r\n"));
-    EXPECT_TRUE(picker.MacroFileName().isEmpty());
+    EXPECT_EQ(picker.Combo().items, (QStringList{"見出し", "", "見出し"}));
+    EXPECT_EQ(picker.Combo().text, QStringLiteral("NULL"));
+    EXPECT_EQ(picker.Description(), QStringLiteral("何も設定されていません\r\n"));
+    EXPECT_TRUE(picker.PickedFile().isEmpty());
 }
 
 TEST_F(MacroPicker, EmptyOrMissingListReportsNothingPicked) {
     for (bool fileExists : {false, true}) {
         if (fileExists) Write("MacroList.df", {});
         MacroPickerState& picker = Open();
-        EXPECT_TRUE(picker.MacroListCombo().items.isEmpty());
-        picker.OK_Button_Click();
+        EXPECT_TRUE(picker.Combo().items.isEmpty());
+        picker.Confirm();
         program->Close<MacroPickerState>();
     }
     EXPECT_EQ(NoticeTexts(), (QStringList{"何も設定されておりません", "何も設定されておりません"}));
@@ -80,9 +80,9 @@ TEST_F(MacroPicker, DuplicateTitlesShowAndApplyTheFirstEntry) {
     Write("Macro/B", {"Set.MainString = \"from B\""});
     MacroPickerState& picker = Open();
     picker.PickListEntry(1);
-    EXPECT_EQ(picker.TextPrint(), QStringLiteral("first"));
-    EXPECT_EQ(picker.MacroFileName(), QStringLiteral("A"));
-    picker.OK_Button_Click();
+    EXPECT_EQ(picker.Description(), QStringLiteral("first"));
+    EXPECT_EQ(picker.PickedFile(), QStringLiteral("A"));
+    picker.Confirm();
     EXPECT_EQ(Settings().MainString, QStringLiteral("from A"));
 }
 
@@ -94,11 +94,11 @@ TEST_F(MacroPicker, NoKeepsThePickerOpenAndYesClosesItAndRunsTheMacro) {
                      [&](WindowKind kind) { closed += kind == WindowKind::MacroPicker ? 1 : 0; });
     MacroPickerState& picker = OpenAndPick("見出し");
     feedback.answer = false;
-    picker.OK_Button_Click();
+    picker.Confirm();
     EXPECT_EQ(program->Find<MacroPickerState>(), &picker);
     EXPECT_FALSE(QFile::exists(dir.filePath("Buf.df")));
     feedback.answer = true;
-    picker.OK_Button_Click();
+    picker.Confirm();
     ASSERT_EQ(feedback.questions.size(), 2);
     EXPECT_EQ(feedback.questions[0].title, QStringLiteral("マクロ適用"));
     EXPECT_EQ(feedback.questions[0].text,
@@ -115,8 +115,8 @@ TEST_F(MacroPicker, TypingAfterAPickStillAppliesThePickedMacro) {
     Write("Macro/Title", {"Set.MainString = \"picked\""});
     MacroPickerState& picker = OpenAndPick("見出し");
     picker.SetComboText(QStringLiteral("something else"));
-    EXPECT_EQ(picker.MacroFileName(), QStringLiteral("Title"));
-    picker.OK_Button_Click();
+    EXPECT_EQ(picker.PickedFile(), QStringLiteral("Title"));
+    picker.Confirm();
     EXPECT_EQ(Settings().MainString, QStringLiteral("picked"));
 }
 
@@ -124,7 +124,7 @@ TEST_F(MacroPicker, TypedTitleWithoutAPickFindsNoMacroFile) {
     Write("MacroList.df", {Entry("Title", "見出し", "about")});
     MacroPickerState& picker = Open();
     picker.SetComboText(QStringLiteral("見出し"));
-    picker.OK_Button_Click();
+    picker.Confirm();
     EXPECT_EQ(NoticeTexts(), QStringList{"マクロファイルが見つかりません"});
     EXPECT_EQ(program->Find<MacroPickerState>(), &picker);
 }
@@ -134,7 +134,7 @@ TEST_F(MacroPicker, DefineTableHoldsOnlyTheAppliedMacrosDefinitions) {
     Write("MacroList.df", {Entry("Title", "見出し", "about")});
     Write("Macro/Title", {"#DEFINE _T __新しい", "#IFDEF _OLD", "Set.MainString = \"old\"",
                           "#ELSEDEF", "Set.MainString = \"_T\"", "#ENDDEF"});
-    OpenAndPick("見出し").OK_Button_Click();
+    OpenAndPick("見出し").Confirm();
     EXPECT_EQ(Lines("Define.df"), QStringList{"_T 新しい"});
     EXPECT_EQ(Settings().MainString, QStringLiteral("新しい"));
 }
@@ -143,7 +143,7 @@ TEST_F(MacroPicker, MissingFileIsNamedAndNothingRuns) {
     Write("MacroList.df", {Entry("Gone", "見出し", "about")});
     Write("Buf.df", {"Set.MainString = \"previous\""});
     MacroPickerState& picker = OpenAndPick("見出し");
-    picker.OK_Button_Click();
+    picker.Confirm();
     ASSERT_EQ(feedback.notices.size(), 1);
     EXPECT_EQ(feedback.notices[0].text, MissingMacroFileMessage("Gone"));
     EXPECT_TRUE(feedback.questions.isEmpty());
@@ -160,7 +160,7 @@ TEST_F(MacroPicker, FileNamesLeavingTheMacroFolderCountAsMissing) {
     const QStringList names{"../Outside", dir.filePath("Outside"), "sub/Inner", "sub\\Inner", ".."};
     for (const QString& name : names) {
         Write("MacroList.df", {Entry(name, "T", "about")});
-        OpenAndPick("T").OK_Button_Click();
+        OpenAndPick("T").Confirm();
         program->Close<MacroPickerState>();
         EXPECT_FALSE(RegisteredMacroPath(program->Folder(), name).has_value())
             << name.toStdString();
@@ -174,11 +174,11 @@ TEST_F(MacroPicker, EachOpeningReadsTheListAfreshAndForgetsThePick) {
     Write("MacroList.df", {Entry("Title", "見出し", "about")});
     Write("Macro/Title", {"#ADDITEM \"Next\""});
     Write("Macro/Next", {"#HEAD \"次\",\"added\""});
-    OpenAndPick("見出し").OK_Button_Click();
+    OpenAndPick("見出し").Confirm();
     MacroPickerState& picker = Open();
-    EXPECT_EQ(picker.MacroListCombo().items, (QStringList{"見出し", "次"}));
-    EXPECT_TRUE(picker.MacroFileName().isEmpty());
-    EXPECT_EQ(picker.TextPrint(), QStringLiteral("何も設定されていません\r\n"));
+    EXPECT_EQ(picker.Combo().items, (QStringList{"見出し", "次"}));
+    EXPECT_TRUE(picker.PickedFile().isEmpty());
+    EXPECT_EQ(picker.Description(), QStringLiteral("何も設定されていません\r\n"));
 }
 
 }  // namespace

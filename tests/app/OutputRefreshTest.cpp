@@ -19,8 +19,8 @@ TEST_F(OutputRefresh, ManyRunsInOneTurnTellTheViewOnce) {
     QObject::connect(out, &OutputWindowState::textChanged, [&] { ++told; });
     for (int k = 0; k < 50; ++k) RunAndConfirm(QStringLiteral("more"), false);
     // The box's text is there at once; the view hears of it from the event loop.
-    EXPECT_EQ(out->HTMLStringBox(), Collected());
-    EXPECT_EQ(out->HTMLStringBox().count(QStringLiteral("\r\n")), 50);
+    EXPECT_EQ(out->Text(), Collected());
+    EXPECT_EQ(out->Text().count(QStringLiteral("\r\n")), 50);
     EXPECT_TRUE(out->RefreshPending());
     EXPECT_EQ(told, 0);
     QCoreApplication::sendPostedEvents();
@@ -54,7 +54,7 @@ TEST_F(OutputRefresh, DockingWhileTheWindowIsOpenAppendsTheFragment) {
     const QString whole = first + QStringLiteral("\r\n") + second + QStringLiteral("\r\n") + b;
     EXPECT_EQ(Collected(), whole);
     EXPECT_TRUE(
-        program->Find<OutputWindowState>()->HTMLStringBox().endsWith(QStringLiteral("\r\n") + b));
+        program->Find<OutputWindowState>()->Text().endsWith(QStringLiteral("\r\n") + b));
 }
 
 TEST_F(OutputRefresh, CreateRefusedAfterARunLeavesTheBoxShowingThatRun) {
@@ -67,7 +67,7 @@ TEST_F(OutputRefresh, CreateRefusedAfterARunLeavesTheBoxShowingThatRun) {
     program->Find<ConfirmationBoardState>()->Confirm();
     ASSERT_EQ(feedback.notices.size(), 1);
     EXPECT_TRUE(Collected().isEmpty());
-    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), shown);
+    EXPECT_EQ(program->Find<OutputWindowState>()->Text(), shown);
 }
 
 TEST_F(OutputRefresh, OverflowAfterARunLeavesTheBoxShowingThatRun) {
@@ -81,11 +81,11 @@ TEST_F(OutputRefresh, OverflowAfterARunLeavesTheBoxShowingThatRun) {
     ASSERT_EQ(feedback.notices.size(), 1);
     EXPECT_EQ(feedback.notices[0].text, kOverflowMessage);
     EXPECT_EQ(Collected(), shown);
-    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), shown);
+    EXPECT_EQ(program->Find<OutputWindowState>()->Text(), shown);
     // The next good run docks after the first fragment as usual.
     Main().Form().SetColorStyleText(QStringLiteral("単色"));
     const QString next = RunAndConfirm(QStringLiteral("next"), false);
-    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(),
+    EXPECT_EQ(program->Find<OutputWindowState>()->Text(),
               shown + QStringLiteral("\r\n") + next);
 }
 

@@ -6,7 +6,7 @@ namespace {
 using OutputWindow = ProgramFixture;
 
 TEST_F(OutputWindow, StartsWithItsPlaceholderLine) {
-    EXPECT_EQ(program->Show<OutputWindowState>().HTMLStringBox(),
+    EXPECT_EQ(program->Show<OutputWindowState>().Text(),
               QStringLiteral("HTMLソースはここに表現されます。\r\n"));
 }
 
@@ -14,7 +14,7 @@ TEST_F(OutputWindow, YesCopiesTheEditedText) {
     OutputWindowState& out = program->Show<OutputWindowState>();
     out.SetText(QStringLiteral("<B>edited</B>"));
     feedback.answer = true;
-    out.ClipboardButton_Click();
+    out.Copy();
     ASSERT_EQ(feedback.questions.size(), 1);
     EXPECT_EQ(feedback.questions[0].title, QStringLiteral("お知らせ"));
     EXPECT_EQ(feedback.questions[0].text,
@@ -25,7 +25,7 @@ TEST_F(OutputWindow, YesCopiesTheEditedText) {
 
 TEST_F(OutputWindow, NoLeavesTheClipboardAlone) {
     feedback.answer = false;
-    program->Show<OutputWindowState>().ClipboardButton_Click();
+    program->Show<OutputWindowState>().Copy();
     EXPECT_EQ(feedback.questions.size(), 1);
     EXPECT_TRUE(clipboard.texts.isEmpty());
     EXPECT_NE(program->Find<OutputWindowState>(), nullptr);
@@ -34,7 +34,7 @@ TEST_F(OutputWindow, NoLeavesTheClipboardAlone) {
 TEST_F(OutputWindow, EmptyTextIsCopiedAsEmpty) {
     OutputWindowState& out = program->Show<OutputWindowState>();
     out.SetText(QString());
-    out.ClipboardButton_Click();
+    out.Copy();
     ASSERT_EQ(clipboard.texts.size(), 1);
     EXPECT_TRUE(clipboard.texts[0].isEmpty());
 }
@@ -45,12 +45,12 @@ TEST_F(OutputWindow, CancelClosesWithoutTouchingTheCollection) {
                      [&](WindowKind kind) { closed += kind == WindowKind::Output ? 1 : 0; });
     const QString seeded = Seed(QStringLiteral("kept"));
     program->Show<OutputWindowState>().SetText(QStringLiteral("edited"));
-    program->Find<OutputWindowState>()->CancelButton_Click();
+    program->Find<OutputWindowState>()->Cancel();
     EXPECT_EQ(program->Find<OutputWindowState>(), nullptr);
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(Collected(), seeded);
     // Opened again, it starts afresh.
-    EXPECT_EQ(program->Show<OutputWindowState>().HTMLStringBox(),
+    EXPECT_EQ(program->Show<OutputWindowState>().Text(),
               QStringLiteral("HTMLソースはここに表現されます。\r\n"));
 }
 
@@ -58,13 +58,13 @@ TEST_F(OutputWindow, ShowingWhileOpenKeepsTheText) {
     OutputWindowState& out = program->Show<OutputWindowState>();
     out.SetText(QStringLiteral("x"));
     EXPECT_EQ(&program->Show<OutputWindowState>(), &out);
-    EXPECT_EQ(out.HTMLStringBox(), QStringLiteral("x"));
+    EXPECT_EQ(out.Text(), QStringLiteral("x"));
 }
 
 TEST_F(OutputWindow, DockedFragmentsLandOnTheClipboardOnePerLine) {
     const QString a = RunAndConfirm(QStringLiteral("one"), true);
     const QString b = RunAndConfirm(QStringLiteral("two"), false);
-    program->Find<OutputWindowState>()->ClipboardButton_Click();
+    program->Find<OutputWindowState>()->Copy();
     EXPECT_EQ(clipboard.texts, QStringList{a + QStringLiteral("\r\n") + b});
 }
 

@@ -77,7 +77,7 @@ TEST_F(PreviewStateTest, OpensOnceAndCloses) {
     EXPECT_EQ(program->Find<PreviewState>(), nullptr);
 }
 
-TEST_F(PreviewStateTest, DockedFragmentsFollowHTMLString) {
+TEST_F(PreviewStateTest, FragmentModelsFollowTheCollection) {
     RunAndConfirm(QStringLiteral("one"), true);
     RunAndConfirm(QStringLiteral("two"), false);
     ASSERT_EQ(program->Core().Collected().Models().size(), 2u);

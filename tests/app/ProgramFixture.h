@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "app/ConfirmationBoard.h"
+#include "app/ConfirmationBoardState.h"
 #include "app/MainWindowState.h"
-#include "app/OutputWindow.h"
+#include "app/OutputWindowState.h"
 #include "app/Program.h"
 #include "core/Feedback.h"
 #include "html/HtmlGenerator.h"

@@ -22,7 +22,7 @@ TEST_F(RunCommands, TwoCreateRunsShowOnlyTheSecondFragment) {
     const QString second = RunAndConfirm(QStringLiteral("second"), true);
     EXPECT_EQ(Collected(), second);
     ASSERT_NE(program->Find<OutputWindowState>(), nullptr);
-    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), second);
+    EXPECT_EQ(program->Find<OutputWindowState>()->Text(), second);
     EXPECT_FALSE(second.contains(QStringLiteral("first")));
 }
 
@@ -32,7 +32,7 @@ TEST_F(RunCommands, DockingCollectsFragmentsInOrderWithCrLf) {
     const QString c = RunAndConfirm(QStringLiteral("three"), false);
     const QString expected = a + QStringLiteral("\r\n") + b + QStringLiteral("\r\n") + c;
     EXPECT_EQ(Collected(), expected);
-    EXPECT_EQ(program->Find<OutputWindowState>()->HTMLStringBox(), expected);
+    EXPECT_EQ(program->Find<OutputWindowState>()->Text(), expected);
 }
 
 TEST_F(RunCommands, DockingAsFirstRunHasNoLeadingBreak) {

@@ -9,7 +9,7 @@
 #include <QSignalSpy>
 
 #include "GuiFixture.h"
-#include "app/OutputWindow.h"
+#include "app/OutputWindowState.h"
 #include "gui/BoardView.h"
 #include "gui/MainWindowView.h"
 #include "gui/OutputView.h"

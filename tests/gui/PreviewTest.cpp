@@ -153,7 +153,7 @@ TEST(PreviewDocument, BackgroundShowsOnlyWhereABrowserShowsIt) {
     gui::FillDocument(document, std::span(&model, 1));
     const std::vector<Look> looks = LooksOf(document);
     ASSERT_EQ(looks.size(), 4u);
-    EXPECT_EQ(looks[0].colour, gui::kLinkColour);
+    EXPECT_EQ(looks[0].colour, gui::kLinkColor);
     EXPECT_TRUE(looks[0].underline);
     ASSERT_EQ(document.rootFrame()->childFrames().size(), 1);
     EXPECT_EQ(document.rootFrame()->childFrames()[0]->frameFormat().background().color(),

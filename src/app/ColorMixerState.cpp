@@ -1,8 +1,8 @@
-#include "app/ColorMixer.h"
+#include "app/ColorMixerState.h"
 
 #include <algorithm>
 
-#include "app/ColorPalette.h"
+#include "app/ColorPaletteState.h"
 #include "app/Program.h"
 
 namespace glimtex {
@@ -19,10 +19,10 @@ ColorMixerState::ColorMixerState(Program& program) : program_(program) {
 
 void ColorMixerState::Load() {
     program_.Show<ColorPaletteState>();
-    RGB_Code();
+    PaintPreview();
 }
 
-int ColorMixerState::ScrollValue(int bar) const {
+int ColorMixerState::BarValue(int bar) const {
     return IsBar(bar) ? values_[static_cast<size_t>(bar)] : 0;
 }
 
@@ -30,45 +30,45 @@ QString ColorMixerState::ValueLabel(int bar) const {
     return IsBar(bar) ? labels_[static_cast<size_t>(bar)] : QString();
 }
 
-void ColorMixerState::SetScrollValue(int bar, int value) {
+void ColorMixerState::SetBar(int bar, int value) {
     if (!IsBar(bar)) return;
     // A slot set by a macro may hold a component outside the bar's range.
     const auto clamped = static_cast<int16_t>(std::clamp(value, kMinimum, kMaximum));
     int16_t& current = values_[static_cast<size_t>(bar)];
     if (current == clamped) return;
     current = clamped;
-    Scroll_Change(bar);
+    BarChanged(bar);
 }
 
-void ColorMixerState::SetScrollValues(const ColorTriple& rgb) {
-    for (int bar = 0; bar < kBarCount; ++bar) SetScrollValue(bar, rgb[static_cast<size_t>(bar)]);
+void ColorMixerState::SetBars(const ColorTriple& rgb) {
+    for (int bar = 0; bar < kBarCount; ++bar) SetBar(bar, rgb[static_cast<size_t>(bar)]);
 }
 
-void ColorMixerState::Scroll_Change(int bar) {
+void ColorMixerState::BarChanged(int bar) {
     labels_[static_cast<size_t>(bar)] = QString::number(values_[static_cast<size_t>(bar)]);
-    RGB_Code();
+    PaintPreview();
 }
 
-void ColorMixerState::RGB_Code() {
+void ColorMixerState::PaintPreview() {
     preview_ = PackColor(values_);
     emit changed();
 }
 
 void ColorMixerState::Retarget(int slot, const ColorTriple& rgb) {
-    SetScrollValues(rgb);
+    SetBars(rgb);
     target_ = slot;
 }
 
 void ColorMixerState::Unload() { program_.Close<ColorPaletteState>(); }
 
-void ColorMixerState::OK_Button_Click() {
+void ColorMixerState::Confirm() {
     // Closing the mixer retires this object; nothing of it is touched afterwards.
     Program& program = program_;
     program.Form().StoreColor(target_, values_);
     if (program.Find<ColorMixerState>() == this) program.Close<ColorMixerState>();
 }
 
-void ColorMixerState::Cancel_Button_Click() {
+void ColorMixerState::Cancel() {
     if (program_.Find<ColorMixerState>() == this) program_.Close<ColorMixerState>();
 }
 

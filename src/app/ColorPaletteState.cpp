@@ -1,6 +1,6 @@
-#include "app/ColorPalette.h"
+#include "app/ColorPaletteState.h"
 
-#include "app/ColorMixer.h"
+#include "app/ColorMixerState.h"
 #include "app/Program.h"
 
 namespace glimtex {
@@ -33,32 +33,32 @@ ColorPaletteState::ColorPaletteState(Program& program) : program_(program) {}
 
 void ColorPaletteState::Load() {
     count_ = 0;
-    for (const ColorTriple& rgb : kSampleColors) AddColorCode(rgb[0], rgb[1], rgb[2]);
+    for (const ColorTriple& rgb : kSampleColors) AddRow(rgb[0], rgb[1], rgb[2]);
     for (size_t i = 0; i < rows_.size(); ++i) boxes_[i] = PackColor(rows_[i]);
     emit changed();
 }
 
-void ColorPaletteState::AddColorCode(int16_t r, int16_t g, int16_t b) {
+void ColorPaletteState::AddRow(int16_t r, int16_t g, int16_t b) {
     if (!IsRow(count_)) return;  // the table holds 35 rows; load adds exactly that many
     rows_[static_cast<size_t>(count_)] = {r, g, b};
     ++count_;
 }
 
-uint32_t ColorPaletteState::ColorCodeBox(int index) const {
+uint32_t ColorPaletteState::SwatchColor(int index) const {
     return IsRow(index) ? boxes_[static_cast<size_t>(index)] : 0;
 }
 
-QRect ColorPaletteState::ColorCodeBoxPlace(int index) {
+QRect ColorPaletteState::SwatchPlace(int index) {
     const int column = index / kSwatchesPerColumn;
     const int row = index % kSwatchesPerColumn;
     return {kSwatchMargin + kSwatchPitch * column, kSwatchMargin + kSwatchPitch * row, kSwatchSize,
             kSwatchSize};
 }
 
-void ColorPaletteState::ColorCodeBox_Click(int index) {
+void ColorPaletteState::Pick(int index) {
     ColorMixerState* mixer = program_.Find<ColorMixerState>();
     if (!IsRow(index) || mixer == nullptr) return;
-    mixer->SetScrollValues(rows_[static_cast<size_t>(index)]);  // R, then G, then B
+    mixer->SetBars(rows_[static_cast<size_t>(index)]);  // R, then G, then B
 }
 
 }  // namespace glimtex

@@ -1,4 +1,4 @@
-#include "app/OutputWindow.h"
+#include "app/OutputWindowState.h"
 
 #include "app/Program.h"
 
@@ -12,7 +12,7 @@ OutputWindowState::OutputWindowState(Program& program)
             &OutputWindowState::KeepShownFragments);
 }
 
-const QString& OutputWindowState::HTMLStringBox() const {
+const QString& OutputWindowState::Text() const {
     if (edit_) return *edit_;
     return followsCollection_ ? program_.Core().Collected().Text() : keptText_;
 }
@@ -39,15 +39,15 @@ void OutputWindowState::KeepShownFragments() {
     followsCollection_ = false;
 }
 
-void OutputWindowState::ClipboardButton_Click() {
+void OutputWindowState::Copy() {
     if (!program_.UserFeedback().AskYesNo(
             kNoticeTitle, QStringLiteral("本当にクリップボードにコピーしてもいいですか？"))) {
         return;
     }
-    program_.SystemClipboard().SetText(HTMLStringBox());
+    program_.SystemClipboard().SetText(Text());
 }
 
-void OutputWindowState::CancelButton_Click() {
+void OutputWindowState::Cancel() {
     if (program_.Find<OutputWindowState>() == this) program_.Close<OutputWindowState>();
 }
 

@@ -1,4 +1,4 @@
-#include "app/ConfirmationBoard.h"
+#include "app/ConfirmationBoardState.h"
 
 #include "app/Program.h"
 

@@ -24,26 +24,26 @@ class MacroPickerState : public QObject {
 
     // MacroListCombo: start text "NULL", the titles in file order (duplicates and empty
     // titles too).
-    const ComboBoxState& MacroListCombo() const { return combo_; }
+    const ComboBoxState& Combo() const { return combo_; }
     // TextPrint: the description of the picked macro, or the start text.
-    const QString& TextPrint() const { return textPrint_; }
+    const QString& Description() const { return textPrint_; }
     // The file of the entry picked last, or empty.
-    const QString& MacroFileName() const { return macroFileName_; }
+    const QString& PickedFile() const { return macroFileName_; }
 
     // The user types into the combo box: only its text changes.
     void SetComboText(const QString& text);
     // A pick from the list: the combo box already shows the picked title. The first
     // entry with that title gives the description and the file.
-    void MacroListCombo_click();
+    void PickShownTitle();
     // Picks list entry `index`: its title becomes the combo's text, then the pick runs.
     void PickListEntry(int index);
 
     // "確定": "何も設定されておりません" while the text is "NULL"; "マクロファイルが見つかりません"
     // when nothing was picked; a notice naming the file when it is missing from the
     // Macro folder. Otherwise asks, and on Yes closes the picker and applies the macro.
-    void OK_Button_Click();
+    void Confirm();
     // "キャンセル", and the close box: closes the picker; nothing else changes.
-    void Cancel_Button_Click();
+    void Cancel();
 
   signals:
     void changed();

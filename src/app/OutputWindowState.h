@@ -34,7 +34,7 @@ class OutputWindowState : public QObject {
 
     // The box's current text: the collection as the last run left it, or the user's
     // edit since.
-    const QString& HTMLStringBox() const;
+    const QString& Text() const;
     // The generated fragments the box showed last, as models of what a browser shows.
     const QList<FragmentModel>& ShownFragments() const;
     // True when the box holds the user's own edit rather than the generated fragments.
@@ -50,9 +50,9 @@ class OutputWindowState : public QObject {
     bool RefreshPending() const { return refresh_.Pending(); }
 
     // "クリップボード": asks, and on Yes puts the box's current text on the clipboard.
-    void ClipboardButton_Click();
+    void Copy();
     // "キャンセル": closes the window.
-    void CancelButton_Click();
+    void Cancel();
 
   signals:
     // The box's text was replaced by a run; sent from the event loop, once per turn.

@@ -1,4 +1,4 @@
-#include "app/MacroPicker.h"
+#include "app/MacroPickerState.h"
 
 #include "app/Program.h"
 #include "engine/RegisteredMacros.h"
@@ -27,7 +27,7 @@ void MacroPickerState::SetComboText(const QString& text) {
     emit changed();
 }
 
-void MacroPickerState::MacroListCombo_click() {
+void MacroPickerState::PickShownTitle() {
     macroFileName_.clear();
     // The list is read again: the first entry with the title wins, and without one
     // the description stays as it was.
@@ -42,10 +42,10 @@ void MacroPickerState::MacroListCombo_click() {
 void MacroPickerState::PickListEntry(int index) {
     if (index < 0 || index >= combo_.items.size()) return;
     combo_.text = combo_.items[index];
-    MacroListCombo_click();
+    PickShownTitle();
 }
 
-void MacroPickerState::OK_Button_Click() {
+void MacroPickerState::Confirm() {
     Program& program = program_;
     Feedback& feedback = program.UserFeedback();
     if (combo_.text == MacroPickerText::kComboStart) {
@@ -69,7 +69,7 @@ void MacroPickerState::OK_Button_Click() {
     ApplyRegisteredMacro(program.Core(), file);
 }
 
-void MacroPickerState::Cancel_Button_Click() {
+void MacroPickerState::Cancel() {
     if (program_.Find<MacroPickerState>() == this) program_.Close<MacroPickerState>();
 }
 

@@ -27,21 +27,22 @@ class ColorMixerState : public QObject {
 
     explicit ColorMixerState(Program& program);
 
-    // Load (run by Program on first touch): opens the colour palette, then RGB_Code.
+    // Load (run by Program on first touch): opens the colour palette, then paints the
+    // preview.
     void Load();
 
-    int ScrollValue(int bar) const;
+    int BarValue(int bar) const;
     // The value label of a bar: its value in decimal, "0" at start.
     QString ValueLabel(int bar) const;
     // The preview RGB_ColorBox as a packed colour (0x00BBGGRR).
-    uint32_t RGB_ColorBox() const { return preview_; }
+    uint32_t PreviewColor() const { return preview_; }
 
     // Moves a bar (the user's completed change, or code). When the value changes, the
-    // bar's change handler runs: its label, then RGB_Code. The value it already has
+    // bar's change handler runs: its label, then the preview. The value it already has
     // raises nothing. Values outside 0..255 are taken as the nearest end.
-    void SetScrollValue(int bar, int value);
-    // The three bars in order R, G, B, each as SetScrollValue.
-    void SetScrollValues(const ColorTriple& rgb);
+    void SetBar(int bar, int value);
+    // The three bars in order R, G, B, each as SetBar.
+    void SetBars(const ColorTriple& rgb);
     // Opens on a colour slot (0, 1 or kBackColorSlot): the bars take its colour and
     // "設定" stores into it.
     void Retarget(int slot, const ColorTriple& rgb);
@@ -51,20 +52,20 @@ class ColorMixerState : public QObject {
     void Unload();
 
     // Paints the preview with the three bar values.
-    void RGB_Code();
+    void PaintPreview();
 
     // "設定": stores the bars into the edited slot, repaints its swatch and the strip,
     // and closes the mixer (and with it the palette).
-    void OK_Button_Click();
+    void Confirm();
     // "キャンセル", and the close box: closes the mixer; nothing else changes.
-    void Cancel_Button_Click();
+    void Cancel();
 
   signals:
     // Any bar value, label or the preview changed.
     void changed();
 
   private:
-    void Scroll_Change(int bar);
+    void BarChanged(int bar);
 
     Program& program_;
     int target_ = 0;

@@ -14,7 +14,7 @@ namespace glimtex {
 class Program;
 
 // The colour sample palette "色見本": 35 fixed sample colours, each a swatch
-// ColorCodeBox(i). A click loads the swatch's colour into the colour mixer's bars;
+// SwatchColor(i). A click loads the swatch's colour into the colour mixer's bars;
 // the settings change only when the mixer's "設定" is pressed.
 class ColorPaletteState : public QObject {
     Q_OBJECT
@@ -25,27 +25,27 @@ class ColorPaletteState : public QObject {
     explicit ColorPaletteState(Program& program);
 
     // Load (run by Program when the palette is shown): fills the table with
-    // AddColorCode, row by row, then paints every swatch with its row.
+    // AddRow, row by row, then paints every swatch with its row.
     void Load();
 
     // The table ColorCode: row i is R, G, B of swatch i.
-    const std::array<ColorTriple, kRows>& ColorCode() const { return rows_; }
-    int16_t ColorCodeCount() const { return count_; }
-    // The fill of ColorCodeBox(i) as a packed colour (0x00BBGGRR).
-    uint32_t ColorCodeBox(int index) const;
-    // Where ColorCodeBox(i) stands, in twips: 7 columns of 5, 255 twips square, a
+    const std::array<ColorTriple, kRows>& Rows() const { return rows_; }
+    int16_t RowCount() const { return count_; }
+    // The fill of SwatchColor(i) as a packed colour (0x00BBGGRR).
+    uint32_t SwatchColor(int index) const;
+    // Where SwatchColor(i) stands, in twips: 7 columns of 5, 255 twips square, a
     // pitch of 240 so that neighbours overlap by 15 twips (one pixel).
-    static QRect ColorCodeBoxPlace(int index);
+    static QRect SwatchPlace(int index);
 
     // A click on swatch i: the mixer's RScroll, GScroll and BScroll take the row, in
     // that order, each raising its change handler only when its value changes.
-    void ColorCodeBox_Click(int index);
+    void Pick(int index);
 
   signals:
     void changed();
 
   private:
-    void AddColorCode(int16_t r, int16_t g, int16_t b);
+    void AddRow(int16_t r, int16_t g, int16_t b);
 
     Program& program_;
     std::array<ColorTriple, kRows> rows_{};
