@@ -91,13 +91,13 @@ void OutputView::RefreshRendered() {
 // of the event loop; no copy of it is kept here, so the next docking appends in place.
 void OutputView::Refresh() {
     if (!state_) return;
-    renderedStale_ = true;
-    RefreshRendered();
     {
         const QSignalBlocker block(box_);
         box_->setPlainText(state_->Text());
     }
     userEdited_ = false;
+    renderedStale_ = true;
+    RefreshRendered();
 }
 
 }  // namespace glimtex::gui

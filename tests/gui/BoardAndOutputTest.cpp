@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 
 #include "GuiFixture.h"
 #include "app/OutputWindowState.h"
@@ -168,10 +170,16 @@ TEST_F(BoardAndOutputTest, TheClipboardGetsTheEditedTextOnYesOnly) {
               (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ")}));
     EXPECT_EQ(boxes.unexpected, 0);
 
+    // "表示" goes on showing the generated fragments and says that the edit is not there.
+    Find<QTabWidget>(*Output(), "HTMLStringTabs")->setCurrentIndex(1);
+    auto* note = Find<QLabel>(*Output(), "EditedNote");
+    EXPECT_TRUE(note->isVisibleTo(Output()));
+
     // A new run replaces the edit with the whole collection.
     Run("CodePlus_Run");
     PressOnBoard(Qt::Key_Return);
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("mine")));
+    EXPECT_FALSE(note->isVisibleTo(Output()));
 }
 
 TEST_F(BoardAndOutputTest, ClosingTheMainWindowKeepsTheOutputWindow) {
