@@ -13,7 +13,7 @@ TEST_F(MainWindowLoad, LoadsOnFirstTouchOnly) {
     EXPECT_EQ(Main().Controls().MojiSizeCombo.items.size(), 8);  // not filled twice
 }
 
-TEST_F(MainWindowLoad, DesignTextsAndLists) {
+TEST_F(MainWindowLoad, StartTextsAndLists) {
     const FormControls& c = Main().Controls();
     EXPECT_EQ(c.EditBox, QStringLiteral("Test"));
     EXPECT_EQ(c.MojiSizeCombo.text, QStringLiteral("0"));
