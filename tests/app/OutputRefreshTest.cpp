@@ -72,8 +72,8 @@ TEST_F(OutputRefresh, CreateRefusedAfterARunLeavesTheBoxShowingThatRun) {
 
 TEST_F(OutputRefresh, OverflowAfterARunLeavesTheBoxShowingThatRun) {
     const QString shown = RunAndConfirm(QStringLiteral("shown"), true);
-    Settings().ColorData[0] = {-32768, 0, 0};
-    Settings().ColorData[1] = {32767, 0, 0};
+    Settings().colors[0] = {-32768, 0, 0};
+    Settings().colors[1] = {32767, 0, 0};
     Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
     Main().Dock();
     ASSERT_NE(program->Find<ConfirmationBoardState>(), nullptr);
