@@ -65,12 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // not a listed shape
                       SizeRow{"右上がり", 4, 3, {}}));
 
-TEST(CharacterRun, FallingSizeIsWrittenBelowOneUnchanged) {
+TEST(WriteCharacters, FallingSizeIsWrittenBelowOneUnchanged) {
     const std::string fragment = Fragment(Shaped("右下がり", 10, 1));
     EXPECT_NE(fragment.find("<Font Size=0>x</Font>"), std::string::npos);
 }
 
-TEST(CharacterRun, ScrapWholeFragmentWithGradation) {
+TEST(WriteCharacters, ScrapWholeFragmentWithGradation) {
     DecorationSettings s = Gradation(QStringLiteral("AB"), {0, 0, 0}, {255, 255, 255});
     s.shape = SizeShape::Scrap;
     s.size = 5;
@@ -79,7 +79,7 @@ TEST(CharacterRun, ScrapWholeFragmentWithGradation) {
               "</Font></Font></Font></Font>");
 }
 
-TEST(CharacterRun, ScrapBelowThreeWritesSmall) {
+TEST(WriteCharacters, ScrapBelowThreeWritesSmall) {
     DecorationSettings s = PlainSettings(QStringLiteral("AB"));
     StyleNames::StoreColorStyle(s, QString());
     s.shape = SizeShape::Scrap;
@@ -89,7 +89,7 @@ TEST(CharacterRun, ScrapBelowThreeWritesSmall) {
     EXPECT_EQ(Fragment(s), "<Font Size=3>A<Font Size=2>B</Font></Font>");
 }
 
-TEST(CharacterRun, ScrapStartsAgainOnEveryRun) {
+TEST(WriteCharacters, ScrapStartsAgainOnEveryRun) {
     HtmlGenerator generator;
     DecorationSettings s = PlainSettings(QStringLiteral("ABC"));
     StyleNames::StoreColorStyle(s, QString());
@@ -101,7 +101,7 @@ TEST(CharacterRun, ScrapStartsAgainOnEveryRun) {
               QStringLiteral("<Font Size=4>A<Font Size=3>B<Font Size=4>C</Font></Font></Font>"));
 }
 
-TEST(CharacterRun, PositionedTextGetsNoSizeTags) {
+TEST(WriteCharacters, PositionedTextGetsNoSizeTags) {
     DecorationSettings s = Gradation(QStringLiteral("abc"), {0, 0, 0}, {0, 0, 0});
     s.shape = SizeShape::Lens;
     s.size = 5;
