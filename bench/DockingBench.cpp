@@ -14,14 +14,14 @@ namespace {
 glimtex::DecorationSettings LensGradation(int length) {
     glimtex::DecorationSettings s;
     const QString pattern = QStringLiteral("グラデーションText");
-    for (int k = 0; k < length; ++k) s.MainString += pattern[k % pattern.size()];
-    s.MojiSize = 7;
-    s.ColorStyle = QStringLiteral("グラデーション");
-    s.ColorData = {glimtex::ColorTriple{255, 0, 0}, glimtex::ColorTriple{0, 0, 255}};
-    s.StringShape = QStringLiteral("レンズ");
-    s.BackStyle = QStringLiteral("なし");
-    s.LinkStyle = QStringLiteral("なし");
-    s.FontFace = QStringLiteral("NULL");
+    for (int k = 0; k < length; ++k) s.text += pattern[k % pattern.size()];
+    s.size = 7;
+    s.colorStyle = glimtex::ColorStyle::Gradation;
+    s.colors = {glimtex::ColorTriple{255, 0, 0}, glimtex::ColorTriple{0, 0, 255}};
+    s.shape = glimtex::SizeShape::Lens;
+    s.background = glimtex::Background::None;
+    s.link = glimtex::LinkStyle::None;
+    s.face = QStringLiteral("NULL");
     return s;
 }
 
@@ -71,12 +71,12 @@ void BM_CreateNineDockingsAndWrite(benchmark::State& state) {
 void BM_ManyDockingsOfAShortLine(benchmark::State& state) {
     const auto dockings = static_cast<int>(state.range(0));
     glimtex::DecorationSettings s;
-    s.MainString = QStringLiteral("見出しの文字列その1：Glimtex!");
-    s.ColorStyle = QStringLiteral("単色");
-    s.StringShape = QStringLiteral("標準");
-    s.BackStyle = QStringLiteral("なし");
-    s.LinkStyle = QStringLiteral("なし");
-    s.FontFace = QStringLiteral("NULL");
+    s.text = QStringLiteral("見出しの文字列その1：Glimtex!");
+    s.colorStyle = glimtex::ColorStyle::Single;
+    s.shape = glimtex::SizeShape::Standard;
+    s.background = glimtex::Background::None;
+    s.link = glimtex::LinkStyle::None;
+    s.face = QStringLiteral("NULL");
     glimtex::HtmlGenerator generator;
     for (auto _ : state) {
         QString collected;

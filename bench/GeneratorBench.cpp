@@ -9,15 +9,15 @@ namespace {
 glimtex::DecorationSettings LensGradation(int length) {
     glimtex::DecorationSettings s;
     const QString pattern = QStringLiteral("グラデーションText");
-    for (int k = 0; k < length; ++k) s.MainString += pattern[k % pattern.size()];
-    s.MojiSize = 7;
-    s.ColorStyle = QStringLiteral("グラデーション");
-    s.ColorData = {glimtex::ColorTriple{255, 0, 0}, glimtex::ColorTriple{0, 0, 255}};
-    s.StringShape = QStringLiteral("レンズ");
-    s.BackStyle = QStringLiteral("単色");
-    s.BackColorData = {255, 255, 204};
-    s.LinkStyle = QStringLiteral("なし");
-    s.FontFace = QStringLiteral("Arial");
+    for (int k = 0; k < length; ++k) s.text += pattern[k % pattern.size()];
+    s.size = 7;
+    s.colorStyle = glimtex::ColorStyle::Gradation;
+    s.colors = {glimtex::ColorTriple{255, 0, 0}, glimtex::ColorTriple{0, 0, 255}};
+    s.shape = glimtex::SizeShape::Lens;
+    s.background = glimtex::Background::Color;
+    s.backgroundColor = {255, 255, 204};
+    s.link = glimtex::LinkStyle::None;
+    s.face = QStringLiteral("Arial");
     return s;
 }
 
@@ -25,12 +25,12 @@ glimtex::DecorationSettings LensGradation(int length) {
 void BM_BuildLensGradation(benchmark::State& state) {
     const auto length = static_cast<int>(state.range(0));
     glimtex::DecorationSettings s = LensGradation(length);
-    if (state.range(1) == 1) s.OutputFormat = glimtex::FragmentFormat::Legacy;
+    if (state.range(1) == 1) s.format = glimtex::FragmentFormat::Legacy;
     glimtex::HtmlGenerator generator;
     for (auto _ : state) {
         const bool built = generator.Build(s);
         benchmark::DoNotOptimize(built);
-        benchmark::DoNotOptimize(generator.MainHTML().constData());
+        benchmark::DoNotOptimize(generator.Fragment().constData());
     }
     state.SetItemsProcessed(state.iterations() * length);
     state.counters["ns_per_char"] = benchmark::Counter(

@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "core/DecorationSettings.h"
 #include "core/Feedback.h"
 #include "core/ProgramFolder.h"
 #include "macro/Preprocessor.h"
@@ -69,13 +68,12 @@ void PassLoopToFixedPoint(benchmark::State& state) {
     const QString macro = folder.File(QStringLiteral("Default"));
     TextFile::WriteLines(macro, MacroLines(lines));
 
-    DecorationSettings settings;
     RecordingFeedback feedback;
     for (auto _ : state) {
         state.PauseTiming();
         WorkingFiles::EmptyDefineTable(folder);
         WorkingFiles::LoadWorkFile(folder, macro);
-        Preprocessor preprocessor(folder, settings, feedback);
+        Preprocessor preprocessor(folder, feedback);
         state.ResumeTiming();
         const bool settled = preprocessor.RunPassLoop();
         benchmark::DoNotOptimize(settled);
@@ -114,14 +112,13 @@ void AddItemLines(benchmark::State& state) {
     const QString source = folder.File(QStringLiteral("Default"));
     TextFile::WriteLines(source, macro);
 
-    DecorationSettings settings;
     RecordingFeedback feedback;
     for (auto _ : state) {
         state.PauseTiming();
         TextFile::WriteLines(folder.File(WorkingFiles::kMacroList), list);
         WorkingFiles::EmptyDefineTable(folder);
         WorkingFiles::LoadWorkFile(folder, source);
-        Preprocessor preprocessor(folder, settings, feedback);
+        Preprocessor preprocessor(folder, feedback);
         state.ResumeTiming();
         const bool settled = preprocessor.RunPassLoop();
         benchmark::DoNotOptimize(settled);

@@ -49,7 +49,7 @@ void MainWindowState::ChooseOutputFormat(FragmentFormat format) {
     program_.Core().ChooseOutputFormat(format);
 }
 
-FragmentFormat MainWindowState::OutputFormat() const { return program_.Settings().OutputFormat; }
+FragmentFormat MainWindowState::OutputFormat() const { return program_.Settings().format; }
 
 void MainWindowState::EditColor(int index) {
     if (index == 0 || (index == 1 && Controls().ColorBox[1].visible)) OpenColorMixer(index);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/StyleTexts.h"
+#include "core/StyleNames.h"
 #include "engine/ColorMapStrip.h"
 #include "engine/ShapePreview.h"
 
@@ -34,18 +34,17 @@ DecorationForm::DecorationForm(DecorationSettings& settings, Feedback& feedback)
 void DecorationForm::Load() {
     ChangeBatch batch(*this);
     for (int i = 0; i <= 7; ++i) c_.MojiSizeCombo.items.append(QString::number(i));
-    c_.FontSelectCombo.items.append(StyleText::kNoFace);
-    c_.ColorStyleCombo.items << StyleText::kSingleColour << StyleText::kGradation;
+    c_.FontSelectCombo.items.append(StyleNames::kNoFace);
+    c_.ColorStyleCombo.items << StyleNames::ColorStyleList();
     ApplyColorStyle();
-    c_.BackStyleCombo.items << StyleText::kNone << StyleText::kSingleColour << StyleText::kPicture;
+    c_.BackStyleCombo.items << StyleNames::BackgroundList();
     ApplyBackgroundStyle();
-    s_.ColorData[0] = {0, 0, 0};
-    s_.ColorData[1] = {0, 0, 0};
-    s_.BackColorData = {0, 0, 0};
-    c_.MojiShapeCombo.items << StyleText::kStandard << StyleText::kFallRight << StyleText::kFallLeft
-                            << StyleText::kLens << StyleText::kScrap;
+    s_.colors[0] = {0, 0, 0};
+    s_.colors[1] = {0, 0, 0};
+    s_.backgroundColor = {0, 0, 0};
+    c_.MojiShapeCombo.items << StyleNames::ShapeList();
     ApplyShape();
-    c_.LinkStyleCombo.items << StyleText::kNone << StyleText::kLinkSet;
+    c_.LinkStyleCombo.items << StyleNames::LinkList();
     ApplyLinkStyle();
 }
 
@@ -54,7 +53,7 @@ void DecorationForm::Load() {
 void DecorationForm::SetText(const QString& text) {
     ChangeBatch batch(*this);
     c_.EditBox = text;
-    s_.MainString = text;
+    s_.text = text;
 }
 
 void DecorationForm::SetSizeText(const QString& text) {
@@ -111,7 +110,7 @@ void DecorationForm::SetEmphasisChecked(int index, bool checked) {
 void DecorationForm::ChoosePosition(int index) {
     if (index < 0 || index >= static_cast<int>(c_.OptionGroup.size())) return;
     ChangeBatch batch(*this);
-    s_.MojiStyle = static_cast<int16_t>(index);
+    s_.position = static_cast<Position>(index);
     c_.OptionGroup.fill(false);
     c_.OptionGroup[static_cast<size_t>(index)] = true;
 }
@@ -129,7 +128,7 @@ void DecorationForm::PaintBackgroundSwatch(PaintedColor color) {
 
 void DecorationForm::PaintSwatchFromSettings(int index) {
     c_.ColorBox[static_cast<size_t>(index)].color =
-        PackColor(s_.ColorData[static_cast<size_t>(index)]);
+        PackColor(s_.colors[static_cast<size_t>(index)]);
 }
 
 // ---- Styles: each shows the inputs it uses ----
@@ -138,27 +137,32 @@ void DecorationForm::ApplyBackgroundStyle() {
     ChangeBatch batch(*this);
     c_.BackPictureVisible = false;
     c_.BackColorBox.visible = false;
-    const QString& style = c_.BackStyleCombo.text;
-    if (style == StyleText::kNone) return;
-    if (style == StyleText::kSingleColour) {
-        c_.BackColorBox.visible = true;
-    } else if (style == StyleText::kPicture) {
-        c_.BackPictureVisible = true;
-    } else {
-        c_.BackStyleCombo.text = StyleText::kNone;
-        ApplyBackgroundStyle();
+    switch (StyleNames::BackgroundNamed(c_.BackStyleCombo.text)) {
+        case Background::None:
+            return;
+        case Background::Color:
+            c_.BackColorBox.visible = true;
+            return;
+        case Background::Picture:
+            c_.BackPictureVisible = true;
+            return;
+        case Background::Unknown:
+            c_.BackStyleCombo.text = StyleNames::Of(Background::None);
+            ApplyBackgroundStyle();
+            return;
     }
 }
 
 void DecorationForm::ApplyLinkStyle() {
     ChangeBatch batch(*this);
     c_.LinkDataVisible = false;
-    const QString& style = c_.LinkStyleCombo.text;
-    if (style == StyleText::kNone) return;
-    if (style == StyleText::kLinkSet) {
+    const QString& text = c_.LinkStyleCombo.text;
+    if (text == StyleNames::Of(LinkStyle::None)) return;
+    if (text == StyleNames::Of(LinkStyle::Address)) {
         c_.LinkDataVisible = true;
     } else {
-        c_.LinkStyleCombo.text = StyleText::kNone;
+        // A text outside the list, which the settings would read as no link.
+        c_.LinkStyleCombo.text = StyleNames::Of(LinkStyle::None);
         ApplyLinkStyle();
     }
 }
@@ -167,44 +171,44 @@ void DecorationForm::ApplyColorStyle() {
     ChangeBatch batch(*this);
     c_.ColorBox[1].visible = false;
     c_.ChangeButtonVisible = false;
-    const QString& style = c_.ColorStyleCombo.text;
-    if (style == StyleText::kSingleColour) {
+    const ColorStyle style = StyleNames::ColorStyleNamed(c_.ColorStyleCombo.text);
+    if (style == ColorStyle::Single) {
         // One colour: the second swatch shows the button face and the strip is
         // painted over in the first swatch's colour, erasing any gradation.
         c_.ColorBox[1].color = std::nullopt;
         PaintSwatchFromSettings(0);
         c_.ColorMap.fill(c_.ColorBox[0].color);
-    } else if (style == StyleText::kGradation) {
+    } else if (style == ColorStyle::Gradation) {
         c_.ColorBox[1].visible = true;
         c_.ChangeButtonVisible = true;
         PaintSwatchFromSettings(1);
         PaintGradationStrip();
     } else {
-        c_.ColorStyleCombo.text = StyleText::kSingleColour;
+        c_.ColorStyleCombo.text = StyleNames::Of(ColorStyle::Single);
         ApplyColorStyle();
     }
 }
 
 void DecorationForm::PaintGradationStrip() {
     ChangeBatch batch(*this);
-    const auto colors = GradationStripColors(s_.ColorData[0], s_.ColorData[1]);
+    const auto colors = GradationStripColors(s_.colors[0], s_.colors[1]);
     for (size_t k = 0; k < colors.size(); ++k) c_.ColorMap[k] = PackColor(colors[k]);
 }
 
 void DecorationForm::ApplyShape() {
     ChangeBatch batch(*this);
     c_.TestLabel.fill(PreviewLetter{28, 1200});
-    if (const auto letters = ShapePreviewLetters(c_.MojiShapeCombo.text)) {
+    if (const auto letters = ShapePreviewLetters(StyleNames::ShapeNamed(c_.MojiShapeCombo.text))) {
         c_.TestLabel = *letters;
     } else {
-        c_.MojiShapeCombo.text = StyleText::kStandard;
+        c_.MojiShapeCombo.text = StyleNames::Of(SizeShape::Standard);
         ApplyShape();
     }
 }
 
 void DecorationForm::SwapColors() {
     ChangeBatch batch(*this);
-    std::swap(s_.ColorData[0], s_.ColorData[1]);
+    std::swap(s_.colors[0], s_.colors[1]);
     PaintSwatchFromSettings(0);
     PaintSwatchFromSettings(1);
     PaintGradationStrip();
@@ -215,10 +219,10 @@ void DecorationForm::SwapColors() {
 void DecorationForm::StoreColor(int slot, const ColorTriple& rgb) {
     ChangeBatch batch(*this);
     if (slot == 0 || slot == 1) {
-        s_.ColorData[static_cast<size_t>(slot)] = rgb;
+        s_.colors[static_cast<size_t>(slot)] = rgb;
         c_.ColorBox[static_cast<size_t>(slot)].color = PackColor(rgb);
     } else if (slot == kBackColorSlot) {
-        s_.BackColorData = rgb;
+        s_.backgroundColor = rgb;
         c_.BackColorBox.color = PackColor(rgb);
     }
     RepaintStrip();
@@ -226,7 +230,7 @@ void DecorationForm::StoreColor(int slot, const ColorTriple& rgb) {
 
 void DecorationForm::RepaintStrip() {
     ChangeBatch batch(*this);
-    if (c_.ColorStyleCombo.text == StyleText::kSingleColour) {
+    if (StyleNames::ColorStyleNamed(c_.ColorStyleCombo.text) == ColorStyle::Single) {
         c_.ColorMap.fill(c_.ColorBox[0].color);
     } else {
         PaintGradationStrip();
@@ -234,8 +238,8 @@ void DecorationForm::RepaintStrip() {
 }
 
 ColorTriple DecorationForm::SlotColor(int slot) const {
-    if (slot == 0 || slot == 1) return s_.ColorData[static_cast<size_t>(slot)];
-    return s_.BackColorData;
+    if (slot == 0 || slot == 1) return s_.colors[static_cast<size_t>(slot)];
+    return s_.backgroundColor;
 }
 
 // ---- Capture and reset ----
@@ -243,16 +247,18 @@ ColorTriple DecorationForm::SlotColor(int slot) const {
 bool DecorationForm::CaptureInto(DecorationSettings& s) const {
     const auto size = ConvertSizeText(c_.MojiSizeCombo.text);
     if (!size) return false;
-    s.MainString = c_.EditBox;
-    s.MojiSize = *size;
-    for (size_t i = 0; i < s.SpGroup.size(); ++i) s.SpGroup[i] = c_.SpGroup_Check[i] ? 1 : 0;
-    s.ColorStyle = c_.ColorStyleCombo.text;
-    s.StringShape = c_.MojiShapeCombo.text;
-    s.LinkData = c_.LinkDataEdit;
-    s.LinkStyle = c_.LinkStyleCombo.text;
-    s.FontFace = c_.FontSelectCombo.text;
-    s.BackStyle = c_.BackStyleCombo.text;
-    s.BackPicture = c_.BackPictureEdit;
+    s.text = c_.EditBox;
+    s.size = *size;
+    s.emphasis = Emphasis{c_.SpGroup_Check[0], c_.SpGroup_Check[1], c_.SpGroup_Check[2],
+                          c_.SpGroup_Check[3]};
+    // The combos hold texts; the settings hold the styles they name.
+    StyleNames::StoreColorStyle(s, c_.ColorStyleCombo.text);
+    StyleNames::StoreShape(s, c_.MojiShapeCombo.text);
+    s.linkAddress = c_.LinkDataEdit;
+    s.link = StyleNames::LinkNamed(c_.LinkStyleCombo.text);
+    s.face = c_.FontSelectCombo.text;
+    StyleNames::StoreBackground(s, c_.BackStyleCombo.text);
+    s.backgroundPicture = c_.BackPictureEdit;
     return true;
 }
 
@@ -272,25 +278,25 @@ bool DecorationForm::CaptureForRun() {
 
 void DecorationForm::Reset() {
     ChangeBatch batch(*this);
-    s_.ColorData[0] = {0, 0, 0};
-    s_.ColorData[1] = {0, 0, 0};
-    s_.BackColorData = {0, 0, 0};
-    c_.ColorStyleCombo.text = StyleText::kSingleColour;
+    s_.colors[0] = {0, 0, 0};
+    s_.colors[1] = {0, 0, 0};
+    s_.backgroundColor = {0, 0, 0};
+    c_.ColorStyleCombo.text = StyleNames::Of(ColorStyle::Single);
     ApplyColorStyle();
-    c_.BackColorBox.color = PackColor(s_.BackColorData);
-    s_.SpGroup.fill(0);
+    c_.BackColorBox.color = PackColor(s_.backgroundColor);
+    s_.emphasis = Emphasis{};
     c_.SpGroup_Check.fill(false);
     SetText(QString());
     c_.MojiSizeCombo.text = QStringLiteral("0");
     ChoosePosition(0);
-    c_.MojiShapeCombo.text = StyleText::kStandard;
+    c_.MojiShapeCombo.text = StyleNames::Of(SizeShape::Standard);
     ApplyShape();
     c_.LinkDataEdit.clear();
-    s_.LinkData.clear();
-    c_.LinkStyleCombo.text = StyleText::kNone;
+    s_.linkAddress.clear();
+    c_.LinkStyleCombo.text = StyleNames::Of(LinkStyle::None);
     ApplyLinkStyle();
-    c_.FontSelectCombo.text = StyleText::kNoFace;
-    c_.BackStyleCombo.text = StyleText::kNone;
+    c_.FontSelectCombo.text = StyleNames::kNoFace;
+    c_.BackStyleCombo.text = StyleNames::Of(Background::None);
     ApplyBackgroundStyle();
     c_.BackPictureEdit.clear();
     Capture();

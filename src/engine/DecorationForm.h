@@ -66,10 +66,10 @@ class DecorationForm : public QObject {
     // swatch; any other slot stores and paints nothing. Then the strip is repainted,
     // whichever slot it was, by RepaintStrip.
     void StoreColor(int slot, const ColorTriple& rgb);
-    // The strip after a colour change: in "単色" the first swatch's colour throughout,
-    // in any other colour style the gradation.
+    // The strip after a color change: in the single color style the first swatch's
+    // color throughout, in any other color style the gradation.
     void RepaintStrip();
-    // The colour a slot holds: ColorData(0/1), or the background colour.
+    // The color a slot holds: the first or last color (0/1), or the background color.
     ColorTriple SlotColor(int slot) const;
 
     // Capture: false, capturing nothing, when the size text is not a whole 16-bit

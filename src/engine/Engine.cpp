@@ -46,12 +46,12 @@ RunOutcome Engine::Sketch(const DecorationSettings& s, Collection& scratch) {
 }
 
 void Engine::ChooseOutputFormat(FragmentFormat format) {
-    settings_.OutputFormat = format;
+    settings_.format = format;
     emit outputFormatChanged();
 }
 
 void Engine::PinOutputFormat(FragmentFormat format) {
-    settings_.OutputFormat = format;
+    settings_.format = format;
     outputFormatPinned_ = true;
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/StyleTexts.h"
+#include "core/StyleNames.h"
 
 namespace glimtex {
 
@@ -42,22 +42,22 @@ struct PreviewLetter {
 struct FormControls {
     QString EditBox = QStringLiteral("Test");
     ComboBoxState MojiSizeCombo{QStringLiteral("0"), {}};
-    ComboBoxState FontSelectCombo{StyleText::kNoFace, {}};
+    ComboBoxState FontSelectCombo{StyleNames::kNoFace, {}};
     std::array<bool, 3> OptionGroup{true, false, false};
     std::array<bool, 4> SpGroup_Check{};
-    ComboBoxState ColorStyleCombo{StyleText::kSingleColour, {}};
+    ComboBoxState ColorStyleCombo{StyleNames::Of(ColorStyle::Single), {}};
     std::array<SwatchState, 2> ColorBox{};
     bool ChangeButtonVisible = true;
     // The 101 rectangles of the gradation strip, left to right; rectangle 100 lies
     // beyond the right edge. Each is a colour, or the button face when erased.
     std::array<PaintedColor, 101> ColorMap{};
-    ComboBoxState MojiShapeCombo{StyleText::kStandard, {}};
+    ComboBoxState MojiShapeCombo{StyleNames::Of(SizeShape::Standard), {}};
     std::array<PreviewLetter, 7> TestLabel{};
-    ComboBoxState BackStyleCombo{StyleText::kNone, {}};
+    ComboBoxState BackStyleCombo{StyleNames::Of(Background::None), {}};
     SwatchState BackColorBox{};
     bool BackPictureVisible = true;  // BackPicture_Label and BackPictureEdit
     QString BackPictureEdit;
-    ComboBoxState LinkStyleCombo{StyleText::kNone, {}};
+    ComboBoxState LinkStyleCombo{StyleNames::Of(LinkStyle::None), {}};
     bool LinkDataVisible = true;  // LinkData_Label and LinkDataEdit
     QString LinkDataEdit;
 };

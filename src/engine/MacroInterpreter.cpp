@@ -1,5 +1,7 @@
 #include "engine/MacroInterpreter.h"
 
+#include <iterator>
+
 #include "engine/Engine.h"
 #include "macro/StatementValue.h"
 #include "macro/TextFile.h"
@@ -31,8 +33,12 @@ constexpr TextStatement kSetTextStatements[] = {
     {u".MainString", &DecorationForm::SetText, nullptr},
 };
 
-constexpr int kMojiStyleCount = 3;  // OptionGroup(0..2)
-constexpr int kSpGroupCount = 4;    // SpGroup_Check(0..3)
+constexpr int kPositionCount = 3;  // OptionGroup(0..2)
+
+// Select.SpGroup: the check box of each index and the emphasis it sets.
+constexpr bool Emphasis::*kEmphasisChecks[] = {&Emphasis::bold, &Emphasis::italic,
+                                               &Emphasis::underline, &Emphasis::strikeThrough};
+constexpr int kEmphasisCount = static_cast<int>(std::size(kEmphasisChecks));  // SpGroup_Check(0..3)
 
 ColorTriple Triple(const QList<int16_t>& numbers, qsizetype first) {
     return {numbers[first], numbers[first + 1], numbers[first + 2]};
@@ -42,7 +48,7 @@ ColorTriple Triple(const QList<int16_t>& numbers, qsizetype first) {
 
 MacroInterpreter::MacroInterpreter(Engine& engine) : engine_(engine) {}
 
-void MacroInterpreter::MacroRun(const QString& fileName) {
+void MacroInterpreter::RunFile(const QString& fileName) {
     const auto lines = TextFile::ReadLines(engine_.Folder().File(fileName));
     if (!lines) {
         // The work file is gone or unreadable: nothing to run.
@@ -51,30 +57,30 @@ void MacroInterpreter::MacroRun(const QString& fileName) {
     }
     for (const QString& line : *lines) {
         if (line.contains(kSpace)) {
-            const QString head = GetFrontString(line, kSpace);
-            MacroCommand(head, CutString(line, head));
+            const QString head = TextBefore(line, kSpace);
+            RunStatement(head, WithoutFirst(line, head));
         } else {
-            MacroCommand(line, QString());
+            RunStatement(line, QString());
         }
     }
 }
 
-void MacroInterpreter::MacroCommand(const QString& head, const QString& rest) {
-    const QString verb = GetFrontString(head, kDot);
+void MacroInterpreter::RunStatement(const QString& head, const QString& rest) {
+    const QString verb = TextBefore(head, kDot);
     if (verb.isEmpty()) return;  // no "." at all, or nothing before it
-    const QString property = CutString(head, verb);
+    const QString property = WithoutFirst(head, verb);
     if (verb == u"Object") {
-        ObjectCommand(property, rest);
+        RunObject(property, rest);
     } else if (verb == u"Add") {
-        AddCommand(property, rest);
+        RunAdd(property, rest);
     } else if (verb == u"Set") {
-        SetCommand(property, rest);
+        RunSet(property, rest);
     } else if (verb == u"Select") {
-        SelectCommand(property, rest);
+        RunSelect(property, rest);
     }
 }
 
-void MacroInterpreter::ObjectCommand(const QString& property, const QString& rest) {
+void MacroInterpreter::RunObject(const QString& property, const QString& rest) {
     const QString value = StatementValue::ValueText(rest);
     Feedback& feedback = engine_.UserFeedback();
     if (property == u".NewDataCreate") {
@@ -87,7 +93,7 @@ void MacroInterpreter::ObjectCommand(const QString& property, const QString& res
     }
 }
 
-void MacroInterpreter::AddCommand(const QString& property, const QString& rest) {
+void MacroInterpreter::RunAdd(const QString& property, const QString& rest) {
     const QString value = StatementValue::ValueText(rest);
     if (property == u".FontData") {
         const QString face = StatementValue::QuotedText(value, engine_.UserFeedback());
@@ -95,7 +101,7 @@ void MacroInterpreter::AddCommand(const QString& property, const QString& rest) 
     }
 }
 
-void MacroInterpreter::SetCommand(const QString& property, const QString& rest) {
+void MacroInterpreter::RunSet(const QString& property, const QString& rest) {
     const QString value = StatementValue::ValueText(rest);
     Feedback& feedback = engine_.UserFeedback();
     for (const TextStatement& statement : kSetTextStatements) {
@@ -134,7 +140,7 @@ void MacroInterpreter::SetCommand(const QString& property, const QString& rest) 
     }
 }
 
-void MacroInterpreter::SelectCommand(const QString& property, const QString& rest) {
+void MacroInterpreter::RunSelect(const QString& property, const QString& rest) {
     const QString value = StatementValue::ValueText(rest);
     Feedback& feedback = engine_.UserFeedback();
     if (property == u".MojiSize") {
@@ -143,7 +149,7 @@ void MacroInterpreter::SelectCommand(const QString& property, const QString& res
     } else if (property == u".MojiStyle") {
         const auto index = StatementValue::Integer(value, feedback);
         if (!index) return;
-        if (*index < 0 || *index >= kMojiStyleCount) {
+        if (*index < 0 || *index >= kPositionCount) {
             feedback.Beep();  // there is no such option button
             return;
         }
@@ -151,12 +157,12 @@ void MacroInterpreter::SelectCommand(const QString& property, const QString& res
     } else if (property == u".SpGroup") {
         const auto index = StatementValue::Integer(value, feedback);
         if (!index) return;
-        if (*index < 0 || *index >= kSpGroupCount) {
+        if (*index < 0 || *index >= kEmphasisCount) {
             feedback.Beep();  // there is no such check box
             return;
         }
         engine_.Form().SetEmphasisChecked(*index, true);
-        engine_.Settings().SpGroup[*index] = 1;
+        engine_.Settings().emphasis.*kEmphasisChecks[*index] = true;
     }
 }
 

@@ -13,14 +13,15 @@ class MacroInterpreter {
     explicit MacroInterpreter(Engine& engine);
 
     // Runs every line of the named file (resolved in the program folder).
-    void MacroRun(const QString& fileName = QStringLiteral("Buf.df"));
-    void MacroCommand(const QString& head, const QString& rest);
+    void RunFile(const QString& fileName = QStringLiteral("Buf.df"));
+    // One statement: head is its first word (verb and property), rest what follows.
+    void RunStatement(const QString& head, const QString& rest);
 
   private:
-    void ObjectCommand(const QString& property, const QString& rest);
-    void AddCommand(const QString& property, const QString& rest);
-    void SetCommand(const QString& property, const QString& rest);
-    void SelectCommand(const QString& property, const QString& rest);
+    void RunObject(const QString& property, const QString& rest);
+    void RunAdd(const QString& property, const QString& rest);
+    void RunSet(const QString& property, const QString& rest);
+    void RunSelect(const QString& property, const QString& rest);
 
     Engine& engine_;
 };

@@ -17,9 +17,9 @@ const QString kComma = QStringLiteral(",");
 
 // "file","title","description", cut as the picker cuts it.
 RegisteredMacro ParseEntry(const QString& line) {
-    const QString rest = GetBackString(line, kComma);
-    return {GetQuoteString(GetFrontString(line, kComma)), GetQuoteString(rest),
-            GetQuoteString(GetBackString(rest, kComma))};
+    const QString rest = TextAfterFirstCharOf(line, kComma);
+    return {FirstQuoted(TextBefore(line, kComma)), FirstQuoted(rest),
+            FirstQuoted(TextAfterFirstCharOf(rest, kComma))};
 }
 
 bool StaysInFolder(const QString& file) {

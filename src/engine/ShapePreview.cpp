@@ -1,5 +1,4 @@
 #include "engine/ShapePreview.h"
-#include "core/StyleTexts.h"
 
 #include <functional>
 
@@ -20,40 +19,40 @@ PreviewLetters Walk(int size, int top, const std::function<void(int i, int&, int
 
 }  // namespace
 
-std::optional<PreviewLetters> ShapePreviewLetters(const QString& shape) {
-    if (shape == StyleText::kStandard) {
-        return Walk(28, 1200, [](int, int&, int&) {});
-    }
-    if (shape == StyleText::kFallRight) {
-        return Walk(28, 1200, [](int i, int& size, int& top) {
-            size -= 2;
-            top += i == 2 ? 20 : i == 4 ? 10 : 50;
-        });
-    }
-    if (shape == StyleText::kFallLeft) {
-        return Walk(16, 1370, [](int i, int& size, int& top) {
-            size += 2;
-            top -= i == 2 ? 20 : i == 4 ? 10 : 50;
-        });
-    }
-    if (shape == StyleText::kLens) {
-        return Walk(28, 1200, [](int i, int& size, int& top) {
-            if (i > 2) {
-                size += 2;
-                top -= 50;
-            } else {
+std::optional<PreviewLetters> ShapePreviewLetters(SizeShape shape) {
+    switch (shape) {
+        case SizeShape::Standard:
+            return Walk(28, 1200, [](int, int&, int&) {});
+        case SizeShape::FallRight:
+            return Walk(28, 1200, [](int i, int& size, int& top) {
                 size -= 2;
-                top += 50;
+                top += i == 2 ? 20 : i == 4 ? 10 : 50;
+            });
+        case SizeShape::FallLeft:
+            return Walk(16, 1370, [](int i, int& size, int& top) {
+                size += 2;
+                top -= i == 2 ? 20 : i == 4 ? 10 : 50;
+            });
+        case SizeShape::Lens:
+            return Walk(28, 1200, [](int i, int& size, int& top) {
+                if (i > 2) {
+                    size += 2;
+                    top -= 50;
+                } else {
+                    size -= 2;
+                    top += 50;
+                }
+            });
+        case SizeShape::Scrap: {
+            // The working values stay put; every odd letter is drawn smaller and lower.
+            PreviewLetters letters{};
+            for (size_t i = 0; i < letters.size(); ++i) {
+                letters[i] = i % 2 == 0 ? PreviewLetter{28, 1200} : PreviewLetter{22, 1350};
             }
-        });
-    }
-    if (shape == StyleText::kScrap) {
-        // The working values stay put; every odd letter is drawn smaller and lower.
-        PreviewLetters letters{};
-        for (size_t i = 0; i < letters.size(); ++i) {
-            letters[i] = i % 2 == 0 ? PreviewLetter{28, 1200} : PreviewLetter{22, 1350};
+            return letters;
         }
-        return letters;
+        case SizeShape::Unknown:
+            break;
     }
     return std::nullopt;
 }

@@ -76,7 +76,7 @@ StartupOutcome OwnFolder(Engine& engine, const MacroRunLock& lock) {
 // expansion had to be stopped; the statements are then not run.
 bool ExpandAndRun(Engine& engine) {
     const NoticeBudget::Run run(engine.UserFeedback());
-    Preprocessor preprocessor(engine.Folder(), engine.Settings(), engine.UserFeedback());
+    Preprocessor preprocessor(engine.Folder(), engine.UserFeedback());
     if (!preprocessor.RunPassLoop(WorkingFiles::kWorkFile)) {
         switch (preprocessor.LastPassOutcome()) {
             case PassOutcome::FileTooLarge:
@@ -91,7 +91,7 @@ bool ExpandAndRun(Engine& engine) {
         }
         return false;
     }
-    MacroInterpreter(engine).MacroRun(WorkingFiles::kWorkFile);
+    MacroInterpreter(engine).RunFile(WorkingFiles::kWorkFile);
     return true;
 }
 

@@ -30,19 +30,19 @@ bool IsCollapsibleSpace(QChar c) {
 QTextCharFormat LineFormat(const Style& style) {
     QTextCharFormat format;
     format.setFont(PageFont(), QTextCharFormat::FontPropertiesAll);
-    if (style.position == Style::Position::Super) {
+    if (style.position == Position::Superscript) {
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    } else if (style.position == Style::Position::Sub) {
+    } else if (style.position == Position::Subscript) {
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     }
-    if (style.underline || style.link) {
+    if (style.emphasis.underline || style.link) {
         // A decoration takes the colour of the tag that draws it, not of the font
         // tags inside: the link's blue, or the page's text colour.
         format.setUnderlineColor(style.link ? kLinkColor : kPageText);
     }
     if (style.link) {
         format.setAnchor(true);
-        format.setAnchorHref(style.linkTarget);
+        format.setAnchorHref(style.linkAddress);
     }
     if (style.hasFace) {
         // The face attribute is a list of faces, tried in order.
@@ -57,7 +57,7 @@ QTextCharFormat LineFormat(const Style& style) {
 
 QTextCharFormat CharacterFormat(const QTextCharFormat& line, const ShownCharacter& c) {
     QTextCharFormat format = line;
-    format.setForeground(ColorOf(c.colour));
+    format.setForeground(ColorOf(c.color));
     format.setFontPointSize(PixelsToPoints(c.pixelSize));
     if (c.bold) format.setFontWeight(QFont::Bold);
     if (c.italic) format.setFontItalic(true);
@@ -92,7 +92,7 @@ void AppendCharacters(QTextCursor& cursor, const FragmentModel& fragment,
         const bool space = c.length == 1 && IsCollapsibleSpace(character[0]);
         if (space && afterSpace) continue;
         afterSpace = space;
-        const RunKey key{c.colour, c.pixelSize};
+        const RunKey key{c.color, c.pixelSize};
         if (runStart == nullptr || !(key == runKey)) {
             flush();
             runKey = key;
@@ -126,12 +126,12 @@ void AppendFragment(QTextCursor& cursor, const FragmentModel& fragment) {
         AppendCharacters(cursor, fragment, line);
         return;
     }
-    if (style.background == Style::Background::Picture) {
+    if (style.background == Background::Picture) {
         // The picture itself lives beside the page, not here: its name stands in.
         QTextCharFormat note;
         note.setForeground(QColor(0x60, 0x60, 0x60));
         note.setFontPointSize(PixelsToPoints(FontSizePixels(2)));
-        cursor.insertText(QStringLiteral("［背景画像 \"%1\"］").arg(style.backPicture), note);
+        cursor.insertText(QStringLiteral("［背景画像 \"%1\"］").arg(style.backgroundPicture), note);
     }
     // The background is a table of its own, as wide as its text: a block with the
     // browsers' default spacing of 2 and padding of 1 pixel around the line.
@@ -139,8 +139,8 @@ void AppendFragment(QTextCursor& cursor, const FragmentModel& fragment) {
     table.setBorder(0);
     table.setCellSpacing(2);
     table.setCellPadding(1);
-    if (style.background == Style::Background::Colour) {
-        table.setBackground(ColorOf(ColourAsBrowsersRead(style.backColor)));
+    if (style.background == Background::Color) {
+        table.setBackground(ColorOf(ColorAsBrowsersRead(style.backgroundColor)));
     } else {
         table.setBackground(QBrush(QColor(0xB0, 0xB0, 0xB0), Qt::BDiagPattern));
     }

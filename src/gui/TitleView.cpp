@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 
-#include "core/StyleTexts.h"
+#include "core/StyleNames.h"
 #include "gui/AppIcon.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
@@ -19,18 +19,19 @@ namespace {
 // The fragment Glimtex itself writes for its name.
 QString TitleFragment() {
     DecorationSettings s;
-    s.MainString = QStringLiteral("Glimtex");
-    s.MojiSize = 7;
-    s.SpGroup = {1, 1, 0, 0};
-    s.ColorStyle = StyleText::kGradation;
-    s.ColorData = {ColorTriple{230, 0, 40}, ColorTriple{40, 60, 255}};
-    s.StringShape = StyleText::kLens;
-    s.BackStyle = StyleText::kNone;
-    s.LinkStyle = StyleText::kNone;
-    s.FontFace = StyleText::kNoFace;
+    s.text = QStringLiteral("Glimtex");
+    s.size = 7;
+    s.emphasis.bold = true;
+    s.emphasis.italic = true;
+    s.colorStyle = ColorStyle::Gradation;
+    s.colors = {ColorTriple{230, 0, 40}, ColorTriple{40, 60, 255}};
+    s.shape = SizeShape::Lens;
+    s.background = Background::None;
+    s.link = LinkStyle::None;
+    s.face = StyleNames::kNoFace;
     HtmlGenerator generator;
     generator.Build(s);
-    return generator.MainHTML();
+    return generator.Fragment();
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "html/BoardSummary.h"
 
-#include "core/StyleTexts.h"
+#include "core/StyleNames.h"
 #include "html/HtmlGenerator.h"
 
 namespace glimtex {
@@ -27,47 +27,47 @@ class SummaryPrinter {
 
 void PrintText(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(QStringLiteral("◇文字列"));
-    p.Print(kArrow + s.MainString);
+    p.Print(kArrow + s.text);
     p.Blank();
 }
 
 void PrintSize(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(QStringLiteral("◇文字のサイズなど についての情報"));
-    if (s.MojiSize == 0) {
+    if (s.size == 0) {
         p.Print(kArrow + QStringLiteral("文字サイズ 未設定"));
     } else {
-        p.Print(kArrow + QStringLiteral("文字サイズ ") + QString::number(s.MojiSize));
+        p.Print(kArrow + QStringLiteral("文字サイズ ") + QString::number(s.size));
     }
-    if (s.MojiStyle == 1) {
+    if (s.position == Position::Superscript) {
         p.Print(kArrow + QStringLiteral("文字位置"));
         p.Print(kDetail + QStringLiteral("上付文字"));
-    } else if (s.MojiStyle == 2) {
+    } else if (s.position == Position::Subscript) {
         p.Print(kArrow + QStringLiteral("文字位置"));
         p.Print(kDetail + QStringLiteral("下付文字"));
     }
-    if (s.FontFace != StyleText::kNoFace) {
-        p.Print(kArrow + QStringLiteral("使用フォント ") + s.FontFace);
+    if (s.face != StyleNames::kNoFace) {
+        p.Print(kArrow + QStringLiteral("使用フォント ") + s.face);
     }
     p.Blank();
 }
 
 void PrintDecoration(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(QStringLiteral("◇文字修飾 についての情報"));
-    if (s.SpGroup[0] == 1) p.Print(kArrow + QStringLiteral("太字"));
-    if (s.SpGroup[1] == 1) p.Print(kArrow + QStringLiteral("斜体"));
-    if (s.SpGroup[2] == 1) p.Print(kArrow + QStringLiteral("アンダーライン"));
-    if (s.SpGroup[3] == 1) p.Print(kArrow + QStringLiteral("削除線"));
+    if (s.emphasis.bold) p.Print(kArrow + QStringLiteral("太字"));
+    if (s.emphasis.italic) p.Print(kArrow + QStringLiteral("斜体"));
+    if (s.emphasis.underline) p.Print(kArrow + QStringLiteral("アンダーライン"));
+    if (s.emphasis.strikeThrough) p.Print(kArrow + QStringLiteral("削除線"));
     p.Blank();
 }
 
-void PrintColour(SummaryPrinter& p, const DecorationSettings& s) {
+void PrintColor(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(QStringLiteral("◇文字の色 についての情報"));
     p.Print(kArrow + QStringLiteral("色スタイル"));
-    p.Print(kDetail + s.ColorStyle);
+    p.Print(kDetail + StyleNames::Of(s.colorStyle, s.unknownColorStyle));
     p.Print(kArrow + QStringLiteral("色情報"));
-    p.Print(kDetail + QStringLiteral("A色 ") + Rgb(s.ColorData[0]));
-    if (s.ColorStyle == StyleText::kGradation) {
-        p.Print(kDetail + QStringLiteral("B色 ") + Rgb(s.ColorData[1]));
+    p.Print(kDetail + QStringLiteral("A色 ") + Rgb(s.colors[0]));
+    if (s.colorStyle == ColorStyle::Gradation) {
+        p.Print(kDetail + QStringLiteral("B色 ") + Rgb(s.colors[1]));
     }
     p.Blank();
 }
@@ -75,29 +75,29 @@ void PrintColour(SummaryPrinter& p, const DecorationSettings& s) {
 void PrintShape(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(QStringLiteral("◇文字の形状 についての情報"));
     p.Print(kArrow + QStringLiteral("文字の形状"));
-    p.Print(kDetail + s.StringShape);
+    p.Print(kDetail + StyleNames::Of(s.shape, s.unknownShape));
     p.Blank();
 }
 
 void PrintBackground(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(QStringLiteral("◇背景 についての情報"));
     p.Print(kArrow + QStringLiteral("背景スタイル"));
-    p.Print(kDetail + s.BackStyle);
-    if (s.BackStyle == StyleText::kSingleColour) {
+    p.Print(kDetail + StyleNames::Of(s.background, s.unknownBackground));
+    if (s.background == Background::Color) {
         p.Print(kArrow + QStringLiteral("背景色"));
-        p.Print(kDetail + Rgb(s.BackColorData));
-    } else if (s.BackStyle == StyleText::kPicture) {
+        p.Print(kDetail + Rgb(s.backgroundColor));
+    } else if (s.background == Background::Picture) {
         p.Print(kArrow + QStringLiteral("背景画像ファイル"));
-        p.Print(kDetail + s.BackPicture);
+        p.Print(kDetail + s.backgroundPicture);
     }
     p.Blank();
 }
 
 void PrintLink(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(QStringLiteral("◇リンク についての情報"));
-    if (s.LinkStyle == StyleText::kLinkSet) {
+    if (s.link == LinkStyle::Address) {
         p.Print(kArrow + QStringLiteral("リンク設定"));
-        p.Print(kDetail + s.LinkData);
+        p.Print(kDetail + s.linkAddress);
     } else {
         p.Print(kArrow + QStringLiteral("なし"));
     }
@@ -114,11 +114,11 @@ QList<SummaryLine> BoardSummary(const DecorationSettings& s) {
     PrintText(p, s);
     PrintSize(p, s);
     PrintDecoration(p, s);
-    PrintColour(p, s);
+    PrintColor(p, s);
     PrintShape(p, s);
     PrintBackground(p, s);
     PrintLink(p, s);
-    if (HtmlGenerator::CodeErrorCheck(s)) {
+    if (HtmlGenerator::Refuses(s)) {
         p.Print(QStringLiteral("文字サイズの未設定によるエラー"), true);
     }
     return std::move(p).Lines();

@@ -2,9 +2,6 @@
 
 namespace glimtex {
 
-const QString kOverflowMessage =
-    QStringLiteral("数値が範囲を超えているため、ソースの作成ができません");
-
 void Collection::Restart() {
     // Whoever still shows the old fragments keeps them; the collection lets go.
     text_ = QString();
@@ -19,12 +16,6 @@ bool Collection::Add(HtmlGenerator& generator, const DecorationSettings& s) {
     if (!built) return false;
     models_.append(std::move(model));
     return true;
-}
-
-RunOutcome GenerateInto(FragmentSink& sink, HtmlGenerator& generator, const DecorationSettings& s) {
-    generator.ClearMainHTML();
-    if (HtmlGenerator::CodeErrorCheck(s)) return RunOutcome::Refused;
-    return sink.Add(generator, s) ? RunOutcome::Done : RunOutcome::Overflow;
 }
 
 }  // namespace glimtex

@@ -22,9 +22,9 @@ double FontSizePixels(int sizeAttribute) {
     return kPixels[static_cast<std::size_t>(std::clamp(level, 1, 7) - 1)];
 }
 
-ColorTriple ColourAsBrowsersRead(const ColorTriple& written) {
+ColorTriple ColorAsBrowsersRead(const ColorTriple& written) {
     char16_t digits[12];
-    const char16_t* end = WriteHColorCode(digits, written);
+    const char16_t* end = WriteHexColor(digits, written);
     QByteArray hex;
     for (const char16_t* d = digits; d != end; ++d) hex += static_cast<char>(*d);
     while (hex.size() % 3 != 0) hex += '0';
@@ -39,11 +39,11 @@ ColorTriple ColourAsBrowsersRead(const ColorTriple& written) {
         for (QByteArray& part : parts) part.remove(0, 1);
         --length;
     }
-    ColorTriple colour{};
+    ColorTriple color{};
     for (std::size_t k = 0; k < 3; ++k) {
-        colour[k] = static_cast<int16_t>(parts[k].left(2).toInt(nullptr, 16));
+        color[k] = static_cast<int16_t>(parts[k].left(2).toInt(nullptr, 16));
     }
-    return colour;
+    return color;
 }
 
 LeftOpen DecorationLeftOpen(const FragmentModel& fragment) {
@@ -58,10 +58,10 @@ LeftOpen DecorationLeftOpen(const FragmentModel& fragment) {
         pending = std::move(apply);
     };
     if (style.hasFace) opened([&] { open.face = style.face; });
-    if (style.singleColour) opened([&] { open.colour = ColourAsBrowsersRead(style.colour); });
+    if (style.singleColor) opened([&] { open.color = ColorAsBrowsersRead(style.color); });
     for (const CharacterMarks& marks : fragment.characters) {
-        if (marks.hasColour)
-            opened([&open, &marks] { open.colour = ColourAsBrowsersRead(marks.colour); });
+        if (marks.hasColor)
+            opened([&open, &marks] { open.color = ColorAsBrowsersRead(marks.color); });
         if (marks.size.kind == SizeMark::Kind::Size) {
             opened([&open, &marks] { open.pixelSize = FontSizePixels(marks.size.size); });
         }
@@ -74,37 +74,36 @@ bool DecorationLeaks(const FragmentModel& fragment) {
 }
 
 std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment) {
-    using Style = FragmentStyle;
-    const Style& style = fragment.style;
+    const FragmentStyle& style = fragment.style;
 
     // What the whole line shares.
     ShownCharacter line;
-    line.colour = style.link ? kLinkTextColour : kPageTextColour;
-    if (style.singleColour) line.colour = ColourAsBrowsersRead(style.colour);
-    line.bold = style.bold;
-    line.italic = style.italic;
-    line.underline = style.underline || style.link;
-    line.strike = style.strike;
-    if (style.position == Style::Position::Super) line.position = ShownPosition::Super;
-    if (style.position == Style::Position::Sub) line.position = ShownPosition::Sub;
+    line.color = style.link ? kLinkTextColor : kPageTextColor;
+    if (style.singleColor) line.color = ColorAsBrowsersRead(style.color);
+    line.bold = style.emphasis.bold;
+    line.italic = style.emphasis.italic;
+    line.underline = style.emphasis.underline || style.link;
+    line.strike = style.emphasis.strikeThrough;
+    if (style.position == Position::Superscript) line.position = ShownPosition::Super;
+    if (style.position == Position::Subscript) line.position = ShownPosition::Sub;
     if (line.position != ShownPosition::Baseline) line.pixelSize /= kSmallerFactor;
     // Only the cell of a closed table holds the text; the old bytes put the text in
     // front of the table.
-    if (style.format == FragmentFormat::Html && style.background == Style::Background::Colour) {
-        line.background = ColourAsBrowsersRead(style.backColor);
+    if (style.format == FragmentFormat::Html && style.background == Background::Color) {
+        line.background = ColorAsBrowsersRead(style.backgroundColor);
     }
 
     std::vector<ShownCharacter> shown;
     shown.reserve(fragment.characters.size());
-    // Size and colour tags hold until the next one: each is nested in the last.
+    // Size and color tags hold until the next one: each is nested in the last.
     double pixels = line.pixelSize;
-    ColorTriple colour = line.colour;
+    ColorTriple color = line.color;
     for (const CharacterMarks& marks : fragment.characters) {
-        if (marks.hasColour) colour = ColourAsBrowsersRead(marks.colour);
+        if (marks.hasColor) color = ColorAsBrowsersRead(marks.color);
         ShownCharacter c = line;
         c.start = marks.start;
         c.length = marks.length;
-        c.colour = colour;
+        c.color = color;
         if (marks.size.kind == SizeMark::Kind::Size) pixels = FontSizePixels(marks.size.size);
         c.pixelSize = pixels;
         if (marks.size.kind == SizeMark::Kind::Small) c.pixelSize = pixels / kSmallerFactor;

@@ -11,9 +11,9 @@ namespace glimtex {
 
 // The page a fragment is pasted into: black text on white, links in their own blue,
 // text of 16 pixels ("medium", HTML font size 3).
-inline constexpr ColorTriple kPageTextColour{0, 0, 0};
-inline constexpr ColorTriple kPageBackgroundColour{255, 255, 255};
-inline constexpr ColorTriple kLinkTextColour{0, 0, 0xEE};
+inline constexpr ColorTriple kPageTextColor{0, 0, 0};
+inline constexpr ColorTriple kPageBackgroundColor{255, 255, 255};
+inline constexpr ColorTriple kLinkTextColor{0, 0, 0xEE};
 inline constexpr double kMediumPixels = 16.0;
 
 enum class ShownPosition { Baseline, Super, Sub };
@@ -22,14 +22,14 @@ enum class ShownPosition { Baseline, Super, Sub };
 struct ShownCharacter {
     qsizetype start = 0;  // in code units of the fragment's text
     int length = 1;       // 2 for a surrogate pair
-    ColorTriple colour = kPageTextColour;
+    ColorTriple color = kPageTextColor;
     double pixelSize = kMediumPixels;
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool strike = false;
     ShownPosition position = ShownPosition::Baseline;
-    // The colour drawn behind the character, when one is.
+    // The color drawn behind the character, when one is.
     std::optional<ColorTriple> background;
 };
 
@@ -42,7 +42,7 @@ std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment);
 // closes only the innermost of the font tags, and a browser carries the others into
 // every paragraph that follows (the style tags, the link and the table are closed).
 struct LeftOpen {
-    std::optional<ColorTriple> colour;  // as browsers read it
+    std::optional<ColorTriple> color;  // as browsers read it
     std::optional<double> pixelSize;
     std::optional<QString> face;
     bool operator==(const LeftOpen&) const = default;
@@ -52,10 +52,10 @@ LeftOpen DecorationLeftOpen(const FragmentModel& fragment);
 // True when the fragment leaves any font tag open: only the old bytes can.
 bool DecorationLeaks(const FragmentModel& fragment);
 
-// The colour a browser reads from a colour text that GetHColorCode made: six digits
+// The color a browser reads from a color text that HtmlGenerator::HexColor made: six digits
 // as they are; the longer texts of components outside 0..255 by the rules of legacy
-// colour values (three equal parts, common leading zeros dropped, two digits each).
-ColorTriple ColourAsBrowsersRead(const ColorTriple& written);
+// color values (three equal parts, common leading zeros dropped, two digits each).
+ColorTriple ColorAsBrowsersRead(const ColorTriple& written);
 
 // The pixel size of "<Font Size=N>": a number with a minus sign is relative to 3,
 // any other is the size itself; both are clamped into 1..7 and looked up in the

@@ -1,33 +1,23 @@
 #include "html/SizePattern.h"
-#include "core/StyleTexts.h"
 
 namespace glimtex {
 
-SizeShape SizeShapeOf(const QString& stringShape) {
-    if (stringShape == StyleText::kStandard) return SizeShape::Standard;
-    if (stringShape == StyleText::kFallRight) return SizeShape::FallRight;
-    if (stringShape == StyleText::kFallLeft) return SizeShape::FallLeft;
-    if (stringShape == StyleText::kLens) return SizeShape::Lens;
-    if (stringShape == StyleText::kScrap) return SizeShape::Scrap;
-    return SizeShape::Other;
-}
-
-SizePattern::SizePattern(SizeShape shape, int16_t mojiSize, int16_t n, int16_t& scrapFlag)
+SizePattern::SizePattern(SizeShape shape, int16_t size, int16_t n, int16_t& scrapSmaller)
     : shape_(shape),
-      mojiSize_(mojiSize),
+      startSize_(size),
       n_(n),
-      scrapFlag_(scrapFlag),
-      size_(mojiSize),
+      scrapSmaller_(scrapSmaller),
+      size_(size),
       half_(static_cast<float>(n) / 2.0f) {
     // Both operands are exact in single precision, so each quotient is rounded once.
     const float divisor = shape == SizeShape::Lens ? half_ : static_cast<float>(n);
-    quotient_ = n > 0 ? static_cast<float>(mojiSize) / divisor : 0.0f;
+    quotient_ = n > 0 ? static_cast<float>(size) / divisor : 0.0f;
 }
 
 std::optional<SizeMark> SizePattern::Next(int16_t i) {
     switch (shape_) {
         case SizeShape::Standard:
-            if (i == 0 && mojiSize_ != 0) return SizeMark{SizeMark::Kind::Size, mojiSize_};
+            if (i == 0 && startSize_ != 0) return SizeMark{SizeMark::Kind::Size, startSize_};
             return SizeMark{};
         case SizeShape::FallRight:
             return FallRightStep();
@@ -37,7 +27,7 @@ std::optional<SizeMark> SizePattern::Next(int16_t i) {
             return LensStep(i);
         case SizeShape::Scrap:
             return ScrapStep(i);
-        case SizeShape::Other:
+        case SizeShape::Unknown:
             break;
     }
     return SizeMark{};
@@ -63,7 +53,7 @@ bool SizePattern::Accumulate() {
 }
 
 std::optional<SizeMark> SizePattern::FallRightStep() {
-    if (mojiSize_ > n_) {
+    if (startSize_ > n_) {
         if (!StepSize(-1)) return std::nullopt;
     } else if (Accumulate()) {
         if (!StepSize(-1)) return std::nullopt;
@@ -72,10 +62,10 @@ std::optional<SizeMark> SizePattern::FallRightStep() {
 }
 
 std::optional<SizeMark> SizePattern::FallLeftStep(int16_t i) {
-    if (mojiSize_ > n_) {
+    if (startSize_ > n_) {
         if (i == 0) {
-            const int start = mojiSize_ - n_ + 1;
-            if (!FitsInt16(mojiSize_ - n_) || !FitsInt16(start)) return std::nullopt;
+            const int start = startSize_ - n_ + 1;
+            if (!FitsInt16(startSize_ - n_) || !FitsInt16(start)) return std::nullopt;
             size_ = static_cast<int16_t>(start);
         } else if (!StepSize(+1)) {
             return std::nullopt;
@@ -90,7 +80,7 @@ std::optional<SizeMark> SizePattern::FallLeftStep(int16_t i) {
 std::optional<SizeMark> SizePattern::LensStep(int16_t i) {
     if (static_cast<float>(i) < half_) {
         // The first half; for an odd count it holds the middle character.
-        if (half_ < static_cast<float>(mojiSize_)) {
+        if (half_ < static_cast<float>(startSize_)) {
             if (!StepSize(-1)) return std::nullopt;
         } else if (Accumulate() && !StepSize(-1)) {
             return std::nullopt;
@@ -104,15 +94,15 @@ std::optional<SizeMark> SizePattern::LensStep(int16_t i) {
 }
 
 SizeMark SizePattern::ScrapStep(int16_t i) {
-    if (i == 0) scrapFlag_ = 0;
-    if (scrapFlag_ == 1) {
-        scrapFlag_ = 0;
-        if (mojiSize_ < 3) return SizeMark{SizeMark::Kind::Small, 0};
-        // MojiSize is at least 3 here, so one less stays in range.
-        return SizeMark{SizeMark::Kind::Size, static_cast<int16_t>(mojiSize_ - 1)};
+    if (i == 0) scrapSmaller_ = 0;
+    if (scrapSmaller_ == 1) {
+        scrapSmaller_ = 0;
+        if (startSize_ < 3) return SizeMark{SizeMark::Kind::Small, 0};
+        // The size is at least 3 here, so one less stays in range.
+        return SizeMark{SizeMark::Kind::Size, static_cast<int16_t>(startSize_ - 1)};
     }
-    scrapFlag_ = 1;
-    return SizeMark{SizeMark::Kind::Size, mojiSize_};
+    scrapSmaller_ = 1;
+    return SizeMark{SizeMark::Kind::Size, startSize_};
 }
 
 }  // namespace glimtex

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <optional>
+
+#include "core/Styles.h"
 
 namespace glimtex {
 
@@ -11,18 +12,6 @@ template <typename T>
 constexpr bool FitsInt16(T value) {
     return value >= static_cast<T>(INT16_MIN) && value <= static_cast<T>(INT16_MAX);
 }
-
-// The character-size patterns along the line.
-enum class SizeShape {
-    Standard,   // "標準": one size tag before the first character
-    FallRight,  // "右下がり": the text shrinks
-    FallLeft,   // "左下がり": the text grows
-    Lens,       // "レンズ": small in the middle
-    Scrap,      // "スクラップ": every second character smaller
-    Other,      // any other text: no size tags
-};
-
-SizeShape SizeShapeOf(const QString& stringShape);
 
 // What goes before (or around) one character.
 struct SizeMark {
@@ -36,8 +25,9 @@ struct SizeMark {
 // the step accumulator single precision, compared strictly with 1.
 class SizePattern {
   public:
-    // scrapFlag is the generator's alternation flag of the scrap shape.
-    SizePattern(SizeShape shape, int16_t mojiSize, int16_t n, int16_t& scrapFlag);
+    // scrapSmaller is the generator's flag of the scrap shape: the next character is
+    // the smaller one.
+    SizePattern(SizeShape shape, int16_t size, int16_t n, int16_t& scrapSmaller);
 
     // The mark for the character at position i; call for i = 0, 1, ... n - 1 in order.
     // Empty when the running size would leave the 16-bit range.
@@ -52,13 +42,13 @@ class SizePattern {
     bool Accumulate();
 
     SizeShape shape_;
-    int16_t mojiSize_;
+    int16_t startSize_;
     int16_t n_;
-    int16_t& scrapFlag_;
+    int16_t& scrapSmaller_;
     int16_t size_;
     float acc_ = 0.0f;
     float half_;      // n / 2
-    float quotient_;  // MojiSize / n, or MojiSize / half for the lens
+    float quotient_;  // the size / n, or the size / half for the lens
 };
 
 }  // namespace glimtex

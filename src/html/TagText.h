@@ -28,7 +28,7 @@ inline char16_t* WriteHexComponent(char16_t* out, int16_t value) {
 }
 
 // The colour text without "#": R, then G, then B.
-inline char16_t* WriteHColorCode(char16_t* out, const ColorTriple& rgb) {
+inline char16_t* WriteHexColor(char16_t* out, const ColorTriple& rgb) {
     for (int16_t component : rgb) out = WriteHexComponent(out, component);
     return out;
 }

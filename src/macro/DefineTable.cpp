@@ -11,7 +11,7 @@ namespace glimtex {
 
 void DefineTable::Add(const QString& entry) {
     const QString space(QChar(u' '));
-    const QString key = GetFrontString(entry, space);
+    const QString key = TextBefore(entry, space);
     size_ += entry.size();
     if (key.isEmpty()) {
         return;  // takes part in nothing
@@ -23,7 +23,7 @@ void DefineTable::Add(const QString& entry) {
     }
     const int number = static_cast<int>(entries_.size());
     entriesOfKey_[static_cast<size_t>(known->second)].push_back(number);
-    entries_.push_back({known->second, GetBackString(entry, space)});
+    entries_.push_back({known->second, TextAfterFirstCharOf(entry, space)});
 }
 
 bool DefineTable::HasKey(QStringView key) const {

@@ -34,7 +34,7 @@ void MacroList::Load() {
     }
     entries_ = *lines;
     for (const QString& entry : entries_) {
-        const QString file = GetQuoteString(GetFrontString(entry, kComma));
+        const QString file = FirstQuoted(TextBefore(entry, kComma));
         if (file.isEmpty()) {
             ++entriesWithoutFile_;
         } else {
@@ -74,8 +74,8 @@ void MacroList::AddItem(const QString& name) {
     }
     for (const QString& line : TextFile::SplitLines(TextFile::Decode(macro.bytes))) {
         if (!line.contains(QStringLiteral("#HEAD"))) continue;
-        const QString title = GetQuoteString(GetFrontString(line, kComma));
-        const QString description = GetQuoteString(GetBackString(line, kComma));
+        const QString title = FirstQuoted(TextBefore(line, kComma));
+        const QString description = FirstQuoted(TextAfterFirstCharOf(line, kComma));
         if (title.isEmpty()) feedback_.Beep();
         if (description.isEmpty()) feedback_.Beep();
         const QString entry = Quoted(name) + kComma + Quoted(title) + kComma + Quoted(description);

@@ -15,7 +15,6 @@ namespace {
 
 const QString kSpace = QStringLiteral(" ");
 const QString kLineEnd = QStringLiteral("\r\n");
-constexpr int16_t kAgain = -1;
 
 QString NormaliseLine(const QString& line) {
     QString text = line;
@@ -40,20 +39,25 @@ QString NormaliseLine(const QString& line) {
 
 }  // namespace
 
-PreprocessPass::PreprocessPass(const ProgramFolder& folder, DecorationSettings& settings,
-                               Feedback& feedback, const PreprocessLimits& limits)
+PreprocessPass::PreprocessPass(const ProgramFolder& folder, Feedback& feedback,
+                               const PreprocessLimits& limits, bool again)
     : folder_(folder),
-      settings_(settings),
       feedback_(feedback),
       limits_(limits),
       includes_(folder, limits.MaxFileBytes()),
-      macroList_(folder, feedback, limits.MaxFileBytes()) {}
+      macroList_(folder, feedback, limits.MaxFileBytes()),
+      again_(again) {}
 
 SafeFile::ReadResult PreprocessPass::ReadWorkingFile(const QString& path) const {
     return SafeFile::Read(path, limits_.MaxFileBytes(), SafeFile::Links::Refuse);
 }
 
-PassOutcome PreprocessPass::Run(const QString& fileName) {
+PassResult PreprocessPass::Run(const QString& fileName) {
+    const PassOutcome outcome = Rewrite(fileName);
+    return PassResult{outcome, again_};
+}
+
+PassOutcome PreprocessPass::Rewrite(const QString& fileName) {
     const QString path = folder_.File(fileName);
     const SafeFile::ReadResult read = ReadWorkingFile(path);
     if (read.status == SafeFile::Status::TooLarge) {
@@ -137,24 +141,24 @@ void PreprocessPass::Expand(const QStringList& lines) {
     const qsizetype n = lines.size();
     for (qsizetype next = 0; next < n && !stopped_;) {
         const QString line = Table().Substitute(lines[next++]);
-        const QString word = GetFrontString(line, kSpace);
+        const QString word = TextBefore(line, kSpace);
         if (!word.startsWith(u'#')) {
             // A line that substitution emptied is not written.
             if (!line.isEmpty()) Emit(line);
             continue;
         }
-        const QString rest = CutString(line, word);
+        const QString rest = WithoutFirst(line, word);
         if (word == u"#DEFINE") {
             Define(rest);
         } else if (word == u"#IFDEF") {
-            if (settings_.PreprocessAgain != 0) {
+            if (again_) {
                 Emit(line);  // decided in a later cycle
             } else {
-                const QString key = QChar(u'_') + GetBackString(rest, kSpace);
+                const QString key = QChar(u'_') + TextAfterFirstCharOf(rest, kSpace);
                 next = Block(lines, next, Table().HasKey(key), u"#ELSEDEF", u"#ENDDEF");
             }
         } else if (word == u"#IF") {
-            if (settings_.PreprocessAgain != 0) {
+            if (again_) {
                 Emit(line);
             } else {
                 next = Block(lines, next, NumericCondition(rest), u"#ELSE", u"#ENDIF");
@@ -180,7 +184,8 @@ qsizetype PreprocessPass::Block(const QStringList& lines, qsizetype next, bool t
 
 bool PreprocessPass::NumericCondition(const QString& rest) {
     // The condition is read as a statement reads a whole 16-bit number.
-    const std::optional<int16_t> value = StatementValue::ToInt16(GetBackString(rest, kSpace));
+    const std::optional<int16_t> value =
+        StatementValue::ToInt16(TextAfterFirstCharOf(rest, kSpace));
     if (!value) {
         feedback_.Beep();  // not a whole number in range: the block is not taken
         return false;
@@ -189,12 +194,12 @@ bool PreprocessPass::NumericCondition(const QString& rest) {
 }
 
 void PreprocessPass::Define(const QString& rest) {
-    QString r = GetBackString(rest, QStringLiteral("_"));
-    const QString key = QChar(u'_') + GetFrontString(r, kSpace);
-    r = GetBackString(r, QStringLiteral("__"));
-    r = GetBackString(r, QStringLiteral("_"));
+    QString r = TextAfterFirstCharOf(rest, QStringLiteral("_"));
+    const QString key = QChar(u'_') + TextBefore(r, kSpace);
+    r = TextAfterFirstCharOf(r, QStringLiteral("__"));
+    r = TextAfterFirstCharOf(r, QStringLiteral("_"));
     const QString entry = key + kSpace + r;
-    settings_.PreprocessAgain = kAgain;
+    again_ = true;
     Table();
     // The entry as the file gives it back, so the table and Define.df agree.
     table_.Add(TextFile::Decode(TextFile::Encode(entry)));
@@ -224,8 +229,8 @@ void PreprocessPass::FlushDefines() {
 }
 
 void PreprocessPass::Include(const QString& rest) {
-    settings_.PreprocessAgain = kAgain;
-    const QString name = GetQuoteString(rest);
+    again_ = true;
+    const QString name = FirstQuoted(rest);
     if (name.isEmpty()) {
         feedback_.Beep();
         return;
@@ -262,7 +267,7 @@ void PreprocessPass::Include(const QString& rest) {
 
 void PreprocessPass::AddItem(const QString& rest) {
     FlushFiles();  // the macro named may be one of the working files
-    macroList_.AddItem(GetQuoteString(rest));
+    macroList_.AddItem(FirstQuoted(rest));
 }
 
 }  // namespace glimtex

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/DecorationSettings.h"
 #include "core/Feedback.h"
 #include "core/ProgramFolder.h"
 #include "macro/DefineTable.h"
@@ -24,16 +23,26 @@ enum class PassOutcome {
                       // bound and was not read; nothing changed
 };
 
+// How a pass ended, and whether its cycle must be followed by another: true when this
+// pass or an earlier one of the cycle defined or included something.
+struct PassResult {
+    PassOutcome outcome = PassOutcome::Done;
+    bool again = false;
+};
+
 // One preprocessing pass over one file: normalising, dropping empty lines and
 // expanding, with the file replaced once at the end. Used once and thrown away.
 class PreprocessPass {
   public:
-    PreprocessPass(const ProgramFolder& folder, DecorationSettings& settings, Feedback& feedback,
-                   const PreprocessLimits& limits);
+    // again: whether an earlier pass of this cycle defined or included something, so
+    // that #IFDEF and #IF lines are kept for a later cycle instead of decided now.
+    PreprocessPass(const ProgramFolder& folder, Feedback& feedback, const PreprocessLimits& limits,
+                   bool again);
 
-    PassOutcome Run(const QString& fileName);
+    PassResult Run(const QString& fileName);
 
   private:
+    PassOutcome Rewrite(const QString& fileName);
     static QStringList NormaliseLines(const QStringList& lines);
     void Expand(const QStringList& lines);
     qsizetype Block(const QStringList& lines, qsizetype next, bool taken, QStringView elseWord,
@@ -49,7 +58,6 @@ class PreprocessPass {
     SafeFile::ReadResult ReadWorkingFile(const QString& path) const;
 
     const ProgramFolder& folder_;
-    DecorationSettings& settings_;
     Feedback& feedback_;
     const PreprocessLimits& limits_;
 
@@ -66,6 +74,7 @@ class PreprocessPass {
     MacroList macroList_;
     bool stopped_ = false;
     bool fileTooLarge_ = false;  // why it stopped: a file over the bound
+    bool again_;
 };
 
 }  // namespace glimtex

@@ -2,27 +2,27 @@
 
 namespace glimtex {
 
-Preprocessor::Preprocessor(const ProgramFolder& folder, DecorationSettings& settings,
-                           Feedback& feedback)
-    : folder_(folder), settings_(settings), feedback_(feedback) {}
+Preprocessor::Preprocessor(const ProgramFolder& folder, Feedback& feedback)
+    : folder_(folder), feedback_(feedback) {}
 
-void Preprocessor::MacroPreprocess(const QString& fileName) {
+void Preprocessor::Preprocess(const QString& fileName) {
     ++passCount_;
-    PreprocessPass pass(folder_, settings_, feedback_, limits_);
-    lastOutcome_ = pass.Run(fileName);
+    PreprocessPass pass(folder_, feedback_, limits_, again_);
+    const PassResult result = pass.Run(fileName);
+    lastOutcome_ = result.outcome;
+    again_ = result.again;
 }
 
 bool Preprocessor::RunPassLoop(const QString& fileName) {
-    constexpr int16_t kAgain = -1;
     constexpr int kPassesPerCycle = 2;
     for (int cycle = 0;; ++cycle) {
         if (cycle >= limits_.maxCycles) {
             feedback_.Beep();  // the macro never settles
             return false;
         }
-        settings_.PreprocessAgain = 0;
+        again_ = false;
         for (int pass = 0; pass < kPassesPerCycle; ++pass) {
-            MacroPreprocess(fileName);
+            Preprocess(fileName);
             if (lastOutcome_ == PassOutcome::WorkFileMissing) {
                 return true;  // nothing to expand; the pass has beeped
             }
@@ -31,7 +31,7 @@ bool Preprocessor::RunPassLoop(const QString& fileName) {
                 return false;
             }
         }
-        if (settings_.PreprocessAgain != kAgain) {
+        if (!again_) {
             return true;
         }
     }

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include "core/DecorationSettings.h"
 #include "core/Feedback.h"
 #include "core/ProgramFolder.h"
 #include "macro/PreprocessLimits.h"
@@ -14,10 +13,11 @@ namespace glimtex {
 // #DEFINE substitution, #IFDEF / #IF blocks, #INCLUDE and #ADDITEM.
 class Preprocessor {
   public:
-    Preprocessor(const ProgramFolder& folder, DecorationSettings& settings, Feedback& feedback);
+    Preprocessor(const ProgramFolder& folder, Feedback& feedback);
 
-    // One pass over the named file (resolved in the program folder).
-    void MacroPreprocess(const QString& fileName);
+    // One pass over the named file (resolved in the program folder), as one more pass
+    // of the current cycle.
+    void Preprocess(const QString& fileName);
 
     // Cycles of two passes while a pass asks for another. Returns false when the
     // loop was stopped (after a beep): the macro never settled within the cycle
@@ -29,17 +29,20 @@ class Preprocessor {
     // Passes run by this preprocessor so far, and how the last one ended.
     int PassCount() const { return passCount_; }
     PassOutcome LastPassOutcome() const { return lastOutcome_; }
+    // True when a pass of the current cycle defined or included something, so that
+    // another cycle follows; a cycle of the loop starts with false.
+    bool RunsAgain() const { return again_; }
 
     const PreprocessLimits& Limits() const { return limits_; }
     void SetLimits(const PreprocessLimits& limits) { limits_ = limits; }
 
   private:
     const ProgramFolder& folder_;
-    DecorationSettings& settings_;
     Feedback& feedback_;
     PreprocessLimits limits_;
     int passCount_ = 0;
     PassOutcome lastOutcome_ = PassOutcome::Done;
+    bool again_ = false;
 };
 
 }  // namespace glimtex

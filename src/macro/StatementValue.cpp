@@ -13,11 +13,11 @@ const QString kComma = QStringLiteral(",");
 }  // namespace
 
 QString ValueText(const QString& rest) {
-    return rest.contains(kEquals) ? GetBackString(rest, kEquals) : rest;
+    return rest.contains(kEquals) ? TextAfterFirstCharOf(rest, kEquals) : rest;
 }
 
 QString QuotedText(const QString& valueText, Feedback& feedback) {
-    const QString text = GetQuoteString(valueText);
+    const QString text = FirstQuoted(valueText);
     if (text.isEmpty()) feedback.Beep();
     return text;
 }
@@ -44,10 +44,10 @@ QStringList ListFields(const QString& valueText, int count, Feedback& feedback) 
     QStringList fields;
     QString remaining = valueText;
     for (int i = 0; i + 1 < count; ++i) {
-        const QString field = GetFrontString(remaining, kComma);
+        const QString field = TextBefore(remaining, kComma);
         if (field.isEmpty()) feedback.Beep();
         fields.append(field);
-        remaining = GetBackString(remaining, kComma);
+        remaining = TextAfterFirstCharOf(remaining, kComma);
     }
     fields.append(remaining);
     return fields;

@@ -15,12 +15,12 @@ qsizetype FindFirst(const QString& text, const QString& delimiter) {
 
 }  // namespace
 
-QString GetFrontString(const QString& text, const QString& delimiter) {
+QString TextBefore(const QString& text, const QString& delimiter) {
     const qsizetype at = FindFirst(text, delimiter);
     return at < 0 ? QString() : text.left(at);
 }
 
-QString CutString(const QString& text, const QString& delimiter) {
+QString WithoutFirst(const QString& text, const QString& delimiter) {
     const qsizetype at = FindFirst(text, delimiter);
     if (at < 0) {
         return QString();
@@ -28,22 +28,22 @@ QString CutString(const QString& text, const QString& delimiter) {
     return text.left(at) + text.mid(at + delimiter.size());
 }
 
-QString GetBackString(const QString& text, const QString& delimiter) {
+QString TextAfterFirstCharOf(const QString& text, const QString& delimiter) {
     const qsizetype at = FindFirst(text, delimiter);
     // Only the first character of the delimiter is stepped over, whatever its length.
     return at < 0 ? QString() : text.mid(at + 1);
 }
 
-QString GetQuoteString(const QString& text) {
+QString FirstQuoted(const QString& text) {
     const QString quote(QChar(u'"'));
     if (!text.contains(quote)) {
         return QString();
     }
-    const QString rest = GetBackString(text, quote);
+    const QString rest = TextAfterFirstCharOf(text, quote);
     if (!rest.contains(quote)) {
         return QString();
     }
-    return GetFrontString(rest, quote);
+    return TextBefore(rest, quote);
 }
 
 }  // namespace glimtex

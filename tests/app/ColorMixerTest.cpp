@@ -1,6 +1,7 @@
 #include "app/ColorMixerState.h"
 #include "app/ColorPaletteState.h"
 #include "app/ProgramFixture.h"
+#include "core/StyleNames.h"
 #include "engine/ColorMapStrip.h"
 
 namespace glimtex::testing {
@@ -26,7 +27,7 @@ class ColorMixer : public ProgramFixture {
     }
 
     void UseGradation() {
-        Main().Form().SetColorStyleText(StyleText::kGradation);
+        Main().Form().SetColorStyleText(StyleNames::Of(ColorStyle::Gradation));
         Main().Form().ApplyColorStyle();
     }
     ColorMixerState& Mixer() {
@@ -41,8 +42,8 @@ class ColorMixer : public ProgramFixture {
     QStringList events;
 };
 
-TEST_F(ColorMixer, FirstSwatchOpensThePaletteThenTheMixerOnItsColour) {
-    Settings().ColorData[0] = {10, 20, 30};
+TEST_F(ColorMixer, FirstSwatchOpensThePaletteThenTheMixerOnItsColor) {
+    Settings().colors[0] = {10, 20, 30};
     Main().EditColor(0);
     EXPECT_EQ(events, (QStringList{"palette shown", "mixer shown"}));
     ASSERT_NE(program->Find<ColorPaletteState>(), nullptr);
@@ -59,15 +60,15 @@ TEST_F(ColorMixer, SecondSwatchOpensOnlyWhileItIsVisible) {
     EXPECT_TRUE(events.isEmpty());
 }
 
-TEST_F(ColorMixer, SetWithoutTouchingWritesTheSameColourBackAndRepaints) {
+TEST_F(ColorMixer, SetWithoutTouchingWritesTheSameColorBackAndRepaints) {
     UseGradation();
-    Settings().ColorData[1] = {255, 128, 0};
+    Settings().colors[1] = {255, 128, 0};
     Main().EditColor(1);
     EXPECT_EQ(Labels(), (QStringList{"255", "128", "0"}));
     EXPECT_EQ(Mixer().PreviewColor(), kOrange);
     EXPECT_EQ(Mixer().Target(), 1);
     Mixer().Confirm();
-    EXPECT_EQ(Settings().ColorData[1], (ColorTriple{255, 128, 0}));
+    EXPECT_EQ(Settings().colors[1], (ColorTriple{255, 128, 0}));
     EXPECT_EQ(Controls().ColorBox[1].color, PaintedColor(kOrange));
     EXPECT_EQ(program->Find<ColorMixerState>(), nullptr);
     EXPECT_EQ(program->Find<ColorPaletteState>(), nullptr);
@@ -75,8 +76,8 @@ TEST_F(ColorMixer, SetWithoutTouchingWritesTheSameColourBackAndRepaints) {
 }
 
 TEST_F(ColorMixer, OpeningForAnotherSwatchRetargetsTheOpenMixerWithoutReloading) {
-    Settings().BackColorData = {1, 2, 3};
-    Settings().ColorData[0] = {200, 100, 50};
+    Settings().backgroundColor = {1, 2, 3};
+    Settings().colors[0] = {200, 100, 50};
     Main().EditBackgroundColor();
     ColorMixerState* first = program->Find<ColorMixerState>();
     EXPECT_EQ(Mixer().Target(), kBackColorSlot);
@@ -87,25 +88,25 @@ TEST_F(ColorMixer, OpeningForAnotherSwatchRetargetsTheOpenMixerWithoutReloading)
     EXPECT_EQ(Labels(), (QStringList{"200", "100", "50"}));
     Mixer().SetBar(2, 255);
     Mixer().Confirm();
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{200, 100, 255}));
-    EXPECT_EQ(Settings().BackColorData, (ColorTriple{1, 2, 3}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{200, 100, 255}));
+    EXPECT_EQ(Settings().backgroundColor, (ColorTriple{1, 2, 3}));
 }
 
 TEST_F(ColorMixer, BackgroundSetRepaintsItsSwatchAndTheStrip) {
     // The strip is left stale on purpose: "設定" repaints it whichever slot was edited.
-    Settings().ColorData[0] = {0, 0, 255};
+    Settings().colors[0] = {0, 0, 255};
     Main().Form().PaintSwatch(0, 0xFF0000);
     Main().EditBackgroundColor();
     Mixer().SetBars({0, 255, 0});
     Mixer().Confirm();
-    EXPECT_EQ(Settings().BackColorData, (ColorTriple{0, 255, 0}));
+    EXPECT_EQ(Settings().backgroundColor, (ColorTriple{0, 255, 0}));
     EXPECT_EQ(Controls().BackColorBox.color, PaintedColor(0x00FF00));
     for (const PaintedColor& rect : Controls().ColorMap) EXPECT_EQ(rect, PaintedColor(0xFF0000));
 }
 
-TEST_F(ColorMixer, GradationStripIsRedrawnFromBothColours) {
+TEST_F(ColorMixer, GradationStripIsRedrawnFromBothColors) {
     UseGradation();
-    Settings().ColorData[1] = {0, 0, 255};
+    Settings().colors[1] = {0, 0, 255};
     Main().EditColor(0);
     Mixer().SetBars({255, 0, 0});
     Mixer().Confirm();
@@ -118,14 +119,14 @@ TEST_F(ColorMixer, GradationStripIsRedrawnFromBothColours) {
 
 TEST_F(ColorMixer, CancelAndTheCloseBoxChangeNothing) {
     UseGradation();
-    Settings().ColorData[1] = {255, 128, 0};
+    Settings().colors[1] = {255, 128, 0};
     const FormControls before = Controls();
     Main().EditColor(1);
     Mixer().SetBars({1, 2, 3});
     Mixer().Cancel();
     EXPECT_EQ(program->Find<ColorMixerState>(), nullptr);
     EXPECT_EQ(program->Find<ColorPaletteState>(), nullptr);
-    EXPECT_EQ(Settings().ColorData[1], (ColorTriple{255, 128, 0}));
+    EXPECT_EQ(Settings().colors[1], (ColorTriple{255, 128, 0}));
     EXPECT_EQ(Controls().ColorBox[1].color, before.ColorBox[1].color);
     EXPECT_EQ(Controls().ColorMap, before.ColorMap);
     EXPECT_EQ(events.mid(2), (QStringList{"palette closed", "mixer closed"}));
@@ -133,11 +134,11 @@ TEST_F(ColorMixer, CancelAndTheCloseBoxChangeNothing) {
 
 TEST_F(ColorMixer, ComponentsOutsideTheBarsRangeStopAtItsEnds) {
     // A macro may store them; the bars cannot show them.
-    Settings().ColorData[0] = {300, -5, 128};
+    Settings().colors[0] = {300, -5, 128};
     Main().EditColor(0);
     EXPECT_EQ(Labels(), (QStringList{"255", "0", "128"}));
     Mixer().Confirm();
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{255, 0, 128}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{255, 0, 128}));
 }
 
 TEST_F(ColorMixer, ClosingTheMainWindowClosesThePaletteThenTheMixer) {
@@ -158,7 +159,7 @@ TEST_F(ColorMixer, ClosingThePaletteAloneLeavesTheMixerWorking) {
     EXPECT_EQ(program->Find<ColorPaletteState>(), nullptr);
     Mixer().SetBar(0, 40);
     Mixer().Confirm();
-    EXPECT_EQ(Settings().BackColorData, (ColorTriple{40, 0, 0}));
+    EXPECT_EQ(Settings().backgroundColor, (ColorTriple{40, 0, 0}));
     Main().EditColor(0);  // opened afresh, with its palette
     EXPECT_NE(program->Find<ColorPaletteState>(), nullptr);
 }

@@ -43,8 +43,8 @@ TEST_F(ColorPalette, ClickLoadsTheRowIntoTheMixer) {
     EXPECT_EQ(Mixer().ValueLabel(0), QStringLiteral("255"));
     EXPECT_EQ(Mixer().ValueLabel(1), QStringLiteral("200"));
     EXPECT_EQ(Mixer().ValueLabel(2), QStringLiteral("0"));
-    EXPECT_EQ(Mixer().PreviewColor(), 0x00C8FFu);         // amber
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));  // only "設定" stores it
+    EXPECT_EQ(Mixer().PreviewColor(), 0x00C8FFu);      // amber
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{}));  // only "設定" stores it
 }
 
 TEST_F(ColorPalette, BlackAfterBlackChangesNothing) {

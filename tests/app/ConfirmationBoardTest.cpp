@@ -26,7 +26,7 @@ TEST_F(ConfirmationBoard, ShowingLoadsAndPrintsTheSummaryOnce) {
     EXPECT_EQ(board.PrintedLines().first().text,
               QStringLiteral("　Glimtexは以下の情報を確保しました。"));
 
-    Settings().MainString = QStringLiteral("changed");
+    Settings().text = QStringLiteral("changed");
     ConfirmationBoardState& again = program->Show<ConfirmationBoardState>();
     EXPECT_EQ(&again, &board);
     EXPECT_FALSE(board.PrintedLines().contains(SummaryLine{QStringLiteral("　　→changed")}));
@@ -35,7 +35,7 @@ TEST_F(ConfirmationBoard, ShowingLoadsAndPrintsTheSummaryOnce) {
 
 TEST_F(ConfirmationBoard, EachShowingAfterACloseLoadsAFreshSummary) {
     program->Show<ConfirmationBoardState>().Cancel();
-    Settings().MainString = QStringLiteral("changed");
+    Settings().text = QStringLiteral("changed");
     EXPECT_TRUE(program->Show<ConfirmationBoardState>().PrintedLines().contains(
         SummaryLine{QStringLiteral("　　→changed")}));
 }
@@ -69,8 +69,8 @@ TEST_F(ConfirmationBoard, MissingSizeIsMarkedRedAndRefused) {
 TEST_F(ConfirmationBoard, OverflowLeavesCollectionOutputAndBoardAlone) {
     const QString seeded = Seed(QStringLiteral("kept"));
     program->Show<OutputWindowState>().SetText(QStringLiteral("edited"));
-    Settings().ColorData[0] = {-32768, 0, 0};
-    Settings().ColorData[1] = {32767, 0, 0};
+    Settings().colors[0] = {-32768, 0, 0};
+    Settings().colors[1] = {32767, 0, 0};
     Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
     ASSERT_TRUE(Main().Form().Capture());
     ConfirmationBoardState& board = program->Show<ConfirmationBoardState>();

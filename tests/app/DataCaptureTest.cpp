@@ -1,4 +1,5 @@
 #include "app/ProgramFixture.h"
+#include "core/StyleNames.h"
 
 namespace glimtex::testing {
 namespace {
@@ -18,37 +19,38 @@ TEST_F(DataCapture, CopiesEveryControlIntoTheSettings) {
     Main().Form().SetBackgroundPictureText(QStringLiteral("back.gif"));
     ASSERT_TRUE(Main().Form().Capture());
     const DecorationSettings& s = Settings();
-    EXPECT_EQ(s.MainString, QStringLiteral("文字"));
-    EXPECT_EQ(s.MojiSize, 3);
-    EXPECT_EQ(s.SpGroup, (std::array<int16_t, 4>{0, 0, 0, 1}));
-    EXPECT_EQ(s.ColorStyle, QStringLiteral("グラデーション"));
-    EXPECT_EQ(s.StringShape, QStringLiteral("レンズ"));
-    EXPECT_EQ(s.LinkData, QStringLiteral("http://example.jp/"));
-    EXPECT_EQ(s.LinkStyle, QStringLiteral("リンク設定"));
-    EXPECT_EQ(s.FontFace, QStringLiteral("ＭＳ 明朝"));
-    EXPECT_EQ(s.BackStyle, QStringLiteral("画像"));
-    EXPECT_EQ(s.BackPicture, QStringLiteral("back.gif"));
+    EXPECT_EQ(s.text, QStringLiteral("文字"));
+    EXPECT_EQ(s.size, 3);
+    EXPECT_EQ(s.emphasis, (Emphasis{false, false, false, true}));
+    EXPECT_EQ(s.colorStyle, ColorStyle::Gradation);
+    EXPECT_EQ(s.shape, SizeShape::Lens);
+    EXPECT_EQ(s.linkAddress, QStringLiteral("http://example.jp/"));
+    EXPECT_EQ(s.link, LinkStyle::Address);
+    EXPECT_EQ(s.face, QStringLiteral("ＭＳ 明朝"));
+    EXPECT_EQ(s.background, Background::Picture);
+    EXPECT_EQ(s.backgroundPicture, QStringLiteral("back.gif"));
 }
 
 TEST_F(DataCapture, TypedComboTextIsCapturedAsItStands) {
     Main().Form().SetColorStyleText(QStringLiteral("虹色"));
     ASSERT_TRUE(Main().Form().Capture());
-    EXPECT_EQ(Settings().ColorStyle, QStringLiteral("虹色"));
+    EXPECT_EQ(StyleNames::Of(Settings().colorStyle, Settings().unknownColorStyle),
+              QStringLiteral("虹色"));
     EXPECT_EQ(Main().Controls().ColorStyleCombo.text, QStringLiteral("虹色"));  // no selector ran
 }
 
-TEST_F(DataCapture, LeavesColoursAndPositionAlone) {
+TEST_F(DataCapture, LeavesColorsAndPositionAlone) {
     Main();
-    Settings().ColorData[1] = {1, 2, 3};
-    Settings().MojiStyle = 2;
+    Settings().colors[1] = {1, 2, 3};
+    Settings().position = Position::Subscript;
     ASSERT_TRUE(Main().Form().Capture());
-    EXPECT_EQ(Settings().ColorData[1], (ColorTriple{1, 2, 3}));
-    EXPECT_EQ(Settings().MojiStyle, 2);
+    EXPECT_EQ(Settings().colors[1], (ColorTriple{1, 2, 3}));
+    EXPECT_EQ(Settings().position, Position::Subscript);
 }
 
 TEST_F(DataCapture, TypingUpdatesMainStringAtOnce) {
     Main().Form().SetText(QStringLiteral("abc"));
-    EXPECT_EQ(Settings().MainString, QStringLiteral("abc"));
+    EXPECT_EQ(Settings().text, QStringLiteral("abc"));
     EXPECT_EQ(Main().Controls().EditBox, QStringLiteral("abc"));
 }
 
@@ -84,26 +86,26 @@ INSTANTIATE_TEST_SUITE_P(NotSixteenBit, SizeTextRefused,
 
 TEST_F(DataCapture, BadSizeTextCapturesNothing) {
     Main().Form().SetText(QStringLiteral("new"));
-    Settings().MainString = QStringLiteral("old");
+    Settings().text = QStringLiteral("old");
     Main().Form().SetShapeText(QStringLiteral("レンズ"));
     Main().Form().SetSizeText(QStringLiteral("abc"));
     EXPECT_FALSE(Main().Form().Capture());
-    EXPECT_EQ(Settings().MainString, QStringLiteral("old"));
-    EXPECT_TRUE(Settings().StringShape.isEmpty());
+    EXPECT_EQ(Settings().text, QStringLiteral("old"));
+    EXPECT_TRUE(StyleNames::Of(Settings().shape, Settings().unknownShape).isEmpty());
     EXPECT_EQ(feedback.notices.size(), 0);  // the caller decides how to tell
 }
 
 using Reset = ProgramFixture;
 
 TEST_F(Reset, FromGradationBackToDefaults) {
-    Settings().ColorData[0] = {255, 0, 0};
-    Settings().ColorData[1] = {0, 0, 255};
-    Settings().BackColorData = {0, 255, 0};
+    Settings().colors[0] = {255, 0, 0};
+    Settings().colors[1] = {0, 0, 255};
+    Settings().backgroundColor = {0, 255, 0};
     Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
     Main().Form().ApplyColorStyle();
     Main().Form().SetBackgroundStyleText(QStringLiteral("単色"));
     Main().Form().ApplyBackgroundStyle();
-    Main().Form().PaintBackgroundSwatch(PackColor(Settings().BackColorData));
+    Main().Form().PaintBackgroundSwatch(PackColor(Settings().backgroundColor));
     Main().Form().SetShapeText(QStringLiteral("スクラップ"));
     Main().Form().ApplyShape();
     Main().Form().SetLinkStyleText(QStringLiteral("リンク設定"));
@@ -142,20 +144,20 @@ TEST_F(Reset, FromGradationBackToDefaults) {
     EXPECT_EQ(Main().VisiblePanel(), 2);
 
     const DecorationSettings& s = Settings();
-    EXPECT_TRUE(s.MainString.isEmpty());
-    EXPECT_EQ(s.MojiSize, 0);
-    EXPECT_EQ(s.MojiStyle, 0);
-    EXPECT_EQ(s.SpGroup, (std::array<int16_t, 4>{}));
-    EXPECT_EQ(s.ColorStyle, QStringLiteral("単色"));
-    EXPECT_EQ(s.StringShape, QStringLiteral("標準"));
-    EXPECT_EQ(s.BackStyle, QStringLiteral("なし"));
-    EXPECT_TRUE(s.BackPicture.isEmpty());
-    EXPECT_EQ(s.LinkStyle, QStringLiteral("なし"));
-    EXPECT_TRUE(s.LinkData.isEmpty());
-    EXPECT_EQ(s.FontFace, QStringLiteral("NULL"));
-    EXPECT_EQ(s.ColorData[0], (ColorTriple{0, 0, 0}));
-    EXPECT_EQ(s.ColorData[1], (ColorTriple{0, 0, 0}));
-    EXPECT_EQ(s.BackColorData, (ColorTriple{0, 0, 0}));
+    EXPECT_TRUE(s.text.isEmpty());
+    EXPECT_EQ(s.size, 0);
+    EXPECT_EQ(s.position, Position::Normal);
+    EXPECT_EQ(s.emphasis, (Emphasis{}));
+    EXPECT_EQ(s.colorStyle, ColorStyle::Single);
+    EXPECT_EQ(s.shape, SizeShape::Standard);
+    EXPECT_EQ(s.background, Background::None);
+    EXPECT_TRUE(s.backgroundPicture.isEmpty());
+    EXPECT_EQ(s.link, LinkStyle::None);
+    EXPECT_TRUE(s.linkAddress.isEmpty());
+    EXPECT_EQ(s.face, QStringLiteral("NULL"));
+    EXPECT_EQ(s.colors[0], (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(s.colors[1], (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(s.backgroundColor, (ColorTriple{0, 0, 0}));
     EXPECT_EQ(Collected(), seeded);
 }
 

@@ -16,10 +16,10 @@ class ColorStatementTest : public InterpreterTest {
     bool ColorStyleSelectorRan() { return Controls().ColorBox[1].visible; }
 };
 
-TEST_F(ColorStatementTest, ColorDataOneMakesTheSecondColourRedAndPaintsItsSwatch) {
+TEST_F(ColorStatementTest, ColorDataOneMakesTheSecondColorRedAndPaintsItsSwatch) {
     Run({QStringLiteral("Set.ColorStyle = \"グラデーション\""),
          QStringLiteral("Set.ColorData = 1,255,0,0")});
-    EXPECT_EQ(Settings().ColorData[1], (ColorTriple{255, 0, 0}));
+    EXPECT_EQ(Settings().colors[1], (ColorTriple{255, 0, 0}));
     EXPECT_EQ(Controls().ColorBox[1].color, PaintedColor(kRed));
     EXPECT_EQ(feedback_.beeps, 0);
 }
@@ -28,13 +28,13 @@ TEST_F(ColorStatementTest, ColorDataZeroPaintsTheFirstSwatchAlsoInAGradation) {
     // The gradation branch of the selector does not repaint ColorBox(0) itself.
     Run({QStringLiteral("Set.ColorStyle = \"グラデーション\""),
          QStringLiteral("Set.ColorData = 0,255,0,0")});
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{255, 0, 0}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{255, 0, 0}));
     EXPECT_EQ(Controls().ColorBox[0].color, PaintedColor(kRed));
 }
 
-TEST_F(ColorStatementTest, ColorDataOneInSingleColourStoresButKeepsTheSwatchBlank) {
+TEST_F(ColorStatementTest, ColorDataOneInSingleColorStoresButKeepsTheSwatchBlank) {
     Run(QStringLiteral("Set.ColorData = 1,255,0,0"));
-    EXPECT_EQ(Settings().ColorData[1], (ColorTriple{255, 0, 0}));
+    EXPECT_EQ(Settings().colors[1], (ColorTriple{255, 0, 0}));
     EXPECT_FALSE(Controls().ColorBox[1].visible);
     EXPECT_EQ(Controls().ColorBox[1].color, PaintedColor());  // button face
 }
@@ -42,8 +42,8 @@ TEST_F(ColorStatementTest, ColorDataOneInSingleColourStoresButKeepsTheSwatchBlan
 TEST_F(ColorStatementTest, OtherIndexStoresNothingButRunsTheSelector) {
     ArmColorStyleSelector();
     Run(QStringLiteral("Set.ColorData = 2,1,2,3"));
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));
-    EXPECT_EQ(Settings().ColorData[1], (ColorTriple{}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{}));
+    EXPECT_EQ(Settings().colors[1], (ColorTriple{}));
     EXPECT_TRUE(ColorStyleSelectorRan());
     EXPECT_EQ(feedback_.beeps, 0);
 }
@@ -52,7 +52,7 @@ TEST_F(ColorStatementTest, FirstStatementLoadsTheWindowBeforeStoring) {
     // Loading the main window blackens the colours; the statement's colour comes after.
     ASSERT_FALSE(program_.MainWindowLoaded());
     Run(QStringLiteral("Set.ColorData = 0,0,128,255"));
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{0, 128, 255}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{0, 128, 255}));
     EXPECT_EQ(Controls().ColorBox[0].color, PaintedColor(0xFF8000));
 }
 
@@ -61,7 +61,7 @@ TEST_F(ColorStatementTest, MissingBlueBeepsAndDoesNothing) {
     Run(QStringLiteral("Set.ColorData = 0,255,0"));
     // The last "0" has no comma after it: G is empty (a beep) and so is B (a beep).
     EXPECT_EQ(feedback_.beeps, 2);
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{}));
     EXPECT_FALSE(ColorStyleSelectorRan());
 }
 
@@ -75,18 +75,18 @@ TEST_F(ColorStatementTest, EmptyLeadingFieldBeepsForItselfAndForTheRefusal) {
 TEST_F(ColorStatementTest, BlankLeadingFieldIsNotEmptyButNoNumber) {
     Run(QStringLiteral("Set.ColorData = ,1,2,3"));
     EXPECT_EQ(feedback_.beeps, 1);  // the field is " "
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{}));
 }
 
 TEST_F(ColorStatementTest, TooManyFieldsLeaveALastFieldThatIsNoNumber) {
     Run(QStringLiteral("Set.ColorData = 0,1,2,3,4"));
     EXPECT_EQ(feedback_.beeps, 1);
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{}));
 }
 
 TEST_F(ColorStatementTest, ComponentsOutsideTheByteAreStoredAsGivenAndShownClamped) {
     Run(QStringLiteral("Set.ColorData = 0, 300 , -5 ,0"));
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{300, -5, 0}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{300, -5, 0}));
     EXPECT_EQ(Controls().ColorBox[0].color, PaintedColor(kRed));
     EXPECT_EQ(feedback_.beeps, 0);
 }
@@ -94,7 +94,7 @@ TEST_F(ColorStatementTest, ComponentsOutsideTheByteAreStoredAsGivenAndShownClamp
 TEST_F(ColorStatementTest, BackColorDataStoresPaintsAndRunsTheSelector) {
     ArmColorStyleSelector();
     Run(QStringLiteral("Set.BackColorData = 0,128,255"));
-    EXPECT_EQ(Settings().BackColorData, (ColorTriple{0, 128, 255}));
+    EXPECT_EQ(Settings().backgroundColor, (ColorTriple{0, 128, 255}));
     EXPECT_EQ(Controls().BackColorBox.color, PaintedColor(0xFF8000));
     EXPECT_TRUE(ColorStyleSelectorRan());
 }
@@ -103,7 +103,7 @@ TEST_F(ColorStatementTest, BackColorDataWithAMissingFieldBeepsAndDoesNothing) {
     ArmColorStyleSelector();
     Run(QStringLiteral("Set.BackColorData = 10,20"));
     EXPECT_EQ(feedback_.beeps, 2);  // G is empty, and B is no number
-    EXPECT_EQ(Settings().BackColorData, (ColorTriple{}));
+    EXPECT_EQ(Settings().backgroundColor, (ColorTriple{}));
     EXPECT_FALSE(ColorStyleSelectorRan());
 }
 

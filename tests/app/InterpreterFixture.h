@@ -25,7 +25,7 @@ class InterpreterTest : public ::testing::Test {
 
     void Run(const QStringList& lines) {
         ASSERT_TRUE(TextFile::WriteLines(dir_.filePath(QStringLiteral("Buf.df")), lines));
-        MacroInterpreter(program_.Core()).MacroRun();
+        MacroInterpreter(program_.Core()).RunFile();
     }
     void Run(const QString& line) { Run(QStringList{line}); }
 

@@ -27,7 +27,7 @@ TEST_F(InterpreterTest, CreateDataCapturesGeneratesAndShowsTheOutput) {
     Run(MacroOf(kCreateAB));
     const QString fragmentAB = CollectionOf(kCreateAB, Collected());
     EXPECT_EQ(Collected(), fragmentAB);
-    EXPECT_EQ(Settings().MojiSize, 5);
+    EXPECT_EQ(Settings().size, 5);
     EXPECT_EQ(program_.Find<ConfirmationBoardState>(), nullptr);
     ASSERT_NE(program_.Find<OutputWindowState>(), nullptr);
     EXPECT_EQ(program_.Find<OutputWindowState>()->Text(), fragmentAB);
@@ -63,7 +63,7 @@ TEST_F(InterpreterTest, RefusedRunShowsItsNoticeAndTheMacroGoesOn) {
     EXPECT_NE(program_.Find<ConfirmationBoardState>(), nullptr);  // stays open
     EXPECT_EQ(program_.Find<OutputWindowState>(), nullptr);
     EXPECT_TRUE(Collected().isEmpty());
-    EXPECT_EQ(Settings().MainString, QStringLiteral("after"));
+    EXPECT_EQ(Settings().text, QStringLiteral("after"));
 }
 
 TEST_F(InterpreterTest, SizeTextThatCannotBeCapturedStopsTheStatement) {
@@ -79,7 +79,7 @@ TEST_F(InterpreterTest, SizeTextThatCannotBeCapturedStopsTheStatement) {
 TEST_F(InterpreterTest, OutputFormatChoosesTheBytesOfTheNextRunsAndOutlastsAReset) {
     const char* legacy = "旧形式を選んでリセットして作成";
     Run(MacroOf(legacy));
-    EXPECT_EQ(Settings().OutputFormat, FragmentFormat::Legacy);
+    EXPECT_EQ(Settings().format, FragmentFormat::Legacy);
     EXPECT_EQ(Collected(), CollectionOf(legacy, Collected()));
     const char* html = "HTMLに戻して作成";
     Run(MacroOf(html));
@@ -92,7 +92,7 @@ TEST_F(InterpreterTest, OutputFormatOtherThanTheTwoTextsBeepsAndChangesNothing) 
          QStringLiteral("Set.OutputFormat = \"html\""),
          QStringLiteral("Set.OutputFormat = \"HTML（旧形式）\"")});
     EXPECT_EQ(feedback_.beeps, 2);
-    EXPECT_EQ(Settings().OutputFormat, FragmentFormat::Legacy);
+    EXPECT_EQ(Settings().format, FragmentFormat::Legacy);
     Run(QStringLiteral("Set.OutputFormat = \"\""));
     EXPECT_EQ(feedback_.beeps, 3);  // the empty text's one beep
 }
@@ -100,7 +100,7 @@ TEST_F(InterpreterTest, OutputFormatOtherThanTheTwoTextsBeepsAndChangesNothing) 
 TEST_F(InterpreterTest, AFormatPinnedForTheRunOutranksTheStatement) {
     program_.Core().PinOutputFormat(FragmentFormat::Legacy);
     Run(QStringLiteral("Set.OutputFormat = \"HTML\""));
-    EXPECT_EQ(Settings().OutputFormat, FragmentFormat::Legacy);
+    EXPECT_EQ(Settings().format, FragmentFormat::Legacy);
 }
 
 }  // namespace

@@ -10,21 +10,21 @@ namespace {
 TEST_F(InterpreterTest, SetMainStringFillsTheTextBoxAndTheSetting) {
     Run(QStringLiteral("Set.MainString = \"こんにちは\""));
     EXPECT_EQ(Controls().EditBox, QStringLiteral("こんにちは"));
-    EXPECT_EQ(Settings().MainString, QStringLiteral("こんにちは"));
+    EXPECT_EQ(Settings().text, QStringLiteral("こんにちは"));
     EXPECT_EQ(feedback_.beeps, 0);
 }
 
 TEST_F(InterpreterTest, LowerCaseVerbDoesNothing) {
-    Run(QStringLiteral("set.MainString = \"x\""));
+    Run(QStringLiteral("set.text = \"x\""));
     EXPECT_FALSE(program_.MainWindowLoaded());
-    EXPECT_TRUE(Settings().MainString.isEmpty());
+    EXPECT_TRUE(Settings().text.isEmpty());
     EXPECT_EQ(feedback_.beeps, 0);
 }
 
 TEST_F(InterpreterTest, PropertyWithoutTheBlankBeforeEqualsDoesNothing) {
     Run(QStringLiteral("Set.MainString=\"x\""));
     EXPECT_FALSE(program_.MainWindowLoaded());
-    EXPECT_TRUE(Settings().MainString.isEmpty());
+    EXPECT_TRUE(Settings().text.isEmpty());
     EXPECT_EQ(feedback_.beeps, 0);
 }
 
@@ -46,14 +46,14 @@ TEST_F(InterpreterTest, ValueWithoutEqualsSignIsTheRestOfTheLine) {
 TEST_F(InterpreterTest, LinesThatAreNotStatementsAreSkippedSilently) {
     Run({QString(), QStringLiteral("#ENDIF"), QStringLiteral("MainString = \"x\""),
          QStringLiteral(".MainString = \"x\""), QStringLiteral("Set.Unknown = \"x\""),
-         QStringLiteral("Paint.MainString = \"x\""), QStringLiteral(" Set.MainString = \"x\"")});
+         QStringLiteral("Paint.text = \"x\""), QStringLiteral(" Set.MainString = \"x\"")});
     EXPECT_FALSE(program_.MainWindowLoaded());
     EXPECT_EQ(feedback_.beeps, 0);
     EXPECT_TRUE(feedback_.notices.isEmpty());
 }
 
 TEST_F(InterpreterTest, MissingWorkFileBeepsAndRunsNothing) {
-    MacroInterpreter(program_.Core()).MacroRun(QStringLiteral("NoSuchFile.df"));
+    MacroInterpreter(program_.Core()).RunFile(QStringLiteral("NoSuchFile.df"));
     EXPECT_EQ(feedback_.beeps, 1);
     EXPECT_FALSE(program_.MainWindowLoaded());
 }
@@ -73,7 +73,7 @@ TEST_F(InterpreterTest, EmptyQuotedTextIsAppliedAfterTheBeep) {
     Run({QStringLiteral("Set.MainString = \"abc\""), QStringLiteral("Set.MainString = \"\"")});
     EXPECT_EQ(feedback_.beeps, 1);
     EXPECT_TRUE(Controls().EditBox.isEmpty());
-    EXPECT_TRUE(Settings().MainString.isEmpty());
+    EXPECT_TRUE(Settings().text.isEmpty());
 }
 
 TEST_F(InterpreterTest, MissingQuotesCountAsAnEmptyText) {
@@ -99,8 +99,8 @@ TEST_F(InterpreterTest, TextStatementsFillTheirControls) {
     EXPECT_EQ(Controls().BackPictureEdit, QStringLiteral("back.gif"));
     EXPECT_EQ(Controls().LinkDataEdit, QStringLiteral("http:"));
     // Controls reach the settings only at the next capture.
-    EXPECT_TRUE(Settings().FontFace.isEmpty());
-    EXPECT_TRUE(Settings().BackPicture.isEmpty());
+    EXPECT_TRUE(Settings().face.isEmpty());
+    EXPECT_TRUE(Settings().backgroundPicture.isEmpty());
 }
 
 TEST_F(InterpreterTest, StyleStatementsRunTheirSelectors) {
@@ -115,7 +115,7 @@ TEST_F(InterpreterTest, StyleStatementsRunTheirSelectors) {
     for (int i = 0; i < 7; ++i) EXPECT_EQ(Controls().TestLabel[i].fontSize, sizes[i]) << i;
 }
 
-TEST_F(InterpreterTest, ColorStyleOutsideTheListEndsAsSingleColour) {
+TEST_F(InterpreterTest, ColorStyleOutsideTheListEndsAsSingleColor) {
     Run(QStringLiteral("Set.ColorStyle = \"虹色\""));
     EXPECT_EQ(Controls().ColorStyleCombo.text, QStringLiteral("単色"));
     EXPECT_FALSE(Controls().ColorBox[1].visible);
@@ -126,7 +126,7 @@ TEST_F(InterpreterTest, ColorStyleOutsideTheListEndsAsSingleColour) {
 TEST_F(InterpreterTest, MojiSizeIsShownWithoutLeadingZeros) {
     Run(QStringLiteral("Select.MojiSize = 03"));
     EXPECT_EQ(Controls().MojiSizeCombo.text, QStringLiteral("3"));
-    EXPECT_EQ(Settings().MojiSize, 0);  // not captured yet
+    EXPECT_EQ(Settings().size, 0);  // not captured yet
 }
 
 TEST_F(InterpreterTest, MojiSizeThatIsNoWhole16BitNumberBeepsAndDoesNothing) {
@@ -140,21 +140,21 @@ TEST_F(InterpreterTest, MojiSizeThatIsNoWhole16BitNumberBeepsAndDoesNothing) {
 TEST_F(InterpreterTest, MojiStyleSelectsTheOptionButtonAndSetsTheSetting) {
     Run(QStringLiteral("Select.MojiStyle = 2"));
     EXPECT_EQ(Controls().OptionGroup, (std::array<bool, 3>{false, false, true}));
-    EXPECT_EQ(Settings().MojiStyle, 2);
+    EXPECT_EQ(Settings().position, Position::Subscript);
 }
 
 TEST_F(InterpreterTest, MojiStyleOutsideTheButtonsBeepsAndDoesNothing) {
     Run({QStringLiteral("Select.MojiStyle = 1"), QStringLiteral("Select.MojiStyle = 3"),
          QStringLiteral("Select.MojiStyle = -1")});
     EXPECT_EQ(feedback_.beeps, 2);
-    EXPECT_EQ(Settings().MojiStyle, 1);
+    EXPECT_EQ(Settings().position, Position::Superscript);
     EXPECT_EQ(Controls().OptionGroup, (std::array<bool, 3>{false, true, false}));
 }
 
 TEST_F(InterpreterTest, SpGroupTwiceChecksTheUnderlineBoxOnce) {
     Run({QStringLiteral("Select.SpGroup = 2"), QStringLiteral("Select.SpGroup = 2")});
     EXPECT_EQ(Controls().SpGroup_Check, (std::array<bool, 4>{false, false, true, false}));
-    EXPECT_EQ(Settings().SpGroup, (std::array<int16_t, 4>{0, 0, 1, 0}));
+    EXPECT_EQ(Settings().emphasis, (Emphasis{false, false, true, false}));
     EXPECT_EQ(feedback_.beeps, 0);
 }
 
@@ -162,13 +162,13 @@ TEST_F(InterpreterTest, SpGroupOutsideTheCheckBoxesBeepsAndDoesNothing) {
     Run({QStringLiteral("Select.SpGroup = 4"), QStringLiteral("Select.SpGroup = -1"),
          QStringLiteral("Select.SpGroup = one")});
     EXPECT_EQ(feedback_.beeps, 3);
-    EXPECT_EQ(Settings().SpGroup, (std::array<int16_t, 4>{}));
+    EXPECT_EQ(Settings().emphasis, (Emphasis{}));
 }
 
 TEST_F(InterpreterTest, NewDataCreateWithZeroDoesNothing) {
     Run({QStringLiteral("Set.MainString = \"keep\""), QStringLiteral("Select.MojiSize = 4"),
          QStringLiteral("Object.NewDataCreate = 0")});
-    EXPECT_EQ(Settings().MainString, QStringLiteral("keep"));
+    EXPECT_EQ(Settings().text, QStringLiteral("keep"));
     EXPECT_EQ(Controls().MojiSizeCombo.text, QStringLiteral("4"));
     EXPECT_EQ(feedback_.beeps, 0);
 }
@@ -179,8 +179,8 @@ TEST_F(InterpreterTest, NewDataCreateWithOneResetsAndCaptures) {
          QStringLiteral("Set.ColorStyle = \"グラデーション\""),
          QStringLiteral("Object.NewDataCreate = 1")});
     EXPECT_TRUE(Controls().EditBox.isEmpty());
-    EXPECT_EQ(Settings().ColorStyle, QStringLiteral("単色"));
-    EXPECT_EQ(Settings().FontFace, QStringLiteral("NULL"));
+    EXPECT_EQ(Settings().colorStyle, ColorStyle::Single);
+    EXPECT_EQ(Settings().face, QStringLiteral("NULL"));
     EXPECT_EQ(Collected(), seeded);
 }
 

@@ -83,7 +83,7 @@ TEST_F(MacroPicker, DuplicateTitlesShowAndApplyTheFirstEntry) {
     EXPECT_EQ(picker.Description(), QStringLiteral("first"));
     EXPECT_EQ(picker.PickedFile(), QStringLiteral("A"));
     picker.Confirm();
-    EXPECT_EQ(Settings().MainString, QStringLiteral("from A"));
+    EXPECT_EQ(Settings().text, QStringLiteral("from A"));
 }
 
 TEST_F(MacroPicker, NoKeepsThePickerOpenAndYesClosesItAndRunsTheMacro) {
@@ -117,7 +117,7 @@ TEST_F(MacroPicker, TypingAfterAPickStillAppliesThePickedMacro) {
     picker.SetComboText(QStringLiteral("something else"));
     EXPECT_EQ(picker.PickedFile(), QStringLiteral("Title"));
     picker.Confirm();
-    EXPECT_EQ(Settings().MainString, QStringLiteral("picked"));
+    EXPECT_EQ(Settings().text, QStringLiteral("picked"));
 }
 
 TEST_F(MacroPicker, TypedTitleWithoutAPickFindsNoMacroFile) {
@@ -136,7 +136,7 @@ TEST_F(MacroPicker, DefineTableHoldsOnlyTheAppliedMacrosDefinitions) {
                           "#ELSEDEF", "Set.MainString = \"_T\"", "#ENDDEF"});
     OpenAndPick("見出し").Confirm();
     EXPECT_EQ(Lines("Define.df"), QStringList{"_T 新しい"});
-    EXPECT_EQ(Settings().MainString, QStringLiteral("新しい"));
+    EXPECT_EQ(Settings().text, QStringLiteral("新しい"));
 }
 
 TEST_F(MacroPicker, MissingFileIsNamedAndNothingRuns) {
@@ -148,7 +148,7 @@ TEST_F(MacroPicker, MissingFileIsNamedAndNothingRuns) {
     EXPECT_EQ(feedback.notices[0].text, MissingMacroFileMessage("Gone"));
     EXPECT_TRUE(feedback.questions.isEmpty());
     EXPECT_EQ(program->Find<MacroPickerState>(), &picker);  // open for another pick
-    EXPECT_TRUE(Settings().MainString.isEmpty());
+    EXPECT_TRUE(Settings().text.isEmpty());
     EXPECT_FALSE(program->MainWindowLoaded());
 }
 
@@ -167,7 +167,7 @@ TEST_F(MacroPicker, FileNamesLeavingTheMacroFolderCountAsMissing) {
     }
     EXPECT_EQ(feedback.notices.size(), names.size());
     EXPECT_TRUE(feedback.questions.isEmpty());
-    EXPECT_TRUE(Settings().MainString.isEmpty());
+    EXPECT_TRUE(Settings().text.isEmpty());
 }
 
 TEST_F(MacroPicker, EachOpeningReadsTheListAfreshAndForgetsThePick) {

@@ -1,4 +1,5 @@
 #include "app/ProgramFixture.h"
+#include "core/StyleNames.h"
 
 namespace glimtex::testing {
 namespace {
@@ -46,7 +47,7 @@ TEST_F(MainWindowLoad, OnlyPanelZeroVisibleAndNotOnTop) {
     EXPECT_FALSE(Main().KeepsOnTop());
 }
 
-TEST_F(MainWindowLoad, SelectorsGiveTheSingleColourLook) {
+TEST_F(MainWindowLoad, SelectorsGiveTheSingleColorLook) {
     const FormControls& c = Main().Controls();
     EXPECT_FALSE(c.ColorBox[1].visible);
     EXPECT_EQ(c.ColorBox[1].color, std::nullopt);  // button face
@@ -60,18 +61,18 @@ TEST_F(MainWindowLoad, SelectorsGiveTheSingleColourLook) {
     for (const PreviewLetter& letter : c.TestLabel) EXPECT_EQ(letter, (PreviewLetter{28, 1200}));
 }
 
-TEST_F(MainWindowLoad, ResetsColoursButCapturesNothing) {
-    Settings().ColorData[0] = {10, 20, 30};
-    Settings().ColorData[1] = {40, 50, 60};
-    Settings().BackColorData = {70, 80, 90};
+TEST_F(MainWindowLoad, ResetsColorsButCapturesNothing) {
+    Settings().colors[0] = {10, 20, 30};
+    Settings().colors[1] = {40, 50, 60};
+    Settings().backgroundColor = {70, 80, 90};
     Main();
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{0, 0, 0}));
-    EXPECT_EQ(Settings().ColorData[1], (ColorTriple{0, 0, 0}));
-    EXPECT_EQ(Settings().BackColorData, (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(Settings().colors[1], (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(Settings().backgroundColor, (ColorTriple{0, 0, 0}));
     // The text box shows "Test", but nothing was copied into the settings.
-    EXPECT_TRUE(Settings().MainString.isEmpty());
-    EXPECT_TRUE(Settings().ColorStyle.isEmpty());
-    EXPECT_TRUE(Settings().FontFace.isEmpty());
+    EXPECT_TRUE(Settings().text.isEmpty());
+    EXPECT_TRUE(StyleNames::Of(Settings().colorStyle, Settings().unknownColorStyle).isEmpty());
+    EXPECT_TRUE(Settings().face.isEmpty());
 }
 
 using PanelsAndMenus = ProgramFixture;
@@ -96,7 +97,7 @@ TEST_F(PanelsAndMenus, PanelButtonOutOfRangeChangesNothing) {
 TEST_F(PanelsAndMenus, PanelButtonCapturesNothing) {
     Main().Form().SetSizeText(QStringLiteral("5"));
     Main().ShowPanel(3);
-    EXPECT_EQ(Settings().MojiSize, 0);
+    EXPECT_EQ(Settings().size, 0);
 }
 
 TEST_F(PanelsAndMenus, HideCodeFramesHidesAll) {

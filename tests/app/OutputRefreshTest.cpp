@@ -53,8 +53,7 @@ TEST_F(OutputRefresh, DockingWhileTheWindowIsOpenAppendsTheFragment) {
     const QString b = RunAndConfirm(QStringLiteral("b"), false);
     const QString whole = first + QStringLiteral("\r\n") + second + QStringLiteral("\r\n") + b;
     EXPECT_EQ(Collected(), whole);
-    EXPECT_TRUE(
-        program->Find<OutputWindowState>()->Text().endsWith(QStringLiteral("\r\n") + b));
+    EXPECT_TRUE(program->Find<OutputWindowState>()->Text().endsWith(QStringLiteral("\r\n") + b));
 }
 
 TEST_F(OutputRefresh, CreateRefusedAfterARunLeavesTheBoxShowingThatRun) {
@@ -72,8 +71,8 @@ TEST_F(OutputRefresh, CreateRefusedAfterARunLeavesTheBoxShowingThatRun) {
 
 TEST_F(OutputRefresh, OverflowAfterARunLeavesTheBoxShowingThatRun) {
     const QString shown = RunAndConfirm(QStringLiteral("shown"), true);
-    Settings().ColorData[0] = {-32768, 0, 0};
-    Settings().ColorData[1] = {32767, 0, 0};
+    Settings().colors[0] = {-32768, 0, 0};
+    Settings().colors[1] = {32767, 0, 0};
     Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
     Main().Dock();
     ASSERT_NE(program->Find<ConfirmationBoardState>(), nullptr);
@@ -85,8 +84,7 @@ TEST_F(OutputRefresh, OverflowAfterARunLeavesTheBoxShowingThatRun) {
     // The next good run docks after the first fragment as usual.
     Main().Form().SetColorStyleText(QStringLiteral("単色"));
     const QString next = RunAndConfirm(QStringLiteral("next"), false);
-    EXPECT_EQ(program->Find<OutputWindowState>()->Text(),
-              shown + QStringLiteral("\r\n") + next);
+    EXPECT_EQ(program->Find<OutputWindowState>()->Text(), shown + QStringLiteral("\r\n") + next);
 }
 
 }  // namespace

@@ -24,32 +24,32 @@ TEST_F(PreviewStateTest, DescribesWhatTheControlsSayWithoutCapturing) {
     const PreviewContent& content = Preview().Content();
     ASSERT_FALSE(content.refused);
     EXPECT_EQ(content.model.text, QStringLiteral("Hello"));
-    EXPECT_TRUE(content.model.style.bold);
-    EXPECT_EQ(content.model.style.colour, (ColorTriple{10, 20, 30}));
+    EXPECT_TRUE(content.model.style.emphasis.bold);
+    EXPECT_EQ(content.model.style.color, (ColorTriple{10, 20, 30}));
     ASSERT_EQ(content.model.characters.size(), 5u);
     EXPECT_EQ(content.model.characters[0].size.size, 4);
 
     // The settings were never captured, and nothing else moved.
     const DecorationSettings& after = Settings();
-    EXPECT_EQ(after.MojiSize, before.MojiSize);
-    EXPECT_EQ(after.StringShape, before.StringShape);
-    EXPECT_EQ(after.SpGroup, before.SpGroup);
+    EXPECT_EQ(after.size, before.size);
+    EXPECT_EQ(after.shape, before.shape);
+    EXPECT_EQ(after.emphasis, before.emphasis);
     EXPECT_EQ(Collected(), seeded);
     EXPECT_EQ(program->Find<ConfirmationBoardState>(), nullptr);
     EXPECT_EQ(program->Find<OutputWindowState>(), nullptr);
     EXPECT_TRUE(feedback.notices.isEmpty());
 }
 
-TEST_F(PreviewStateTest, FollowsEveryChangeOfTheMainWindowAndTheColours) {
+TEST_F(PreviewStateTest, FollowsEveryChangeOfTheMainWindowAndTheColors) {
     PreviewState& preview = Preview();
     int changes = 0;
     QObject::connect(&preview, &PreviewState::changed, [&] { ++changes; });
     Main().Form().SetText(QStringLiteral("ab"));
     EXPECT_EQ(preview.Content().model.text, QStringLiteral("ab"));
     Main().Form().StoreColor(0, {255, 0, 0});
-    EXPECT_EQ(preview.Content().model.style.colour, (ColorTriple{255, 0, 0}));
+    EXPECT_EQ(preview.Content().model.style.color, (ColorTriple{255, 0, 0}));
     Main().Form().ChoosePosition(1);
-    EXPECT_EQ(preview.Content().model.style.position, FragmentStyle::Position::Super);
+    EXPECT_EQ(preview.Content().model.style.position, Position::Superscript);
     EXPECT_EQ(changes, 3);
 }
 

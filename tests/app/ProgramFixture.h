@@ -40,7 +40,7 @@ class ProgramFixture : public ::testing::Test {
     QString FragmentNow() {
         HtmlGenerator generator;
         EXPECT_TRUE(generator.Build(Settings()));
-        return generator.MainHTML();
+        return generator.Fragment();
     }
 
     // Types a text and runs "ソースの作成" or "ドッキング", then "完了"; returns the

@@ -69,7 +69,7 @@ TEST_F(RunCommands, SecondRunWhileTheBoardIsOpenCapturesAgain) {
     EXPECT_EQ(program->Find<ConfirmationBoardState>(), board);  // not reopened
     EXPECT_EQ(board->PrintedLines(), printed);
     EXPECT_TRUE(Collected().isEmpty());
-    EXPECT_EQ(Settings().FontFace, QStringLiteral("Arial"));
+    EXPECT_EQ(Settings().face, QStringLiteral("Arial"));
 
     const QString fragment = FragmentNow();
     board->Confirm();
@@ -117,11 +117,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, BadSizeText, ::testing::Values("abc", "40000", "
 TEST_F(RunCommands, FractionalSizeIsCapturedRounded) {
     Main().Form().SetSizeText(QStringLiteral("2.5"));
     Main().CreateSource();
-    EXPECT_EQ(Settings().MojiSize, 2);
+    EXPECT_EQ(Settings().size, 2);
     program->Close<ConfirmationBoardState>();
     Main().Form().SetSizeText(QStringLiteral("3.5"));
     Main().Dock();
-    EXPECT_EQ(Settings().MojiSize, 4);
+    EXPECT_EQ(Settings().size, 4);
     EXPECT_TRUE(feedback.notices.isEmpty());
 }
 

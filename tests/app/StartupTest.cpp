@@ -57,7 +57,6 @@ TEST_F(StartupTest, EmptyDefaultRunsOneCycleAndNoStatements) {
     Write(QStringLiteral("Default"), {});
     EXPECT_EQ(RunStartup(), StartupOutcome::Done);
     EXPECT_FALSE(program_.MainWindowLoaded());
-    EXPECT_EQ(program_.Settings().PreprocessAgain, 0);
     EXPECT_EQ(feedback_.beeps, 0);
     EXPECT_TRUE(feedback_.notices.isEmpty());
     // Each pass leaves the remaining lines and one empty line.
@@ -72,7 +71,7 @@ TEST_F(StartupTest, LeftoverWorkingFilesAreEmptiedOrReplaced) {
     EXPECT_EQ(RunStartup(), StartupOutcome::Done);
     EXPECT_TRUE(Lines(QStringLiteral("Define.df")).isEmpty());
     EXPECT_TRUE(Lines(QStringLiteral("MacroList.df")).isEmpty());
-    EXPECT_EQ(program_.Settings().MainString, QStringLiteral("fresh"));
+    EXPECT_EQ(program_.Settings().text, QStringLiteral("fresh"));
     EXPECT_EQ(Lines(QStringLiteral("Buf.df")),
               (QStringList{QStringLiteral("Set.MainString = \"fresh\""), QString()}));
 }
@@ -89,7 +88,7 @@ TEST_F(StartupTest, DefinitionInTheFirstPassGivesExactlyTwoCycles) {
     Write(QStringLiteral("Default"),
           {QStringLiteral("#DEFINE _X __1"), QStringLiteral("Set.MainString = \"_X_X_X_X_X\"")});
     EXPECT_EQ(RunStartup(), StartupOutcome::Done);
-    EXPECT_EQ(program_.Settings().MainString, QStringLiteral("1111_X"));
+    EXPECT_EQ(program_.Settings().text, QStringLiteral("1111_X"));
     EXPECT_EQ(Lines(QStringLiteral("Define.df")), QStringList{QStringLiteral("_X 1")});
 }
 
@@ -98,7 +97,7 @@ TEST_F(StartupTest, StatementsTouchTheMainWindowAfterItsLoadDefaults) {
                                       QStringLiteral("Add.FontData = \"Arial\"")});
     RunStartup();
     ASSERT_TRUE(program_.MainWindowLoaded());
-    EXPECT_EQ(program_.Settings().ColorData[0], (ColorTriple{255, 0, 0}));
+    EXPECT_EQ(program_.Settings().colors[0], (ColorTriple{255, 0, 0}));
     EXPECT_EQ(program_.MainWindow().Controls().FontSelectCombo.items,
               (QStringList{QStringLiteral("NULL"), QStringLiteral("Arial")}));
 }
@@ -111,7 +110,7 @@ TEST_F(StartupTest, MissingDefaultGivesANoticeAndTheProgramGoesOn) {
     EXPECT_EQ(feedback_.notices[0].text, kDefaultMissingMessage);
     EXPECT_EQ(codeLabel_, QStringLiteral("4.320"));
     EXPECT_FALSE(program_.MainWindowLoaded());  // the stale work file was not run
-    EXPECT_TRUE(program_.Settings().MainString.isEmpty());
+    EXPECT_TRUE(program_.Settings().text.isEmpty());
     EXPECT_TRUE(Lines(QStringLiteral("MacroList.df")).isEmpty());
     // The main window still comes up with its own defaults.
     EXPECT_EQ(program_.MainWindow().Controls().EditBox, QStringLiteral("Test"));
@@ -167,7 +166,7 @@ TEST_F(StartupTest, WorksFromAnotherCurrentFolder) {
     Write(QStringLiteral("Default"), {QStringLiteral("Set.MainString = \"here\"")});
     RunStartup();
     QDir::setCurrent(previous);
-    EXPECT_EQ(program_.Settings().MainString, QStringLiteral("here"));
+    EXPECT_EQ(program_.Settings().text, QStringLiteral("here"));
     EXPECT_TRUE(QFile::exists(PathOf(QStringLiteral("Buf.df"))));
     EXPECT_FALSE(QFile::exists(QDir(elsewhere.path()).filePath(QStringLiteral("Buf.df"))));
 }
@@ -211,7 +210,7 @@ TEST_F(StartupTest, ApplyMacroRunsTheFileWithAFreshDefineTable) {
     Write(QStringLiteral("Macro/Title"),
           {QStringLiteral("#DEFINE _T __見出し"), QStringLiteral("Set.MainString = \"_T\"")});
     EXPECT_TRUE(ApplyMacro(program_.Core(), PathOf(QStringLiteral("Macro/Title"))));
-    EXPECT_EQ(program_.Settings().MainString, QStringLiteral("見出し"));
+    EXPECT_EQ(program_.Settings().text, QStringLiteral("見出し"));
     EXPECT_EQ(Lines(QStringLiteral("Define.df")), QStringList{QStringLiteral("_T 見出し")});
 }
 
@@ -230,7 +229,7 @@ TEST_F(StartupTest, ApplyMacroOfAMissingFileGivesANoticeAndFalse) {
     EXPECT_FALSE(ApplyMacro(program_.Core(), PathOf(QStringLiteral("Macro/None"))));
     ASSERT_EQ(feedback_.notices.size(), 1);
     EXPECT_TRUE(feedback_.notices[0].text.startsWith(kMacroUnreadableMessage));
-    EXPECT_TRUE(program_.Settings().MainString.isEmpty());
+    EXPECT_TRUE(program_.Settings().text.isEmpty());
 }
 
 // --- The start-up macro that ships with the program ---

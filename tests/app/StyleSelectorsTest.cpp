@@ -1,4 +1,5 @@
 #include "app/ProgramFixture.h"
+#include "core/StyleNames.h"
 #include "engine/ColorMapStrip.h"
 #include "engine/ShapePreview.h"
 
@@ -53,8 +54,8 @@ TEST_F(StyleSelectors, LinkStyleShowsTheTarget) {
     EXPECT_FALSE(Main().Controls().LinkDataVisible);
 }
 
-TEST_F(StyleSelectors, UnknownColourStyleEndsInTheSingleColourLook) {
-    Settings().ColorData[0] = {255, 0, 0};
+TEST_F(StyleSelectors, UnknownColorStyleEndsInTheSingleColorLook) {
+    Settings().colors[0] = {255, 0, 0};
     Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
     Main().Form().ApplyColorStyle();
     Main().Form().SetColorStyleText(QStringLiteral("虹色"));
@@ -65,12 +66,12 @@ TEST_F(StyleSelectors, UnknownColourStyleEndsInTheSingleColourLook) {
     EXPECT_FALSE(c.ChangeButtonVisible);
 }
 
-TEST_F(StyleSelectors, SingleColourPaintsTheWholeStripInTheFirstColour) {
-    Settings().ColorData[0] = {0, 0, 0};
-    Settings().ColorData[1] = {255, 255, 255};
+TEST_F(StyleSelectors, SingleColorPaintsTheWholeStripInTheFirstColor) {
+    Settings().colors[0] = {0, 0, 0};
+    Settings().colors[1] = {255, 255, 255};
     Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
     Main().Form().ApplyColorStyle();
-    Settings().ColorData[0] = {0x12, 0x34, 0x56};
+    Settings().colors[0] = {0x12, 0x34, 0x56};
     Main().Form().SetColorStyleText(QStringLiteral("単色"));
     Main().Form().ApplyColorStyle();
     const FormControls& c = Main().Controls();
@@ -80,8 +81,8 @@ TEST_F(StyleSelectors, SingleColourPaintsTheWholeStripInTheFirstColour) {
 }
 
 TEST_F(StyleSelectors, GradationShowsTheSecondSwatchAndTheStrip) {
-    Settings().ColorData[0] = {0, 0, 0};
-    Settings().ColorData[1] = {255, 255, 255};
+    Settings().colors[0] = {0, 0, 0};
+    Settings().colors[1] = {255, 255, 255};
     Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
     Main().Form().ApplyColorStyle();
     const FormControls& c = Main().Controls();
@@ -94,14 +95,14 @@ TEST_F(StyleSelectors, GradationShowsTheSecondSwatchAndTheStrip) {
     EXPECT_EQ(c.ColorMap[100], PaintedColor{Gray(252)});
 }
 
-TEST_F(StyleSelectors, SwapExchangesColoursAndRedrawsTheStrip) {
-    Settings().ColorData[0] = {0, 0, 0};
-    Settings().ColorData[1] = {255, 255, 255};
+TEST_F(StyleSelectors, SwapExchangesColorsAndRedrawsTheStrip) {
+    Settings().colors[0] = {0, 0, 0};
+    Settings().colors[1] = {255, 255, 255};
     Main().Form().SetColorStyleText(QStringLiteral("グラデーション"));
     Main().Form().ApplyColorStyle();
     Main().Form().SwapColors();
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{255, 255, 255}));
-    EXPECT_EQ(Settings().ColorData[1], (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{255, 255, 255}));
+    EXPECT_EQ(Settings().colors[1], (ColorTriple{0, 0, 0}));
     const FormControls& c = Main().Controls();
     EXPECT_EQ(c.ColorBox[0].color, PaintedColor{0xFFFFFF});
     EXPECT_EQ(c.ColorBox[1].color, PaintedColor{0});
@@ -111,21 +112,21 @@ TEST_F(StyleSelectors, SwapExchangesColoursAndRedrawsTheStrip) {
 }
 
 TEST_F(StyleSelectors, OutOfRangeComponentsAreKeptButShownClamped) {
-    Settings().ColorData[0] = {300, -5, 128};
+    Settings().colors[0] = {300, -5, 128};
     Main().Form().ApplyColorStyle();
-    EXPECT_EQ(Settings().ColorData[0], (ColorTriple{300, -5, 128}));
+    EXPECT_EQ(Settings().colors[0], (ColorTriple{300, -5, 128}));
     EXPECT_EQ(Main().Controls().ColorBox[0].color, PaintedColor{0x8000FF});
 }
 
 TEST_F(StyleSelectors, OptionButtonsAreExclusive) {
     Main().Form().ChoosePosition(1);
-    EXPECT_EQ(Settings().MojiStyle, 1);
+    EXPECT_EQ(Settings().position, Position::Superscript);
     EXPECT_EQ(Main().Controls().OptionGroup, (std::array<bool, 3>{false, true, false}));
     Main().Form().ChoosePosition(2);
-    EXPECT_EQ(Settings().MojiStyle, 2);
+    EXPECT_EQ(Settings().position, Position::Subscript);
     EXPECT_EQ(Main().Controls().OptionGroup, (std::array<bool, 3>{false, false, true}));
     Main().Form().ChoosePosition(3);
-    EXPECT_EQ(Settings().MojiStyle, 2);
+    EXPECT_EQ(Settings().position, Position::Subscript);
 }
 
 TEST_F(StyleSelectors, LensThenStandardReturnsAllLetters) {
@@ -141,7 +142,7 @@ TEST_F(StyleSelectors, LensThenStandardReturnsAllLetters) {
     }
 }
 
-TEST(GradationStrip, FirstTwoRectanglesShowTheStartColour) {
+TEST(GradationStrip, FirstTwoRectanglesShowTheStartColor) {
     const auto colors = GradationStripColors({10, 20, 30}, {200, 100, 0});
     EXPECT_EQ(colors[0], (ColorTriple{10, 20, 30}));
     EXPECT_EQ(colors[1], (ColorTriple{10, 20, 30}));
@@ -180,7 +181,8 @@ struct ShapeCase {
 class ShapeLetters : public ::testing::TestWithParam<ShapeCase> {};
 
 TEST_P(ShapeLetters, MatchTheTable) {
-    const auto letters = ShapePreviewLetters(QString::fromUtf8(GetParam().shape));
+    const auto letters =
+        ShapePreviewLetters(StyleNames::ShapeNamed(QString::fromUtf8(GetParam().shape)));
     ASSERT_TRUE(letters.has_value());
     EXPECT_EQ(*letters, GetParam().letters);
 }
@@ -210,14 +212,15 @@ INSTANTIATE_TEST_SUITE_P(
                     {28, 1200}}}}));
 
 TEST(ShapeLettersOther, UnknownShapeHasNoLayout) {
-    EXPECT_FALSE(ShapePreviewLetters(QStringLiteral("標準 ")).has_value());
-    EXPECT_FALSE(ShapePreviewLetters(QString()).has_value());
+    EXPECT_FALSE(ShapePreviewLetters(StyleNames::ShapeNamed(QStringLiteral("標準 "))).has_value());
+    EXPECT_FALSE(ShapePreviewLetters(StyleNames::ShapeNamed(QString())).has_value());
 }
 
 TEST_F(StyleSelectors, SelectorLaysOutTheChosenShape) {
     Main().Form().SetShapeText(QStringLiteral("右下がり"));
     Main().Form().ApplyShape();
-    EXPECT_EQ(Main().Controls().TestLabel, *ShapePreviewLetters(QStringLiteral("右下がり")));
+    EXPECT_EQ(Main().Controls().TestLabel,
+              *ShapePreviewLetters(StyleNames::ShapeNamed(QStringLiteral("右下がり"))));
 }
 
 }  // namespace

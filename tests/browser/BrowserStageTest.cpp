@@ -39,13 +39,13 @@ void AddSettingsSamples(std::vector<Sample>& samples) {
          ReadSettingsCases(QStringLiteral(GLIMTEX_TEST_DATA_DIR "/browser-cases.txt"))) {
         for (const auto& [format, formatName] : kFormats) {
             DecorationSettings s = c.settings;
-            s.OutputFormat = format;
+            s.format = format;
             Sample sample{
                 c.name + QStringLiteral(" (") + QString::fromUtf8(formatName) + u')', {}, {}};
             HtmlGenerator generator;
             generator.RecordInto(&sample.model);
             if (!generator.Build(s)) continue;
-            sample.html = generator.MainHTML();
+            sample.html = generator.Fragment();
             samples.push_back(std::move(sample));
         }
     }
@@ -82,10 +82,10 @@ QString Rgb(const ColorTriple& c) {
 }
 
 // One character as a line of text, so that a difference shows where it lies.
-QString Describe(const QString& text, const QString& colour, double size, bool bold, bool italic,
+QString Describe(const QString& text, const QString& color, double size, bool bold, bool italic,
                  const QStringList& lines, const QString& position, const QString& background) {
     return QStringLiteral("%1 %2 %3px %4 %5 [%6] %7 behind:%8")
-        .arg(text, colour)
+        .arg(text, color)
         .arg(size, 0, 'f', 2)
         .arg(bold ? QStringLiteral("bold") : QStringLiteral("normal"),
              italic ? QStringLiteral("italic") : QStringLiteral("upright"), lines.join(u' '),
@@ -103,7 +103,7 @@ std::vector<QString> FromModel(const FragmentModel& model) {
         const QString position = c.position == ShownPosition::Super ? QStringLiteral("super")
                                  : c.position == ShownPosition::Sub ? QStringLiteral("sub")
                                                                     : QStringLiteral("baseline");
-        out.push_back(Describe(text, Rgb(c.colour), c.pixelSize, c.bold, c.italic, lines, position,
+        out.push_back(Describe(text, Rgb(c.color), c.pixelSize, c.bold, c.italic, lines, position,
                                c.background ? Rgb(*c.background) : QStringLiteral("none")));
     }
     return out;
@@ -194,12 +194,11 @@ TEST_F(BrowserStage, EveryCharacterLooksAsThePreviewSays) {
     }
 }
 
-TEST_F(BrowserStage, ABackgroundColourIsBehindEveryCharacter) {
+TEST_F(BrowserStage, ABackgroundColorIsBehindEveryCharacter) {
     int coloured = 0;
     for (std::size_t k = 0; k < samples_.size(); ++k) {
         const FragmentStyle& style = samples_[k].model.style;
-        if (style.format != FragmentFormat::Html ||
-            style.background != FragmentStyle::Background::Colour) {
+        if (style.format != FragmentFormat::Html || style.background != Background::Color) {
             continue;
         }
         ++coloured;
@@ -208,7 +207,7 @@ TEST_F(BrowserStage, ABackgroundColourIsBehindEveryCharacter) {
         for (const auto& c : characters) {
             const QJsonObject character = c.toObject();
             EXPECT_EQ(character.value(QStringLiteral("background")).toString(),
-                      Rgb(ColourAsBrowsersRead(style.backColor)))
+                      Rgb(ColorAsBrowsersRead(style.backgroundColor)))
                 << samples_[k].name.toStdString();
             EXPECT_TRUE(character.value(QStringLiteral("behind")).toBool())
                 << samples_[k].name.toStdString();
@@ -226,7 +225,7 @@ TEST_F(BrowserStage, TheOldBytesLeakWhatTheyLeaveOpen) {
         if (samples_[k].model.style.format != FragmentFormat::Legacy) continue;
         const LeftOpen open = DecorationLeftOpen(samples_[k].model);
         QJsonObject expected = plain;
-        if (open.colour) expected[QStringLiteral("colour")] = Rgb(*open.colour);
+        if (open.color) expected[QStringLiteral("colour")] = Rgb(*open.color);
         if (open.pixelSize) expected[QStringLiteral("size")] = *open.pixelSize;
         const QJsonObject after = frames_[k].value(QStringLiteral("after")).toObject();
         EXPECT_EQ(FromChromium(after), FromChromium(expected)) << samples_[k].name.toStdString();

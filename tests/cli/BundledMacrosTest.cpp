@@ -28,7 +28,7 @@ QStringList RegisteredMacros() {
     const auto lines = TextFile::ReadLines(QDir(kDataDir).filePath(QStringLiteral("Default")));
     if (!lines) return files;
     for (const QString& line : *lines) {
-        if (line.startsWith(QStringLiteral("#ADDITEM "))) files << GetQuoteString(line);
+        if (line.startsWith(QStringLiteral("#ADDITEM "))) files << FirstQuoted(line);
     }
     return files;
 }
@@ -77,10 +77,10 @@ TEST_F(BundledMacros, EachRegisteredMacroHasATitleAndADescription) {
     QStringList titles;
     for (qsizetype k = 0; k < files.size(); ++k) {
         const QString& entry = (*entries)[k];
-        const QString title = GetQuoteString(GetBackString(entry, QStringLiteral(",")));
-        const QString description = GetQuoteString(
-            GetBackString(GetBackString(entry, QStringLiteral(",")), QStringLiteral(",")));
-        EXPECT_EQ(GetQuoteString(GetFrontString(entry, QStringLiteral(","))), files[k]);
+        const QString title = FirstQuoted(TextAfterFirstCharOf(entry, QStringLiteral(",")));
+        const QString description = FirstQuoted(TextAfterFirstCharOf(
+            TextAfterFirstCharOf(entry, QStringLiteral(",")), QStringLiteral(",")));
+        EXPECT_EQ(FirstQuoted(TextBefore(entry, QStringLiteral(","))), files[k]);
         EXPECT_FALSE(title.isEmpty()) << files[k].toStdString();
         EXPECT_TRUE(description.endsWith(u'。')) << files[k].toStdString();
         titles << title;

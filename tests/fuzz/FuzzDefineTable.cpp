@@ -22,9 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QString expected = line;
     for (const QString& entry : entries) {
         table.Add(entry);
-        const QString key = GetFrontString(entry, space);
+        const QString key = TextBefore(entry, space);
         const qsizetype at = key.isEmpty() ? -1 : expected.indexOf(key);
-        if (at >= 0) expected.replace(at, key.size(), GetBackString(entry, space));
+        if (at >= 0) expected.replace(at, key.size(), TextAfterFirstCharOf(entry, space));
         if (!key.isEmpty() && !table.HasKey(key)) fuzz::Fail("a key added is not known");
     }
     if (table.Substitute(line) != expected) fuzz::Fail("substitution differs from the rule");

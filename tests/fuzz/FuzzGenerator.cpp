@@ -1,5 +1,5 @@
-// The HTML generator on any settings: the style texts are mostly the list texts
-// (sometimes anything), every number and colour component any 16-bit value.
+// The HTML generator on any settings: every style of the lists, a style outside them
+// with any typed text, every number and color component any 16-bit value.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -7,7 +7,7 @@
 
 #include "FuzzSupport.h"
 #include "core/DecorationSettings.h"
-#include "core/StyleTexts.h"
+#include "core/StyleNames.h"
 #include "html/Collection.h"
 #include "html/HtmlGenerator.h"
 #include "html/ShownCharacters.h"
@@ -28,6 +28,12 @@ QString AnyText(FuzzedDataProvider& input, size_t maxLength) {
     return QString::fromStdU16String(text);
 }
 
+// Any style of the list, Unknown (the last) included.
+template <typename Style>
+Style AnyStyle(FuzzedDataProvider& input, Style last) {
+    return static_cast<Style>(input.ConsumeIntegralInRange<int>(0, static_cast<int>(last)));
+}
+
 QString OneOf(FuzzedDataProvider& input, std::initializer_list<QString> texts) {
     const size_t pick = input.ConsumeIntegralInRange<size_t>(0, texts.size());
     if (pick == texts.size()) return AnyText(input, 8);
@@ -44,35 +50,38 @@ ColorTriple AnyColor(FuzzedDataProvider& input) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     DecorationSettings s;
-    s.MojiSize = input.ConsumeIntegral<int16_t>();
-    s.MojiStyle = input.ConsumeIntegral<int16_t>();
-    for (int16_t& flag : s.SpGroup) flag = input.ConsumeIntegral<int16_t>();
-    s.ColorStyle = OneOf(input, {StyleText::kSingleColour, StyleText::kGradation});
-    s.ColorData = {AnyColor(input), AnyColor(input)};
-    s.StringShape = OneOf(input, {StyleText::kStandard, StyleText::kFallRight, StyleText::kFallLeft,
-                                  StyleText::kLens, StyleText::kScrap});
-    s.BackStyle = OneOf(input, {StyleText::kNone, StyleText::kSingleColour, StyleText::kPicture});
-    s.BackColorData = AnyColor(input);
-    s.LinkStyle = OneOf(input, {StyleText::kNone, StyleText::kLinkSet});
-    s.FontFace = OneOf(input, {StyleText::kNoFace, QStringLiteral("ＭＳ 明朝")});
-    s.BackPicture = AnyText(input, 16);
-    s.LinkData = AnyText(input, 16);
+    s.size = input.ConsumeIntegral<int16_t>();
+    s.position = AnyStyle(input, Position::Subscript);
+    s.emphasis = Emphasis{input.ConsumeBool(), input.ConsumeBool(), input.ConsumeBool(),
+                          input.ConsumeBool()};
+    s.colorStyle = AnyStyle(input, ColorStyle::Unknown);
+    if (s.colorStyle == ColorStyle::Unknown) s.unknownColorStyle = AnyText(input, 8);
+    s.colors = {AnyColor(input), AnyColor(input)};
+    s.shape = AnyStyle(input, SizeShape::Unknown);
+    if (s.shape == SizeShape::Unknown) s.unknownShape = AnyText(input, 8);
+    s.background = AnyStyle(input, Background::Unknown);
+    if (s.background == Background::Unknown) s.unknownBackground = AnyText(input, 8);
+    s.backgroundColor = AnyColor(input);
+    s.link = AnyStyle(input, LinkStyle::Address);
+    s.face = OneOf(input, {StyleNames::kNoFace, QStringLiteral("ＭＳ 明朝")});
+    s.backgroundPicture = AnyText(input, 16);
+    s.linkAddress = AnyText(input, 16);
     const QString earlierText = AnyText(input, 16);
-    s.MainString = AnyText(input, 600);
-    s.OutputFormat = input.ConsumeBool() ? FragmentFormat::Legacy : FragmentFormat::Html;
+    s.text = AnyText(input, 600);
+    s.format = input.ConsumeBool() ? FragmentFormat::Legacy : FragmentFormat::Html;
 
     // A collection that may already hold an earlier fragment of the same decoration.
     Collection collection;
     HtmlGenerator generator;
     if (!earlierText.isEmpty()) {
         DecorationSettings earlier = s;
-        earlier.MainString = earlierText;
+        earlier.text = earlierText;
         GenerateInto(collection, generator, earlier);
     }
     const QString collected = collection.Text();
     const qsizetype fragmentsBefore = collection.Models().size();
     const RunOutcome outcome = GenerateInto(collection, generator, s);
-    const bool markupInTexts = (s.MainString + s.FontFace + s.LinkData + s.BackPicture)
+    const bool markupInTexts = (s.text + s.face + s.linkAddress + s.backgroundPicture)
                                    .contains(QRegularExpression(QStringLiteral("[<>]")));
     switch (outcome) {
         case RunOutcome::Done: {
@@ -81,8 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const QString fragment =
                 collection.Text().mid(collected.isEmpty() ? 0 : collected.size() + 2);
             if (!collection.Text().startsWith(collected)) fuzz::Fail("earlier fragments changed");
-            if (HtmlGenerator::CodeErrorCheck(s)) fuzz::Fail("a refused run was done");
-            if (s.OutputFormat == FragmentFormat::Html && !markupInTexts &&
+            if (HtmlGenerator::Refuses(s)) fuzz::Fail("a refused run was done");
+            if (s.format == FragmentFormat::Html && !markupInTexts &&
                 fragment.count(QStringLiteral("<Font ")) !=
                     fragment.count(QStringLiteral("</Font>"))) {
                 fuzz::Fail("a font tag is left open");
@@ -90,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (ShowAsBrowser(model).size() != model.characters.size()) {
                 fuzz::Fail("the browser's picture lost a character");
             }
-            if (s.OutputFormat == FragmentFormat::Html && DecorationLeaks(model)) {
+            if (s.format == FragmentFormat::Html && DecorationLeaks(model)) {
                 fuzz::Fail("a closed fragment leaks");
             }
             break;

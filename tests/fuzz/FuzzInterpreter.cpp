@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::NoClipboard clipboard;
     {
         Program program(fuzz::ScratchFolder(), feedback, clipboard);
-        MacroInterpreter(program.Core()).MacroRun();
+        MacroInterpreter(program.Core()).RunFile();
     }
     // Windows closed during the run are deleted later; let that happen now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

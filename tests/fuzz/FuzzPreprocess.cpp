@@ -3,7 +3,6 @@
 // ... of both the Include and the Macro folder.
 
 #include "FuzzSupport.h"
-#include "core/DecorationSettings.h"
 #include "core/ProgramFolder.h"
 #include "macro/Preprocessor.h"
 #include "macro/WorkingFiles.h"
@@ -31,9 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!WorkingFiles::EmptyDefineTable(folder) || !WorkingFiles::EmptyMacroList(folder)) {
         fuzz::Fail("cannot empty the side files");
     }
-    DecorationSettings settings;
     fuzz::QuietFeedback feedback;
-    Preprocessor preprocessor(folder, settings, feedback);
+    Preprocessor preprocessor(folder, feedback);
     // Small bounds keep every run short; a macro that reaches them is stopped.
     PreprocessLimits limits;
     limits.maxCycles = 6;
@@ -41,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     preprocessor.SetLimits(limits);
     const bool settled = preprocessor.RunPassLoop();
     if (preprocessor.PassCount() > 2 * limits.maxCycles) fuzz::Fail("too many passes");
-    if (settled && settings.PreprocessAgain != 0 &&
+    if (settled && preprocessor.RunsAgain() &&
         preprocessor.LastPassOutcome() == PassOutcome::Done) {
         fuzz::Fail("the loop ended while a pass asked for another");
     }

@@ -62,7 +62,7 @@ TEST_F(ColorToolsTest, APaletteClickMovesTheBarsAndSetRepaintsTheSwatch) {
     EXPECT_EQ(Label("BLabel"), QStringLiteral("0"));
     EXPECT_EQ(Middle(Find<QWidget>(*mixer, "RGB_ColorBox")), QColor(255, 200, 0));
     // Nothing reaches the settings before "設定".
-    EXPECT_EQ(program->Settings().ColorData[0], (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(program->Settings().colors[0], (ColorTriple{0, 0, 0}));
 
     // One click on the blue bar's right arrow, then Enter is "設定".
     auto* blue = Find<QScrollBar>(*mixer, "BScroll");
@@ -72,7 +72,7 @@ TEST_F(ColorToolsTest, APaletteClickMovesTheBarsAndSetRepaintsTheSwatch) {
     DeliverPostedCalls();  // the main window draws the new colour
     EXPECT_EQ(views->ColorMixer(), nullptr);
     EXPECT_EQ(views->ColorPalette(), nullptr);
-    EXPECT_EQ(program->Settings().ColorData[0], (ColorTriple{255, 200, 1}));
+    EXPECT_EQ(program->Settings().colors[0], (ColorTriple{255, 200, 1}));
     EXPECT_EQ(Middle(Find<QWidget>(*main, "ColorBox_0")), QColor(255, 200, 1));
     auto* strip = Find<QWidget>(*main, "ColorMap");
     EXPECT_EQ(Middle(strip), QColor(255, 200, 1));
@@ -96,7 +96,7 @@ TEST_F(ColorToolsTest, CancelAndClosingTheMainWindowChangeNothing) {
     ASSERT_NE(views->ColorMixer(), nullptr);
     main->close();
     EXPECT_EQ(views->ColorMixer(), nullptr);
-    EXPECT_EQ(program->Settings().BackColorData, (ColorTriple{0, 0, 0}));
+    EXPECT_EQ(program->Settings().backgroundColor, (ColorTriple{0, 0, 0}));
 }
 
 using MacroPickerTest = GuiFixture;

@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, TypedTextIsTheMainStringAtOnce) {
     auto* edit = Find<QLineEdit>(main, "EditBox");
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("Hello"));
-    EXPECT_EQ(program->Settings().MainString, QStringLiteral("Hello"));
+    EXPECT_EQ(program->Settings().text, QStringLiteral("Hello"));
     QTest::keyClick(edit, Qt::Key_Left);
     QTest::keyClicks(edit, QStringLiteral("X"));
     TypeThroughInputMethod(edit, QStringLiteral("語"));
@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, TypedTextIsTheMainStringAtOnce) {
     // The refresh never moves the caret the user is typing at.
     EXPECT_EQ(edit->text(), QStringLiteral("HellX語o"));
     EXPECT_EQ(edit->cursorPosition(), 6);
-    EXPECT_EQ(program->Settings().MainString, QStringLiteral("HellX語o"));
+    EXPECT_EQ(program->Settings().text, QStringLiteral("HellX語o"));
 }
 
 TEST_F(MainWindowTest, PanelButtonsShowExactlyOnePanel) {

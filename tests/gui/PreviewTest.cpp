@@ -14,6 +14,7 @@
 #include "../html/GeneratorTestSettings.h"
 #include "GuiFixture.h"
 #include "app/MainWindowState.h"
+#include "core/StyleNames.h"
 #include "gui/FragmentDocument.h"
 #include "gui/MainWindowView.h"
 #include "gui/OutputView.h"
@@ -27,7 +28,7 @@ namespace {
 // How one character looks.
 struct Look {
     QString character;
-    QColor colour;
+    QColor color;
     qreal points = 12;
     int weight = 400;
     bool italic = false;
@@ -38,7 +39,7 @@ struct Look {
 };
 
 void PrintTo(const Look& l, std::ostream* os) {
-    *os << l.character.toStdString() << " " << l.colour.name().toStdString() << " " << l.points
+    *os << l.character.toStdString() << " " << l.color.name().toStdString() << " " << l.points
         << "pt w" << l.weight << (l.italic ? " i" : "") << (l.underline ? " u" : "")
         << (l.strike ? " s" : "") << " va" << l.alignment;
 }
@@ -51,7 +52,7 @@ std::vector<Look> LooksOf(const QTextDocument& document) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat f = fragment.charFormat();
             Look look;
-            look.colour = f.foreground().color();
+            look.color = f.foreground().color();
             look.points = f.fontPointSize();
             look.weight = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() : 400;
             look.italic = f.fontItalic();
@@ -87,7 +88,7 @@ std::vector<Look> Expected(const FragmentModel& model) {
     for (const ShownCharacter& c : ShowAsBrowser(model)) {
         Look look;
         look.character = model.text.at(c.start);
-        look.colour = QColor(c.colour[0], c.colour[1], c.colour[2]);
+        look.color = QColor(c.color[0], c.color[1], c.color[2]);
         look.points = gui::PixelsToPoints(c.pixelSize);
         look.weight = c.bold ? QFont::Bold : 400;
         look.italic = c.italic;
@@ -103,8 +104,8 @@ std::vector<Look> Expected(const FragmentModel& model) {
 
 DecorationSettings Case(const char* text, const char* shape, int16_t size) {
     DecorationSettings s = PlainSettings(QString::fromUtf8(text));
-    s.StringShape = QString::fromUtf8(shape);
-    s.MojiSize = size;
+    StyleNames::StoreShape(s, QString::fromUtf8(shape));
+    s.size = size;
     return s;
 }
 
@@ -118,24 +119,24 @@ TEST(PreviewDocument, DrawsEachCharacterAsTheBrowserModelSays) {
     }
     cases.push_back(Case("Negative", "右下がり", -1));
     DecorationSettings gradation = Case("Gradation", "レンズ", 4);
-    gradation.ColorStyle = QStringLiteral("グラデーション");
-    gradation.ColorData = {ColorTriple{0, 0, 255}, ColorTriple{255, 200, 0}};
+    gradation.colorStyle = ColorStyle::Gradation;
+    gradation.colors = {ColorTriple{0, 0, 255}, ColorTriple{255, 200, 0}};
     cases.push_back(gradation);
     DecorationSettings styled = Case("abc", "右下がり", 6);
-    styled.SpGroup = {1, 1, 1, 1};
-    styled.FontFace = QStringLiteral("Arial");
-    styled.ColorData[0] = {200, 0, 0};
-    styled.BackStyle = QStringLiteral("単色");
-    styled.BackColorData = {255, 255, 0};
-    styled.LinkStyle = QStringLiteral("リンク設定");
-    styled.LinkData = QStringLiteral("index.html");
+    styled.emphasis = Emphasis{true, true, true, true};
+    styled.face = QStringLiteral("Arial");
+    styled.colors[0] = {200, 0, 0};
+    styled.background = Background::Color;
+    styled.backgroundColor = {255, 255, 0};
+    styled.link = LinkStyle::Address;
+    styled.linkAddress = QStringLiteral("index.html");
     cases.push_back(styled);
     DecorationSettings sub = Case("H2O", "標準", 2);
-    sub.MojiStyle = 2;
+    sub.position = Position::Subscript;
     cases.push_back(sub);
     for (DecorationSettings& s : cases) {
         for (FragmentFormat format : {FragmentFormat::Html, FragmentFormat::Legacy}) {
-            s.OutputFormat = format;
+            s.format = format;
             const FragmentModel model = ModelOf(s);
             EXPECT_EQ(Preview(model), Expected(model)) << Fragment(s);
         }
@@ -144,30 +145,30 @@ TEST(PreviewDocument, DrawsEachCharacterAsTheBrowserModelSays) {
 
 TEST(PreviewDocument, BackgroundShowsOnlyWhereABrowserShowsIt) {
     DecorationSettings s = Case("link", "標準", 0);
-    s.ColorStyle = QString();  // no colour tag: the link's own blue
-    s.LinkStyle = QStringLiteral("リンク設定");
-    s.BackStyle = QStringLiteral("単色");
-    s.BackColorData = {0, 0, 128};
+    StyleNames::StoreColorStyle(s, QString());  // no color tag: the link's own blue
+    s.link = LinkStyle::Address;
+    s.background = Background::Color;
+    s.backgroundColor = {0, 0, 128};
     QTextDocument document;
     FragmentModel model = ModelOf(s);
     gui::FillDocument(document, std::span(&model, 1));
     const std::vector<Look> looks = LooksOf(document);
     ASSERT_EQ(looks.size(), 4u);
-    EXPECT_EQ(looks[0].colour, gui::kLinkColor);
+    EXPECT_EQ(looks[0].color, gui::kLinkColor);
     EXPECT_TRUE(looks[0].underline);
     ASSERT_EQ(document.rootFrame()->childFrames().size(), 1);
     EXPECT_EQ(document.rootFrame()->childFrames()[0]->frameFormat().background().color(),
               QColor(0, 0, 128));
 
     // The old bytes leave the text in front of an empty table.
-    s.OutputFormat = FragmentFormat::Legacy;
+    s.format = FragmentFormat::Legacy;
     model = ModelOf(s);
     gui::FillDocument(document, std::span(&model, 1));
     EXPECT_TRUE(document.rootFrame()->childFrames().isEmpty());
 
-    s.OutputFormat = FragmentFormat::Html;
-    s.BackStyle = QStringLiteral("画像");
-    s.BackPicture = QStringLiteral("wall.gif");
+    s.format = FragmentFormat::Html;
+    s.background = Background::Picture;
+    s.backgroundPicture = QStringLiteral("wall.gif");
     model = ModelOf(s);
     gui::FillDocument(document, std::span(&model, 1));
     EXPECT_TRUE(document.toPlainText().contains(QStringLiteral("wall.gif")));
@@ -211,7 +212,7 @@ TEST_F(PreviewWindowTest, OpensFromTheMenuOnceAndFollowsTyping) {
     Type(QStringLiteral("Hello"));
     EXPECT_EQ(Shown()->toPlainText(), QStringLiteral("Hello"));
     // Nothing was captured or generated.
-    EXPECT_EQ(program->Settings().MojiSize, 0);
+    EXPECT_EQ(program->Settings().size, 0);
     EXPECT_TRUE(program->Core().Collected().Text().isEmpty());
     EXPECT_EQ(views->Board(), nullptr);
     EXPECT_EQ(views->Output(), nullptr);
@@ -219,7 +220,7 @@ TEST_F(PreviewWindowTest, OpensFromTheMenuOnceAndFollowsTyping) {
     // Colours set through the mixer's slot reach it too.
     program->MainWindow().Form().StoreColor(0, {0, 128, 0});
     DeliverPostedCalls();
-    EXPECT_EQ(LooksOf(*Shown())[0].colour, QColor(0, 128, 0));
+    EXPECT_EQ(LooksOf(*Shown())[0].color, QColor(0, 128, 0));
 }
 
 TEST_F(PreviewWindowTest, ARefusedLineIsOneLineOfRedText) {
@@ -227,7 +228,7 @@ TEST_F(PreviewWindowTest, ARefusedLineIsOneLineOfRedText) {
     program->MainWindow().Form().SetShapeText(QStringLiteral("レンズ"));
     DeliverPostedCalls();
     EXPECT_EQ(Shown()->toPlainText(), QStringLiteral("ソースの作成ができません"));
-    EXPECT_EQ(LooksOf(*Shown())[0].colour, QColor(0xCC, 0, 0));
+    EXPECT_EQ(LooksOf(*Shown())[0].color, QColor(0xCC, 0, 0));
     EXPECT_TRUE(boxes.seen.isEmpty());  // no message box
 }
 

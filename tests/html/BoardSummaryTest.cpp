@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "GeneratorTestSettings.h"
+#include "core/StyleNames.h"
 #include "html/BoardSummary.h"
 #include "support/BoardLines.h"
 #include "support/GoldenCases.h"
@@ -48,8 +49,8 @@ TEST(BoardSummary, EveryOptionalLine) {
 
 TEST(BoardSummary, SizeAndSuperscript) {
     DecorationSettings s = PlainSettings(QString());
-    s.MojiSize = 5;
-    s.MojiStyle = 1;
+    s.size = 5;
+    s.position = Position::Superscript;
     const QList<SummaryLine> lines = BoardSummary(s);
     EXPECT_TRUE(Contains(lines, "　　→文字サイズ 5"));
     EXPECT_TRUE(Contains(lines, "　　　　>上付文字"));
@@ -67,9 +68,9 @@ TEST(BoardSummary, PictureBackgroundAndEmptyLink) {
 
 TEST(BoardSummary, OtherStylesShowOnlyTheirText) {
     DecorationSettings s = PlainSettings(QStringLiteral("a"));
-    s.ColorStyle = QStringLiteral("虹色");
-    s.BackStyle = QStringLiteral("模様");
-    s.LinkStyle = QString();
+    StyleNames::StoreColorStyle(s, QStringLiteral("虹色"));
+    StyleNames::StoreBackground(s, QStringLiteral("模様"));
+    s.link = LinkStyle::None;
     const QList<SummaryLine> lines = BoardSummary(s);
     EXPECT_TRUE(Contains(lines, "　　　　>虹色"));
     EXPECT_TRUE(Contains(lines, "　　　　>A色 RGB(0, 0, 0)"));
@@ -84,7 +85,7 @@ TEST(BoardSummary, OtherStylesShowOnlyTheirText) {
 
 TEST(BoardSummary, ShapeWithoutSizeEndsWithTheRedError) {
     DecorationSettings s = PlainSettings(QStringLiteral("a"));
-    s.StringShape = QStringLiteral("右下がり");
+    s.shape = SizeShape::FallRight;
     const QList<SummaryLine> lines = BoardSummary(s);
     ASSERT_EQ(lines.size(), 29);
     EXPECT_EQ(lines.last(), (SummaryLine{QStringLiteral("文字サイズの未設定によるエラー"), true}));
@@ -93,8 +94,8 @@ TEST(BoardSummary, ShapeWithoutSizeEndsWithTheRedError) {
 
 TEST(BoardSummary, SuperscriptStillShowsTheError) {
     DecorationSettings s = PlainSettings(QStringLiteral("a"));
-    s.StringShape = QStringLiteral("スクラップ");
-    s.MojiStyle = 1;
+    s.shape = SizeShape::Scrap;
+    s.position = Position::Superscript;
     const QList<SummaryLine> lines = BoardSummary(s);
     EXPECT_TRUE(lines.last().red);
     EXPECT_EQ(lines.last().text, QStringLiteral("文字サイズの未設定によるエラー"));

@@ -12,12 +12,12 @@ using testing::PlainSettings;
 
 DecorationSettings LensGradation(const QString& text) {
     DecorationSettings s = PlainSettings(text);
-    s.ColorStyle = QStringLiteral("グラデーション");
-    s.ColorData = {ColorTriple{255, 0, 0}, ColorTriple{0, 0, 255}};
-    s.StringShape = QStringLiteral("レンズ");
-    s.MojiSize = 5;
-    s.BackStyle = QStringLiteral("単色");
-    s.BackColorData = {255, 255, 204};
+    s.colorStyle = ColorStyle::Gradation;
+    s.colors = {ColorTriple{255, 0, 0}, ColorTriple{0, 0, 255}};
+    s.shape = SizeShape::Lens;
+    s.size = 5;
+    s.background = Background::Color;
+    s.backgroundColor = {255, 255, 204};
     return s;
 }
 
@@ -32,7 +32,7 @@ TEST(BuildOnto, GivesWhatBuildingAndDockingGive) {
           LensGradation(QStringLiteral("x")), PlainSettings(QString())}) {
         ASSERT_TRUE(separate.Build(s));
         if (!expected.isEmpty()) expected += QStringLiteral("\r\n");
-        expected += separate.MainHTML();
+        expected += separate.Fragment();
         ASSERT_TRUE(onto.BuildOnto(s, collected));
         EXPECT_EQ(collected, expected);
     }
@@ -43,7 +43,7 @@ TEST(BuildOnto, OverflowLeavesTheCollectionExactlyAsItWas) {
     QString collected = QStringLiteral("<Font Color=#000000>earlier</Font>");
     const QString before = collected;
     DecorationSettings s = LensGradation(QStringLiteral("ab"));
-    s.ColorData = {ColorTriple{-1, 0, 0}, ColorTriple{32767, 0, 0}};
+    s.colors = {ColorTriple{-1, 0, 0}, ColorTriple{32767, 0, 0}};
     HtmlGenerator generator;
     EXPECT_FALSE(generator.BuildOnto(s, collected));
     // The separator and the opening tags were written before the colours were
@@ -60,7 +60,7 @@ TEST(BuildOnto, ManyDockingsGrowTheCollectionLineByLine) {
     const DecorationSettings s = PlainSettings(QStringLiteral("見出しの文字列その1：Glimtex!"));
     HtmlGenerator alone;
     ASSERT_TRUE(alone.Build(s));
-    const QString fragment = alone.MainHTML();
+    const QString fragment = alone.Fragment();
     for (int k = 0; k < 4000; ++k) {
         ASSERT_TRUE(generator.BuildOnto(s, collected));
     }

@@ -22,7 +22,7 @@ TEST(Collection, TwoRunsAreJoinedByOneLineBreak) {
     Collection collected;
     HtmlGenerator generator;
     ASSERT_EQ(GenerateInto(collected, generator, s), RunOutcome::Done);
-    s.MainString = QStringLiteral("two");
+    s.text = QStringLiteral("two");
     ASSERT_EQ(GenerateInto(collected, generator, s), RunOutcome::Done);
     EXPECT_EQ(collected.Text(), QStringLiteral("<Font Color=#000000>one</Font>\r\n"
                                                "<Font Color=#000000>two</Font>"));
@@ -37,7 +37,7 @@ TEST(Collection, RestartMakesTheNextFragmentTheFirst) {
     const QString shown = collected.Text();
     collected.Restart();
     EXPECT_TRUE(collected.IsEmpty());
-    s.MainString = QStringLiteral("two");
+    s.text = QStringLiteral("two");
     ASSERT_EQ(GenerateInto(collected, generator, s), RunOutcome::Done);
     EXPECT_EQ(collected.Text(), QStringLiteral("<Font Color=#000000>two</Font>"));
     EXPECT_EQ(shown, QStringLiteral("<Font Color=#000000>one</Font>"));
@@ -48,7 +48,7 @@ TEST(Collection, RefusalChangesNothing) {
     Collection collected;
     HtmlGenerator generator;
     ASSERT_EQ(GenerateInto(collected, generator, s), RunOutcome::Done);
-    s.StringShape = QStringLiteral("右下がり");
+    s.shape = SizeShape::FallRight;
     const QString before = collected.Text();
     EXPECT_EQ(GenerateInto(collected, generator, s), RunOutcome::Refused);
     EXPECT_EQ(collected.Text(), before);

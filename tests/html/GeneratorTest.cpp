@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GeneratorTestSettings.h"
+#include "core/StyleNames.h"
 #include "html/HtmlGenerator.h"
 
 namespace glimtex {
@@ -11,17 +12,19 @@ using testing::PlainSettings;
 
 TEST(GeneratorFragment, AllFourStylesCloseInnermostFirstAndInOpeningOrderInTheOldBytes) {
     DecorationSettings s = PlainSettings(QStringLiteral("x"));
-    s.SpGroup = {1, 1, 1, 1};
-    s.MojiStyle = 2;
+    s.emphasis = Emphasis{true, true, true, true};
+    s.position = Position::Subscript;
     EXPECT_EQ(Fragment(s), "<SUB><B><I><U><S><Font Color=#000000>x</Font></S></U></I></B></SUB>");
-    s.OutputFormat = FragmentFormat::Legacy;
+    s.format = FragmentFormat::Legacy;
     EXPECT_EQ(Fragment(s), "<SUB><B><I><U><S><Font Color=#000000>x</Font></B></I></U></S></SUB>");
 }
 
 TEST(GeneratorFragment, FlagCountsOnlyWhenExactlyOne) {
     DecorationSettings s = PlainSettings(QStringLiteral("x"));
-    s.SpGroup = {2, -1, 0, 0};
-    s.MojiStyle = 3;
+    // As the settings cases read them: a flag of 2 or -1 sets nothing, and position 3
+    // is no option button.
+    ASSERT_TRUE(testing::SetSetting(s, QStringLiteral("SpGroup"), QStringLiteral("2, -1, 0, 0")));
+    ASSERT_TRUE(testing::SetSetting(s, QStringLiteral("MojiStyle"), QStringLiteral("3")));
     EXPECT_EQ(Fragment(s), "<Font Color=#000000>x</Font>");
 }
 
@@ -37,7 +40,7 @@ TEST(GeneratorFragment, MarkupCharactersAreNotEscaped) {
 TEST(GeneratorFragment, StandardShapeWithoutSizeHasNoSizeTag) {
     DecorationSettings s = PlainSettings(QStringLiteral("abc"));
     EXPECT_EQ(Fragment(s).find("<Font Size="), std::string::npos);
-    s.MojiSize = 4;
+    s.size = 4;
     EXPECT_EQ(Fragment(s), "<Font Color=#000000><Font Size=4>abc</Font></Font>");
 }
 
@@ -45,23 +48,23 @@ TEST(GeneratorFragment, BuildStartsAfresh) {
     HtmlGenerator generator;
     DecorationSettings s = PlainSettings(QStringLiteral("one"));
     ASSERT_TRUE(generator.Build(s));
-    s.MainString = QStringLiteral("two");
+    s.text = QStringLiteral("two");
     ASSERT_TRUE(generator.Build(s));
-    EXPECT_EQ(generator.MainHTML(), QStringLiteral("<Font Color=#000000>two</Font>"));
+    EXPECT_EQ(generator.Fragment(), QStringLiteral("<Font Color=#000000>two</Font>"));
 }
 
-TEST(CodeErrorCheck, RefusesAShapeWithoutSize) {
+TEST(Refuses, RefusesAShapeWithoutSize) {
     DecorationSettings s = PlainSettings(QStringLiteral("a"));
-    EXPECT_FALSE(HtmlGenerator::CodeErrorCheck(s));
-    s.StringShape = QStringLiteral("右下がり");
-    EXPECT_TRUE(HtmlGenerator::CodeErrorCheck(s));
-    s.MojiStyle = 1;  // position does not matter
-    EXPECT_TRUE(HtmlGenerator::CodeErrorCheck(s));
-    s.MojiSize = 1;
-    EXPECT_FALSE(HtmlGenerator::CodeErrorCheck(s));
-    s.MojiSize = 0;
-    s.StringShape = QStringLiteral("何か");
-    EXPECT_TRUE(HtmlGenerator::CodeErrorCheck(s));
+    EXPECT_FALSE(HtmlGenerator::Refuses(s));
+    s.shape = SizeShape::FallRight;
+    EXPECT_TRUE(HtmlGenerator::Refuses(s));
+    s.position = Position::Superscript;  // position does not matter
+    EXPECT_TRUE(HtmlGenerator::Refuses(s));
+    s.size = 1;
+    EXPECT_FALSE(HtmlGenerator::Refuses(s));
+    s.size = 0;
+    StyleNames::StoreShape(s, QStringLiteral("何か"));
+    EXPECT_TRUE(HtmlGenerator::Refuses(s));
 }
 
 }  // namespace

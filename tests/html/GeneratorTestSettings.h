@@ -15,7 +15,7 @@ namespace glimtex::testing {
 // no background, no link, no face.
 inline DecorationSettings PlainSettings(const QString& text) {
     DecorationSettings s = FreshSettings();
-    s.MainString = text;
+    s.text = text;
     return s;
 }
 
@@ -23,7 +23,7 @@ inline DecorationSettings PlainSettings(const QString& text) {
 inline std::string Fragment(const DecorationSettings& s) {
     HtmlGenerator generator;
     if (!generator.Build(s)) return {};
-    return generator.MainHTML().toStdString();
+    return generator.Fragment().toStdString();
 }
 
 // The numbers of every size tag, in order.
@@ -36,7 +36,7 @@ inline std::vector<int> SizesOf(const std::string& fragment) {
 }
 
 // The text of every colour tag, in order.
-inline std::vector<std::string> ColoursOf(const std::string& fragment) {
+inline std::vector<std::string> ColorsOf(const std::string& fragment) {
     static const QRegularExpression colourTag(QStringLiteral("<Font Color=(#[0-9A-F]+)>"));
     std::vector<std::string> colours;
     auto it = colourTag.globalMatch(QString::fromStdString(fragment));

@@ -16,12 +16,12 @@ TEST(GoldenFragments, EachCaseInBothFormats) {
     for (const testing::SettingsCase& c : cases) {
         for (const auto& [key, format] : formats) {
             DecorationSettings s = c.settings;
-            s.OutputFormat = format;
+            s.format = format;
             HtmlGenerator generator;
             ASSERT_TRUE(generator.Build(s)) << c.name.toStdString();
             const QString expected =
-                golden.Expect(c.name, QString::fromLatin1(key), generator.MainHTML());
-            EXPECT_EQ(generator.MainHTML().toStdString(), expected.toStdString())
+                golden.Expect(c.name, QString::fromLatin1(key), generator.Fragment());
+            EXPECT_EQ(generator.Fragment().toStdString(), expected.toStdString())
                 << c.name.toStdString() << " (" << key << ")";
         }
     }

@@ -19,17 +19,17 @@ void ExpectOverflow(DecorationSettings s) {
     ASSERT_EQ(GenerateInto(collected, earlier, PlainSettings(kEarlierText)), RunOutcome::Done);
     HtmlGenerator generator;
     EXPECT_FALSE(generator.Build(s));
-    EXPECT_TRUE(generator.MainHTML().isEmpty());
+    EXPECT_TRUE(generator.Fragment().isEmpty());
     EXPECT_EQ(GenerateInto(collected, generator, s), RunOutcome::Overflow);
     EXPECT_EQ(collected.Text(), kEarlier);
     EXPECT_EQ(collected.Models().size(), 1);
-    EXPECT_TRUE(generator.MainHTML().isEmpty());
+    EXPECT_TRUE(generator.Fragment().isEmpty());
 }
 
 DecorationSettings GradationOf(const QString& text, ColorTriple from, ColorTriple to) {
     DecorationSettings s = PlainSettings(text);
-    s.ColorStyle = QStringLiteral("グラデーション");
-    s.ColorData = {from, to};
+    s.colorStyle = ColorStyle::Gradation;
+    s.colors = {from, to};
     return s;
 }
 
@@ -39,13 +39,13 @@ TEST(Overflow, TextLongerThanTheCounterCanHold) {
 
 TEST(Overflow, LongestCountableTextStillWorks) {
     DecorationSettings s = PlainSettings(QString(32767, QLatin1Char('x')));
-    s.StringShape = QStringLiteral("レンズ");
-    s.MojiSize = 7;
+    s.shape = SizeShape::Lens;
+    s.size = 7;
     HtmlGenerator generator;
     EXPECT_TRUE(generator.Build(s));
     // Every one of the 32,768 font tags is closed.
-    EXPECT_EQ(generator.MainHTML().count(QStringLiteral("</Font>")), 32768);
-    EXPECT_EQ(generator.MainHTML().count(QStringLiteral("<Font ")), 32768);
+    EXPECT_EQ(generator.Fragment().count(QStringLiteral("</Font>")), 32768);
+    EXPECT_EQ(generator.Fragment().count(QStringLiteral("<Font ")), 32768);
 }
 
 TEST(Overflow, CharactersOutsideTheBasicPlaneAreCountedOnce) {
@@ -56,24 +56,24 @@ TEST(Overflow, CharactersOutsideTheBasicPlaneAreCountedOnce) {
     ExpectOverflow(PlainSettings(pairs + QStringLiteral("x")));
 }
 
-TEST(Overflow, ColourDifferenceOutOfRange) {
+TEST(Overflow, ColorDifferenceOutOfRange) {
     ExpectOverflow(GradationOf(QStringLiteral("ab"), {-1, 0, 0}, {32767, 0, 0}));
     ExpectOverflow(GradationOf(QStringLiteral("ab"), {0, 0, 32767}, {0, 0, -2}));
 }
 
-TEST(Overflow, WideColoursThatStayInRangeAreWritten) {
+TEST(Overflow, WideColorsThatStayInRangeAreWritten) {
     const DecorationSettings s = GradationOf(QStringLiteral("ab"), {-32768, 0, 0}, {-1, 0, 0});
     // A difference of 32767 over two characters: 16383.5 rounds to 16384.
     EXPECT_EQ(testing::Fragment(s), "<Font Color=#80000000>a<Font Color=#C0000000>b</Font></Font>");
 }
 
-TEST(Overflow, ColoursAreNotComputedWithoutAGradationOrText) {
+TEST(Overflow, ColorsAreNotComputedWithoutAGradationOrText) {
     DecorationSettings s = GradationOf(QString(), {-32768, 0, 0}, {32767, 0, 0});
     HtmlGenerator generator;
     EXPECT_TRUE(generator.Build(s));  // no text: nothing to overflow, nothing written
-    EXPECT_TRUE(generator.MainHTML().isEmpty());
-    s.MainString = QStringLiteral("a");
-    s.ColorStyle = QStringLiteral("単色");
+    EXPECT_TRUE(generator.Fragment().isEmpty());
+    s.text = QStringLiteral("a");
+    s.colorStyle = ColorStyle::Single;
     EXPECT_EQ(testing::Fragment(s), "<Font Color=#80000000>a</Font>");
 }
 

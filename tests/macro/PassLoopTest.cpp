@@ -13,7 +13,7 @@ TEST_F(PassLoop, AMacroWithoutDefinesOrIncludesTakesOneCycle) {
     Work({"Set.A = 1", "#IF 1", "b", "#ENDIF"});
     EXPECT_TRUE(Loop());
     EXPECT_EQ(preprocessor_.PassCount(), 2);
-    EXPECT_EQ(settings_.PreprocessAgain, 0);
+    EXPECT_FALSE(preprocessor_.RunsAgain());
 }
 
 TEST_F(PassLoop, AFirstPassThatSetsTheFlagGivesExactlyTwoCycles) {
@@ -24,10 +24,14 @@ TEST_F(PassLoop, AFirstPassThatSetsTheFlagGivesExactlyTwoCycles) {
 }
 
 TEST_F(PassLoop, ResetsTheFlagAtTheStartOfEveryCycle) {
-    settings_.PreprocessAgain = -1;
+    // A pass before the loop that asks for another cycle.
+    Work({"#DEFINE _X __1"});
+    Pass();
+    ASSERT_TRUE(preprocessor_.RunsAgain());
+    const int passesBefore = preprocessor_.PassCount();
     Work({"a"});
     EXPECT_TRUE(Loop());
-    EXPECT_EQ(preprocessor_.PassCount(), 2);
+    EXPECT_EQ(preprocessor_.PassCount() - passesBefore, 2);
 }
 
 TEST_F(PassLoop, AnEmptyStartUpMacroTakesOneCycleAndLeavesOneEmptyLine) {

@@ -12,7 +12,7 @@ TEST_F(PreprocessorFailure, AMissingIncludeFileBeepsOnceAndIncludesNothing) {
     Pass();
     EXPECT_EQ(WorkLines(), (QStringList{"a", "b"}));
     EXPECT_EQ(feedback_.beeps, 1);
-    EXPECT_EQ(settings_.PreprocessAgain, -1);
+    EXPECT_TRUE(preprocessor_.RunsAgain());
     EXPECT_FALSE(QFileInfo::exists(PathOf("Include.df")));
 }
 

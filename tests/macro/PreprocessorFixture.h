@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "core/DecorationSettings.h"
 #include "core/Feedback.h"
 #include "core/ProgramFolder.h"
 #include "macro/Preprocessor.h"
@@ -65,7 +64,7 @@ class PreprocessorFixture : public ::testing::Test {
         return lines;
     }
 
-    void Pass() { preprocessor_.MacroPreprocess(QStringLiteral("Buf.df")); }
+    void Pass() { preprocessor_.Preprocess(QStringLiteral("Buf.df")); }
     bool Loop() { return preprocessor_.RunPassLoop(); }
 
     // Runs the whole loop on the lines and gives back what is left to execute.
@@ -77,9 +76,8 @@ class PreprocessorFixture : public ::testing::Test {
 
     QTemporaryDir temp_;
     ProgramFolder folder_{temp_.path()};
-    DecorationSettings settings_;
     RecordingFeedback feedback_;
-    Preprocessor preprocessor_{folder_, settings_, feedback_};
+    Preprocessor preprocessor_{folder_, feedback_};
 };
 
 }  // namespace glimtex::testing

@@ -57,7 +57,7 @@ TEST_F(PreprocessorDefine, TakesEffectOnlyForTheLinesAfterIt) {
     Work({"v _X", "#DEFINE _X __1 2", "w _X"});
     Pass();
     EXPECT_EQ(WorkLines(), (QStringList{"v _X", "w 1 2"}));
-    EXPECT_EQ(settings_.PreprocessAgain, -1);
+    EXPECT_TRUE(preprocessor_.RunsAgain());
 }
 
 TEST_F(PreprocessorDefine, AValueHoldingAnEarlierNameIsStoredReplaced) {

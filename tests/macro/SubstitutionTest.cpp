@@ -17,9 +17,9 @@ namespace {
 QString ReplaceEntryByEntry(const QStringList& entries, QString line) {
     const QString space(QChar(u' '));
     for (const QString& entry : entries) {
-        const QString key = GetFrontString(entry, space);
+        const QString key = TextBefore(entry, space);
         const qsizetype at = key.isEmpty() ? -1 : line.indexOf(key);
-        if (at >= 0) line.replace(at, key.size(), GetBackString(entry, space));
+        if (at >= 0) line.replace(at, key.size(), TextAfterFirstCharOf(entry, space));
     }
     return line;
 }

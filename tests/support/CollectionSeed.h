@@ -11,7 +11,7 @@ inline QString SeedCollection(Engine& engine, const QString& text) {
     Collection& collected = engine.Collected();
     collected.Restart();
     DecorationSettings s = FreshSettings();
-    s.MainString = text;
+    s.text = text;
     HtmlGenerator generator;
     collected.Add(generator, s);
     return collected.Text();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/DecorationSettings.h"
+#include "core/StyleNames.h"
 
 namespace glimtex::testing {
 
@@ -28,45 +29,56 @@ inline ColorTriple TripleOf(const QString& text) {
     return rgb;
 }
 
-// The settings of a fresh start: black single colour, standard shape, no size, no
+// The settings of a fresh start: black single color, standard shape, no size, no
 // background, no link, no face.
 inline DecorationSettings FreshSettings() {
     DecorationSettings s;
-    s.ColorStyle = QStringLiteral("単色");
-    s.StringShape = QStringLiteral("標準");
-    s.BackStyle = QStringLiteral("なし");
-    s.LinkStyle = QStringLiteral("なし");
-    s.FontFace = QStringLiteral("NULL");
+    s.colorStyle = ColorStyle::Single;
+    s.shape = SizeShape::Standard;
+    s.background = Background::None;
+    s.link = LinkStyle::None;
+    s.face = StyleNames::kNoFace;
     return s;
 }
 
-// False when the key names no setting.
+// False when the key names no setting. The keys are the names of the macro
+// statements; the style texts are those of the lists, read through StyleNames.
 inline bool SetSetting(DecorationSettings& s, const QString& key, const QString& value) {
-    const std::map<QString, QString*> texts{{QStringLiteral("MainString"), &s.MainString},
-                                            {QStringLiteral("ColorStyle"), &s.ColorStyle},
-                                            {QStringLiteral("StringShape"), &s.StringShape},
-                                            {QStringLiteral("BackStyle"), &s.BackStyle},
-                                            {QStringLiteral("BackPicture"), &s.BackPicture},
-                                            {QStringLiteral("LinkStyle"), &s.LinkStyle},
-                                            {QStringLiteral("LinkData"), &s.LinkData},
-                                            {QStringLiteral("FontFace"), &s.FontFace}};
+    const std::map<QString, QString*> texts{{QStringLiteral("MainString"), &s.text},
+                                            {QStringLiteral("BackPicture"), &s.backgroundPicture},
+                                            {QStringLiteral("LinkData"), &s.linkAddress},
+                                            {QStringLiteral("FontFace"), &s.face}};
     if (const auto it = texts.find(key); it != texts.end()) {
         *it->second = value;
+    } else if (key == u"ColorStyle") {
+        StyleNames::StoreColorStyle(s, value);
+    } else if (key == u"StringShape") {
+        StyleNames::StoreShape(s, value);
+    } else if (key == u"BackStyle") {
+        StyleNames::StoreBackground(s, value);
+    } else if (key == u"LinkStyle") {
+        s.link = StyleNames::LinkNamed(value);
     } else if (key == u"MojiSize") {
-        s.MojiSize = static_cast<int16_t>(value.toInt());
+        s.size = static_cast<int16_t>(value.toInt());
     } else if (key == u"MojiStyle") {
-        s.MojiStyle = static_cast<int16_t>(value.toInt());
+        // The index of the option button: 0 normal, 1 superscript, 2 subscript.
+        const int index = value.toInt();
+        s.position = index == 1   ? Position::Superscript
+                     : index == 2 ? Position::Subscript
+                                  : Position::Normal;
     } else if (key == u"SpGroup") {
+        // Bold, italic, underline, strike-through; a flag is set by exactly 1.
         const QStringList flags = value.split(u',');
-        for (qsizetype k = 0; k < 4 && k < flags.size(); ++k) {
-            s.SpGroup[k] = static_cast<int16_t>(flags[k].trimmed().toInt());
-        }
+        const auto flag = [&flags](qsizetype k) {
+            return k < flags.size() && flags[k].trimmed().toInt() == 1;
+        };
+        s.emphasis = Emphasis{flag(0), flag(1), flag(2), flag(3)};
     } else if (key == u"ColorData0") {
-        s.ColorData[0] = TripleOf(value);
+        s.colors[0] = TripleOf(value);
     } else if (key == u"ColorData1") {
-        s.ColorData[1] = TripleOf(value);
+        s.colors[1] = TripleOf(value);
     } else if (key == u"BackColorData") {
-        s.BackColorData = TripleOf(value);
+        s.backgroundColor = TripleOf(value);
     } else {
         return false;
     }

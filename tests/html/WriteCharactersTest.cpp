@@ -1,27 +1,28 @@
 #include <gtest/gtest.h>
 
 #include "GeneratorTestSettings.h"
+#include "core/StyleNames.h"
 #include "html/HtmlGenerator.h"
 
 namespace glimtex {
 namespace {
 
-using testing::ColoursOf;
+using testing::ColorsOf;
 using testing::Fragment;
 using testing::PlainSettings;
 using testing::SizesOf;
 
 DecorationSettings Shaped(const char* shape, int length, int16_t size) {
     DecorationSettings s = PlainSettings(QString(length, QLatin1Char('x')));
-    s.StringShape = QString::fromUtf8(shape);
-    s.MojiSize = size;
+    StyleNames::StoreShape(s, QString::fromUtf8(shape));
+    s.size = size;
     return s;
 }
 
 DecorationSettings Gradation(const QString& text, ColorTriple from, ColorTriple to) {
     DecorationSettings s = PlainSettings(text);
-    s.ColorStyle = QStringLiteral("グラデーション");
-    s.ColorData = {from, to};
+    s.colorStyle = ColorStyle::Gradation;
+    s.colors = {from, to};
     return s;
 }
 
@@ -64,48 +65,48 @@ INSTANTIATE_TEST_SUITE_P(
                       // not a listed shape
                       SizeRow{"右上がり", 4, 3, {}}));
 
-TEST(CharacterRun, FallingSizeIsWrittenBelowOneUnchanged) {
+TEST(WriteCharacters, FallingSizeIsWrittenBelowOneUnchanged) {
     const std::string fragment = Fragment(Shaped("右下がり", 10, 1));
     EXPECT_NE(fragment.find("<Font Size=0>x</Font>"), std::string::npos);
 }
 
-TEST(CharacterRun, ScrapWholeFragmentWithGradation) {
+TEST(WriteCharacters, ScrapWholeFragmentWithGradation) {
     DecorationSettings s = Gradation(QStringLiteral("AB"), {0, 0, 0}, {255, 255, 255});
-    s.StringShape = QStringLiteral("スクラップ");
-    s.MojiSize = 5;
+    s.shape = SizeShape::Scrap;
+    s.size = 5;
     EXPECT_EQ(Fragment(s),
               "<Font Color=#000000><Font Size=5>A<Font Color=#808080><Font Size=4>B"
               "</Font></Font></Font></Font>");
 }
 
-TEST(CharacterRun, ScrapBelowThreeWritesSmall) {
+TEST(WriteCharacters, ScrapBelowThreeWritesSmall) {
     DecorationSettings s = PlainSettings(QStringLiteral("AB"));
-    s.ColorStyle = QString();
-    s.StringShape = QStringLiteral("スクラップ");
-    s.MojiSize = 2;
+    StyleNames::StoreColorStyle(s, QString());
+    s.shape = SizeShape::Scrap;
+    s.size = 2;
     EXPECT_EQ(Fragment(s), "<Font Size=2>A<SMALL>B</SMALL></Font>");
-    s.MojiSize = 3;
+    s.size = 3;
     EXPECT_EQ(Fragment(s), "<Font Size=3>A<Font Size=2>B</Font></Font>");
 }
 
-TEST(CharacterRun, ScrapStartsAgainOnEveryRun) {
+TEST(WriteCharacters, ScrapStartsAgainOnEveryRun) {
     HtmlGenerator generator;
     DecorationSettings s = PlainSettings(QStringLiteral("ABC"));
-    s.ColorStyle = QString();
-    s.StringShape = QStringLiteral("スクラップ");
-    s.MojiSize = 4;
+    StyleNames::StoreColorStyle(s, QString());
+    s.shape = SizeShape::Scrap;
+    s.size = 4;
     ASSERT_TRUE(generator.Build(s));
     ASSERT_TRUE(generator.Build(s));
-    EXPECT_EQ(generator.MainHTML(),
+    EXPECT_EQ(generator.Fragment(),
               QStringLiteral("<Font Size=4>A<Font Size=3>B<Font Size=4>C</Font></Font></Font>"));
 }
 
-TEST(CharacterRun, PositionedTextGetsNoSizeTags) {
+TEST(WriteCharacters, PositionedTextGetsNoSizeTags) {
     DecorationSettings s = Gradation(QStringLiteral("abc"), {0, 0, 0}, {0, 0, 0});
-    s.StringShape = QStringLiteral("レンズ");
-    s.MojiSize = 5;
-    for (int16_t style : {int16_t{1}, int16_t{2}}) {
-        s.MojiStyle = style;
+    s.shape = SizeShape::Lens;
+    s.size = 5;
+    for (Position position : {Position::Superscript, Position::Subscript}) {
+        s.position = position;
         const std::string fragment = Fragment(s);
         EXPECT_TRUE(SizesOf(fragment).empty());
         EXPECT_NE(fragment.find("<Font Color=#000000>a<Font Color=#000000>b"), std::string::npos);
@@ -116,26 +117,26 @@ TEST(Gradation, TenCharactersOfRed) {
     const DecorationSettings s = Gradation(QStringLiteral("0123456789"), {0, 0, 0}, {255, 0, 0});
     const std::vector<std::string> expected{"#000000", "#1A0000", "#330000", "#4C0000", "#660000",
                                             "#800000", "#990000", "#B20000", "#CC0000", "#E60000"};
-    EXPECT_EQ(ColoursOf(Fragment(s)), expected);
+    EXPECT_EQ(ColorsOf(Fragment(s)), expected);
 }
 
 TEST(Gradation, HalvesRoundToTheEvenNeighbour) {
     // 3 x 25.5 = 76.5 gives 76 (#4C), not 77.
     EXPECT_EQ(
-        ColoursOf(Fragment(Gradation(QStringLiteral("0123456789"), {0, 0, 0}, {255, 0, 0})))[3],
+        ColorsOf(Fragment(Gradation(QStringLiteral("0123456789"), {0, 0, 0}, {255, 0, 0})))[3],
         "#4C0000");
     // 127.5 gives 128.
-    EXPECT_EQ(ColoursOf(Fragment(Gradation(QStringLiteral("AB"), {0, 0, 0}, {255, 0, 0})))[1],
+    EXPECT_EQ(ColorsOf(Fragment(Gradation(QStringLiteral("AB"), {0, 0, 0}, {255, 0, 0})))[1],
               "#800000");
     // -127.5 gives -128: 255 - 128 = 127.
-    EXPECT_EQ(ColoursOf(Fragment(Gradation(QStringLiteral("AB"), {255, 0, 0}, {0, 0, 0})))[1],
+    EXPECT_EQ(ColorsOf(Fragment(Gradation(QStringLiteral("AB"), {255, 0, 0}, {0, 0, 0})))[1],
               "#7F0000");
 }
 
-TEST(Gradation, NeverReachesTheSecondColour) {
-    EXPECT_EQ(ColoursOf(Fragment(Gradation(QStringLiteral("a"), {10, 20, 30}, {255, 255, 255}))),
+TEST(Gradation, NeverReachesTheSecondColor) {
+    EXPECT_EQ(ColorsOf(Fragment(Gradation(QStringLiteral("a"), {10, 20, 30}, {255, 255, 255}))),
               std::vector<std::string>{"#0A141E"});
-    EXPECT_EQ(ColoursOf(Fragment(Gradation(QStringLiteral("abc"), {7, 7, 7}, {7, 7, 7}))),
+    EXPECT_EQ(ColorsOf(Fragment(Gradation(QStringLiteral("abc"), {7, 7, 7}, {7, 7, 7}))),
               (std::vector<std::string>{"#070707", "#070707", "#070707"}));
 }
 
@@ -143,15 +144,15 @@ TEST(Gradation, EmptyTextWritesNoTag) {
     DecorationSettings s = Gradation(QString(), {0, 0, 0}, {255, 0, 0});
     HtmlGenerator generator;
     ASSERT_TRUE(generator.Build(s));
-    EXPECT_EQ(generator.MainHTML(), QString());
-    s.OutputFormat = FragmentFormat::Legacy;
+    EXPECT_EQ(generator.Fragment(), QString());
+    s.format = FragmentFormat::Legacy;
     EXPECT_EQ(Fragment(s), "</Font>");
 }
 
-TEST(Gradation, EveryColourTagClosesAtTheEndAndOnlyTheLastInTheOldBytes) {
+TEST(Gradation, EveryColorTagClosesAtTheEndAndOnlyTheLastInTheOldBytes) {
     DecorationSettings s = Gradation(QStringLiteral("ab"), {0, 0, 0}, {0, 0, 200});
     EXPECT_EQ(Fragment(s), "<Font Color=#000000>a<Font Color=#000064>b</Font></Font>");
-    s.OutputFormat = FragmentFormat::Legacy;
+    s.format = FragmentFormat::Legacy;
     EXPECT_EQ(Fragment(s), "<Font Color=#000000>a<Font Color=#000064>b</Font>");
 }
 
@@ -168,9 +169,9 @@ TEST(Surrogates, PairIsOneCharacterInAGradation) {
 
 TEST(Surrogates, PairIsOneCharacterInASizePattern) {
     DecorationSettings s = PlainSettings(QString::fromUcs4(U"\U00020BB7x\U00020BB7"));
-    s.ColorStyle = QString();
-    s.StringShape = QStringLiteral("右下がり");
-    s.MojiSize = 7;
+    StyleNames::StoreColorStyle(s, QString());
+    s.shape = SizeShape::FallRight;
+    s.size = 7;
     EXPECT_EQ(Fragment(s),
               "<Font Size=6>\xF0\xA0\xAE\xB7<Font Size=5>x<Font Size=4>\xF0\xA0\xAE\xB7"
               "</Font></Font></Font>");
@@ -178,24 +179,24 @@ TEST(Surrogates, PairIsOneCharacterInASizePattern) {
 
 TEST(Surrogates, ScrapSmallWrapsTheWholePair) {
     DecorationSettings s = PlainSettings(QString::fromUcs4(U"a\U0001F600"));
-    s.ColorStyle = QString();
-    s.StringShape = QStringLiteral("スクラップ");
-    s.MojiSize = 1;
+    StyleNames::StoreColorStyle(s, QString());
+    s.shape = SizeShape::Scrap;
+    s.size = 1;
     EXPECT_EQ(Fragment(s), "<Font Size=1>a<SMALL>\xF0\x9F\x98\x80</SMALL></Font>");
 }
 
 TEST(Surrogates, UnpairedSurrogateIsACharacterOfItsOwn) {
     HtmlGenerator generator;
     DecorationSettings s = PlainSettings(QString());
-    s.MainString = QString(QChar(0xD800)) + QLatin1Char('a') + QChar(0xDC00);
-    s.ColorStyle = QString();
-    s.StringShape = QStringLiteral("右下がり");
-    s.MojiSize = 7;
+    s.text = QString(QChar(0xD800)) + QLatin1Char('a') + QChar(0xDC00);
+    StyleNames::StoreColorStyle(s, QString());
+    s.shape = SizeShape::FallRight;
+    s.size = 7;
     ASSERT_TRUE(generator.Build(s));
     const QString expected = QStringLiteral("<Font Size=6>") + QChar(0xD800) +
                              QStringLiteral("<Font Size=5>a<Font Size=4>") + QChar(0xDC00) +
                              QStringLiteral("</Font></Font></Font>");
-    EXPECT_EQ(generator.MainHTML(), expected);
+    EXPECT_EQ(generator.Fragment(), expected);
 }
 
 }  // namespace
