@@ -150,7 +150,7 @@ QComboBox* MainWindowView::MakeCombo(QWidget* parent, const QString& name, const
 void MainWindowView::BuildTextPanel(QGroupBox* frame) {
     MakeLabel(frame, QStringLiteral("Moji_Label"), QStringLiteral("基本文字サイズ"),
               TwipRect(240, 600, 1335, 255));
-    mojiSizeCombo_ = MakeCombo(
+    sizeCombo_ = MakeCombo(
         frame, QStringLiteral("MojiSizeCombo"), TwipRect(1680, 600, 615, 300),
         [this](const QString& text) { state_.Form().SetSizeText(text); }, nullptr);
     MakeLabel(frame, QStringLiteral("FontSelect_Label"), QStringLiteral("使用フォント"),
@@ -210,7 +210,7 @@ void MainWindowView::BuildColorPanel(QGroupBox* frame) {
 void MainWindowView::BuildShapePanel(QGroupBox* frame) {
     MakeLabel(frame, QStringLiteral("Shape_Label"), QStringLiteral("文字の形状"),
               TwipRect(240, 720, 975, 255));
-    mojiShapeCombo_ = MakeCombo(
+    shapeCombo_ = MakeCombo(
         frame, QStringLiteral("MojiShapeCombo"), TwipRect(1320, 720, 1935, 300),
         [this](const QString& text) { state_.Form().SetShapeText(text); },
         [this] { state_.Form().ApplyShape(); });
@@ -334,7 +334,7 @@ void SyncLetter(PreviewLetterView* label, const PreviewLetter& letter) {
 void MainWindowView::Refresh() {
     const FormControls& c = state_.Controls();
     Sync(editBox_, c.EditBox);
-    Sync(mojiSizeCombo_, c.MojiSizeCombo);
+    Sync(sizeCombo_, c.MojiSizeCombo);
     Sync(fontSelectCombo_, c.FontSelectCombo);
     for (size_t i = 0; i < optionGroup_.size(); ++i) SyncChecked(optionGroup_[i], c.OptionGroup[i]);
     for (size_t i = 0; i < spGroupCheck_.size(); ++i) {
@@ -347,7 +347,7 @@ void MainWindowView::Refresh() {
     }
     SyncVisible(changeButton_, c.ChangeButtonVisible);
     colorMap_->SetRectangles(c.ColorMap);
-    Sync(mojiShapeCombo_, c.MojiShapeCombo);
+    Sync(shapeCombo_, c.MojiShapeCombo);
     for (size_t i = 0; i < testLabel_.size(); ++i) SyncLetter(testLabel_[i], c.TestLabel[i]);
     Sync(backStyleCombo_, c.BackStyleCombo);
     backColorBox_->SetColor(c.BackColorBox.color);

@@ -71,7 +71,7 @@ class MainWindowView : public QMainWindow {
 
     QLineEdit* editBox_ = nullptr;
     std::array<QGroupBox*, 6> codeFrames_{};
-    QComboBox* mojiSizeCombo_ = nullptr;
+    QComboBox* sizeCombo_ = nullptr;
     QComboBox* fontSelectCombo_ = nullptr;
     std::array<QRadioButton*, 3> optionGroup_{};
     std::array<QCheckBox*, 4> spGroupCheck_{};
@@ -79,7 +79,7 @@ class MainWindowView : public QMainWindow {
     std::array<ColorSwatch*, 2> colorBox_{};
     QPushButton* changeButton_ = nullptr;
     ColorStrip* colorMap_ = nullptr;
-    QComboBox* mojiShapeCombo_ = nullptr;
+    QComboBox* shapeCombo_ = nullptr;
     std::array<PreviewLetterView*, 7> testLabel_{};
     QComboBox* backStyleCombo_ = nullptr;
     ColorSwatch* backColorBox_ = nullptr;
