@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/Version.h"
 #include "macro/TextFile.h"
 #include "support/ProcessRun.h"
 #include "support/ProgramFolderCopy.h"
@@ -157,6 +158,12 @@ TEST_F(RenderTest, HelpPrintsTheUsageAndExitsWithZero) {
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: glimtex-render")));
     EXPECT_TRUE(help.contains(QStringLiteral("answered Yes")));
     EXPECT_FALSE(QFile::exists(QDir(program_.path()).filePath(QStringLiteral("Buf.df"))));
+}
+
+TEST_F(RenderTest, VersionPrintsTheProgramsVersionAndExitsWithZero) {
+    const Result r = Render({QStringLiteral("--version")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(r.out), QStringLiteral("glimtex-render ") + kVersion + u'\n');
 }
 
 TEST_F(RenderTest, FormatOptionChoosesTheBytesAndOutranksTheMacros) {
