@@ -2,11 +2,9 @@
 
 #include <QString>
 
-namespace glimtex {
-
 // The texts of the style combos' lists. Settings hold these texts, not indexes, and
 // every test of a style compares the whole text exactly, so they are written once.
-namespace StyleText {
+namespace glimtex::StyleText {
 
 // Colour style.
 inline const QString kSingleColour = QStringLiteral("単色");
@@ -27,5 +25,4 @@ inline const QString kLinkSet = QStringLiteral("リンク設定");
 // The font face that writes no face attribute.
 inline const QString kNoFace = QStringLiteral("NULL");
 
-}  // namespace StyleText
-}  // namespace glimtex
+}  // namespace glimtex::StyleText

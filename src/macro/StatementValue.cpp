@@ -17,7 +17,7 @@ QString ValueText(const QString& rest) {
 }
 
 QString QuotedText(const QString& valueText, Feedback& feedback) {
-    const QString text = GetQuoteString(valueText);
+    QString text = GetQuoteString(valueText);
     if (text.isEmpty()) feedback.Beep();
     return text;
 }

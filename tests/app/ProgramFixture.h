@@ -49,7 +49,7 @@ class ProgramFixture : public ::testing::Test {
         } else {
             Main().CodePlus_Run_Click();
         }
-        const QString fragment = FragmentNow();
+        QString fragment = FragmentNow();
         EXPECT_NE(program->Board(), nullptr);
         if (program->Board()) program->Board()->OK_Button_Click();
         return fragment;

@@ -41,7 +41,7 @@ class RenderTest : public ::testing::Test {
     }
     // A macro beside the tests, outside the program folder.
     QString WriteMacro(const QStringList& lines) {
-        const QString path = work_.filePath(QStringLiteral("macro.txt"));
+        QString path = work_.filePath(QStringLiteral("macro.txt"));
         EXPECT_TRUE(TextFile::WriteLines(path, lines));
         return path;
     }

@@ -32,7 +32,7 @@ class ColorToolsTest : public GuiFixture {
         QTest::mouseClick(Find<QPushButton>(*main, "CommandButton_2"), Qt::LeftButton);
         Settle();
     }
-    void ClickSwatch(QWidget& window, const QString& name) {
+    static void ClickSwatch(QWidget& window, const QString& name) {
         QTest::mouseClick(Find<QWidget>(window, name), Qt::LeftButton);
         Settle();
     }
