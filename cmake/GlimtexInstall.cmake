@@ -15,6 +15,7 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Include ${CMAKE_SOURCE_DIR}/data/Macr
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME glimtex)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Glimtex)
 set(CPACK_PACKAGE_CONTACT "Glimtex developers <glimtex@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Decorates a line of text and writes its HTML")

@@ -5,6 +5,8 @@
 #include <optional>
 #include <utility>
 
+#include "core/Version.h"
+
 namespace glimtex::cli {
 
 namespace {
@@ -30,6 +32,8 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show the usage."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Show the version."));
     const QCommandLineOption programDir(QStringLiteral("program-dir"),
                                         QStringLiteral("The program folder."),
                                         QStringLiteral("DIR"));
@@ -44,7 +48,8 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
                                    QStringLiteral("TITLE"));
     const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("html or legacy."),
                                     QStringLiteral("FORMAT"));
-    parser.addOptions({help, programDir, encoding, macroEncoding, listMacros, apply, format});
+    parser.addOptions(
+        {help, version, programDir, encoding, macroEncoding, listMacros, apply, format});
     parser.addPositionalArgument(QStringLiteral("MACRO"), QStringLiteral("A macro file."));
     // The parser expects the program name first.
     if (!parser.parse(QStringList{QStringLiteral("glimtex-render")} + arguments)) {
@@ -52,6 +57,7 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
         return parsed;
     }
     options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
     if (parser.isSet(programDir)) {
         options.programDir = parser.value(programDir);
         if (options.programDir.isEmpty()) {
@@ -147,6 +153,7 @@ QString UsageText() {
         "                          is copied to Buf.df and run with a fresh Define.df.\n"
         "                          No such title, or its file missing, is a file error.\n"
         "  -h, --help              show this text and exit.\n"
+        "  --version               show the version and exit.\n"
         "\n"
         "MACRO is a macro file path as typed, relative to the current directory\n"
         "(not looked up in Macro/). It is applied as the macro picker does. It may not\n"
@@ -162,5 +169,7 @@ QString UsageText() {
         "that is too large (over 2 MiB) or not a plain file, a working file that is a\n"
         "link, or a program folder that another run kept for 30 s.\n");
 }
+
+QString VersionLine() { return QStringLiteral("glimtex-render ") + kVersion + u'\n'; }
 
 }  // namespace glimtex::cli

@@ -22,6 +22,7 @@ struct RenderOptions {
     // The output format for the whole run; nothing: the start-up's choice, else HTML.
     std::optional<FragmentFormat> format;
     bool help = false;
+    bool version = false;  // print the program's name and version instead
 };
 
 // The parsed command line, or the one-line reason it is not usable.
@@ -36,5 +37,8 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments);
 
 // The text --help prints.
 QString UsageText();
+
+// The line --version prints.
+QString VersionLine();
 
 }  // namespace glimtex::cli

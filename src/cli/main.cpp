@@ -138,6 +138,9 @@ int main(int argc, char** argv) {
                               folder.Description() + u'\n';
         return WriteText(stdout, usage, TextEncoding::Utf8) ? kExitDone : kExitUsageOrFile;
     }
+    if (parsed.options.version) {
+        return WriteText(stdout, VersionLine(), TextEncoding::Utf8) ? kExitDone : kExitUsageOrFile;
+    }
     const int status = Render(parsed.options);
     if (const QString replaced = Cp932Replacements::Report(); !replaced.isEmpty()) {
         WriteLine(stderr, QStringLiteral("glimtex-render: ") + replaced, parsed.options.encoding);

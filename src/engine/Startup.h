@@ -3,12 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/Version.h"
+
 namespace glimtex {
 
 class Engine;
 
-// The build identifier shown on the title window.
-inline const QString kBuildIdentifier = QStringLiteral("4.320");
+// The build identifier shown on the title window: the program's version.
+inline const QString kBuildIdentifier = kVersion;
 
 // The notices of a start-up or a macro application that cannot go ahead.
 extern const QString kDefaultMissingMessage;

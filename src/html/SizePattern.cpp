@@ -53,11 +53,9 @@ bool SizePattern::Accumulate() {
 }
 
 std::optional<SizeMark> SizePattern::FallRightStep() {
-    if (startSize_ > n_) {
-        if (!StepSize(-1)) return std::nullopt;
-    } else if (Accumulate()) {
-        if (!StepSize(-1)) return std::nullopt;
-    }
+    // Above the number of characters the size falls by one at every character; else
+    // each time the accumulator passes 1 (which only then is advanced).
+    if ((startSize_ > n_ || Accumulate()) && !StepSize(-1)) return std::nullopt;
     return SizeMark{SizeMark::Kind::Size, size_};
 }
 

@@ -163,7 +163,10 @@ class DefineTable::Substitution {
                 const std::vector<std::pair<int, qsizetype>>& found) {
         // Where each edit's stretch begins in the new base, and how far the base
         // after it moves.
-        std::vector<qsizetype> starts, ends, newStarts, shifts;
+        std::vector<qsizetype> starts;
+        std::vector<qsizetype> ends;
+        std::vector<qsizetype> newStarts;
+        std::vector<qsizetype> shifts;
         qsizetype shift = 0;
         for (const auto& [start, edit] : edits_) {
             starts.push_back(start);
@@ -179,7 +182,7 @@ class DefineTable::Substitution {
             const auto e = static_cast<size_t>(i - 1);
             return position < ends[e] ? newStarts[e] : position + shifts[e];
         };
-        matcher_.AddWork(static_cast<qint64>(edits_.size() + leftmost_.size()));
+        matcher_.AddWork(std::ssize(edits_) + std::ssize(leftmost_));
         const qsizetype valueStart = newStarts[static_cast<size_t>(
             std::lower_bound(starts.begin(), starts.end(), at) - starts.begin())];
         for (auto& [key, position] : leftmost_) position = moved(position);
@@ -274,7 +277,7 @@ class DefineTable::Substitution {
     std::map<qsizetype, Edit> edits_;         // by start in the base; never overlapping
     std::map<qsizetype, qsizetype> covered_;  // the edited stretches joined: start -> end
     std::unordered_map<int, qsizetype> leftmost_;
-    std::priority_queue<int, std::vector<int>, std::greater<int>> pending_;
+    std::priority_queue<int, std::vector<int>, std::greater<>> pending_;
     int done_ = -1;  // the last entry taken
 };
 

@@ -65,7 +65,7 @@ void MacroList::AddItem(const QString& name) {
         if (macro.status == SafeFile::Status::TooLarge) {
             feedback_.Detail(QStringLiteral("#ADDITEM \"%1\": the macro is larger than %2 MiB")
                                  .arg(name)
-                                 .arg(maxMacroBytes_ / (1024 * 1024)));
+                                 .arg(maxMacroBytes_ / (qint64{1024} * 1024)));
         } else if (macro.status == SafeFile::Status::NotRegular) {
             feedback_.Detail(
                 QStringLiteral("#ADDITEM \"%1\": the macro is not a plain file").arg(name));

@@ -242,7 +242,7 @@ void PreprocessPass::Include(const QString& rest) {
         case IncludeFiles::Status::TooLarge:
             feedback_.Detail(QStringLiteral("#INCLUDE \"%1\": the file is larger than %2 MiB")
                                  .arg(name)
-                                 .arg(limits_.MaxFileBytes() / (1024 * 1024)));
+                                 .arg(limits_.MaxFileBytes() / (qint64{1024} * 1024)));
             stopped_ = fileTooLarge_ = true;
             return;
         case IncludeFiles::Status::NotPlainFile:

@@ -107,7 +107,7 @@ Status OpenWorkingFile(const QString& path, int flags, int* fd) {
 ReadResult ReadStream(int fd, qint64 maxBytes) {
     ReadResult result;
     QByteArray bytes;
-    constexpr qint64 kChunk = 64 * 1024;
+    constexpr qint64 kChunk = qint64{64} * 1024;
     for (;;) {
         // One byte more than the bound tells a file that is too large.
         const qint64 room = maxBytes + 1 - bytes.size();

@@ -17,7 +17,7 @@ QString ValueText(const QString& rest) {
 }
 
 QString QuotedText(const QString& valueText, Feedback& feedback) {
-    const QString text = FirstQuoted(valueText);
+    QString text = FirstQuoted(valueText);
     if (text.isEmpty()) feedback.Beep();
     return text;
 }

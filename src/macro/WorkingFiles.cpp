@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "macro/TextFile.h"
 
@@ -17,10 +18,8 @@ bool IsWorkingFile(const ProgramFolder& folder, const QString& path, const QStri
 }
 
 bool IsAnyWorkingFile(const ProgramFolder& folder, const QString& path) {
-    for (const QString& name : kAll) {
-        if (IsWorkingFile(folder, path, name)) return true;
-    }
-    return false;
+    return std::ranges::any_of(
+        kAll, [&](const QString& name) { return IsWorkingFile(folder, path, name); });
 }
 
 bool EmptyDefineTable(const ProgramFolder& folder) {

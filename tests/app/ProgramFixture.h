@@ -52,7 +52,7 @@ class ProgramFixture : public ::testing::Test {
         } else {
             Main().Dock();
         }
-        const QString fragment = FragmentNow();
+        QString fragment = FragmentNow();
         EXPECT_NE(program->Find<ConfirmationBoardState>(), nullptr);
         if (program->Find<ConfirmationBoardState>())
             program->Find<ConfirmationBoardState>()->Confirm();

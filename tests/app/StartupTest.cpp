@@ -8,6 +8,7 @@
 #include "app/MainWindowState.h"
 #include "app/Program.h"
 #include "core/Feedback.h"
+#include "core/Version.h"
 #include "macro/TextFile.h"
 #include "support/ProgramFolderCopy.h"
 #include "support/RecordingFeedback.h"
@@ -50,7 +51,7 @@ class StartupTest : public ::testing::Test {
 TEST_F(StartupTest, ShowsTheBuildIdentifier) {
     Write(QStringLiteral("Default"), {});
     RunStartup();
-    EXPECT_EQ(codeLabel_, QStringLiteral("4.320"));
+    EXPECT_EQ(codeLabel_, kVersion);
 }
 
 TEST_F(StartupTest, EmptyDefaultRunsOneCycleAndNoStatements) {
@@ -108,7 +109,7 @@ TEST_F(StartupTest, MissingDefaultGivesANoticeAndTheProgramGoesOn) {
     ASSERT_EQ(feedback_.notices.size(), 1);
     EXPECT_EQ(feedback_.notices[0].title, QStringLiteral("お知らせ"));
     EXPECT_EQ(feedback_.notices[0].text, kDefaultMissingMessage);
-    EXPECT_EQ(codeLabel_, QStringLiteral("4.320"));
+    EXPECT_EQ(codeLabel_, kVersion);
     EXPECT_FALSE(program_.MainWindowLoaded());  // the stale work file was not run
     EXPECT_TRUE(program_.Settings().text.isEmpty());
     EXPECT_TRUE(Lines(QStringLiteral("MacroList.df")).isEmpty());

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/Version.h"
 #include "macro/TextFile.h"
 #include "support/GoldenCases.h"
 #include "support/ProcessRun.h"
@@ -41,7 +42,7 @@ class RenderTest : public ::testing::Test {
     }
     // A macro beside the tests, outside the program folder.
     QString WriteMacro(const QStringList& lines) {
-        const QString path = work_.filePath(QStringLiteral("macro.txt"));
+        QString path = work_.filePath(QStringLiteral("macro.txt"));
         EXPECT_TRUE(TextFile::WriteLines(path, lines));
         return path;
     }
@@ -168,6 +169,12 @@ TEST_F(RenderTest, HelpPrintsTheUsageAndExitsWithZero) {
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: glimtex-render")));
     EXPECT_TRUE(help.contains(QStringLiteral("answered Yes")));
     EXPECT_FALSE(QFile::exists(QDir(program_.path()).filePath(QStringLiteral("Buf.df"))));
+}
+
+TEST_F(RenderTest, VersionPrintsTheProgramsVersionAndExitsWithZero) {
+    const Result r = Render({QStringLiteral("--version")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(r.out), QStringLiteral("glimtex-render ") + kVersion + u'\n');
 }
 
 TEST_F(RenderTest, FormatOptionChoosesTheBytesAndOutranksTheMacros) {

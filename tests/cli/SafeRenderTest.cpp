@@ -53,7 +53,7 @@ class SafeRenderTest : public ::testing::Test {
     // A macro outside the program folder that defines a text and includes a part
     // that prints it.
     QString WriteMacro(const QString& text, const QString& name = QStringLiteral("macro.txt")) {
-        const QString path = work_.filePath(name);
+        QString path = work_.filePath(name);
         EXPECT_TRUE(TextFile::WriteLines(path, {QStringLiteral("#DEFINE _TEXT __") + text,
                                                 QStringLiteral("#INCLUDE \"part\"")}));
         return path;

@@ -33,7 +33,7 @@ class ColorToolsTest : public GuiFixture {
         DeliverPostedCalls();  // the colour panel is drawn
     }
     // The mixer and the palette open, and follow a click, at once.
-    void ClickSwatch(QWidget& window, const QString& name) {
+    static void ClickSwatch(QWidget& window, const QString& name) {
         QTest::mouseClick(Find<QWidget>(window, name), Qt::LeftButton);
     }
     QString Label(const char* name) { return Find<QLabel>(*views->ColorMixer(), name)->text(); }

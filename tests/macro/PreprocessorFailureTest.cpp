@@ -122,7 +122,7 @@ TEST_F(PreprocessorFailure, AMacroThatIncludesItselfThroughAnotherIsStopped) {
     Write("Include/b", {"#INCLUDE \"a\"", "#DEFINE _N __n"});
     Work({"#INCLUDE \"a\""});
     PreprocessLimits limits;
-    limits.maxWorkChars = 64 * 1024;
+    limits.maxWorkChars = qsizetype{64} * 1024;
     preprocessor_.SetLimits(limits);
     EXPECT_FALSE(Loop());
     EXPECT_EQ(feedback_.beeps, 1);

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <cstring>
 
 #include "app/Program.h"
+#include "core/Version.h"
 #include "engine/MacroRunLock.h"
 #include "engine/ProgramFolderChoice.h"
 #include "engine/Startup.h"
@@ -31,6 +33,13 @@ QString GivenProgramDir(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --version needs no display: it is answered before Qt or any window starts.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("glimtex %s\n", kVersionText);
+            return 0;
+        }
+    }
     if (!CanShowWindows()) {
         std::fputs(
             "glimtex: no display to open windows on (DISPLAY and WAYLAND_DISPLAY are not set); "
