@@ -20,7 +20,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ref=${1:-}
 jobs=${TIDY_JOBS:-$(nproc 2>/dev/null || echo 2)}
-build=build-tidy
+build="build-tidy"
 
 ./scripts/install-deps.sh clang-tidy python3
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -62,8 +62,8 @@ else
           name=${f##*/}
           short=${f#src/}
           short=${short#tests/}
-          grep -lE "^#include [\"<](${short//./\\.}|${name//./\\.})[\">]" \
-            $(cat "$all_files") 2>/dev/null || true ;;
+          xargs grep -lE "^#include [\"<](${short//./\\.}|${name//./\\.})[\">]" \
+            <"$all_files" 2>/dev/null || true ;;
       esac
     done | sort -u)
 fi
@@ -78,6 +78,7 @@ count=$(echo "$files" | wc -l)
 echo "clang-tidy over $count files, $jobs at a time..."
 start=$(date +%s)
 # Each file's output goes to a log of its own, so parallel runs never interleave.
+# shellcheck disable=SC2016  # the inner shell expands $1, $2 and $3
 echo "$files" | xargs -P "$jobs" -I{} sh -c \
   'clang-tidy -p "$1" --quiet "$2" >"$3/$(echo "$2" | tr / _).log" 2>&1 || true' \
   _ "$build/tidy" {} "$logs"

@@ -15,7 +15,8 @@ namespace {
 
 // The bound as the README gives it: 2 MiB.
 QString TooLargeText() {
-    return QStringLiteral("larger than %1 MiB").arg(TextFile::kMaxFileBytes / (1024 * 1024));
+    return QStringLiteral("larger than %1 MiB")
+        .arg(TextFile::kMaxFileBytes / (qint64{1024} * 1024));
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ QStringList BundledFiles(const QDir& bundled) {
 
 // The record is read like a working file: never through a link, never a device or
 // a FIFO, and never more than a record of every bundled file could hold.
-constexpr qint64 kRecordBound = 1024 * 1024;
+constexpr qint64 kRecordBound = qint64{1024} * 1024;
 
 QSet<QString> NamesOf(const QByteArray& record) {
     QSet<QString> names;
@@ -249,7 +249,7 @@ QString ProgramFolderChoice::Notice() const {
 
 QString ProgramFolderChoice::Description() const {
     if (path_.isEmpty()) return QStringLiteral("none: neither HOME nor XDG_DATA_HOME is set");
-    const QString folder = QDir::toNativeSeparators(path_);
+    QString folder = QDir::toNativeSeparators(path_);
     switch (source_) {
         case ProgramFolderSource::Given:
             return folder + QStringLiteral(" (given with --program-dir)");

@@ -4,8 +4,8 @@
 
 namespace glimtex::gui {
 
-PreviewLetterView::PreviewLetterView(const QString& letter, QWidget* parent)
-    : QWidget(parent), letter_(letter) {}
+PreviewLetterView::PreviewLetterView(QString letter, QWidget* parent)
+    : QWidget(parent), letter_(std::move(letter)) {}
 
 void PreviewLetterView::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -10,7 +10,7 @@ namespace glimtex::gui {
 class PreviewLetterView : public QWidget {
     Q_OBJECT
   public:
-    PreviewLetterView(const QString& letter, QWidget* parent = nullptr);
+    explicit PreviewLetterView(QString letter, QWidget* parent = nullptr);
     const QString& Letter() const { return letter_; }
 
   protected:
