@@ -18,14 +18,8 @@ set -euo pipefail
 
 build_dir=${1:-build}
 runs=${2:-7}
-render="$build_dir/bin/glimtex-render"
-[ -x "$render" ] || { echo "no $render; build the glimtex-render target first" >&2; exit 2; }
-[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (GNU time)" >&2; exit 2; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/program"
-cp -R "$build_dir/bin/Default" "$build_dir/bin/Include" "$build_dir/bin/Macro" "$work/program/"
+# shellcheck source=bench/render_setup.sh
+. "$(dirname "$0")/render_setup.sh"
 
 # Macros are written in UTF-8 and read with --macro-encoding utf-8.
 docking_macro() {  # count
