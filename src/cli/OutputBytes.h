@@ -21,7 +21,8 @@ class OutputBytes {
     void AppendUtf8(QStringView text);
     void Clear() { size_ = 0; }
 
-    const char* Data() const { return data_; }
+    // Never null, so that even an empty output can be handed to the C library.
+    const char* Data() const { return data_ != nullptr ? data_ : ""; }
     std::size_t Size() const { return size_; }
     bool IsEmpty() const { return size_ == 0; }
 
