@@ -44,7 +44,12 @@ void OutputWindowState::Copy() {
             kNoticeTitle, QStringLiteral("本当にクリップボードにコピーしてもいいですか？"))) {
         return;
     }
-    program_.SystemClipboard().SetText(Text());
+    // What the box holds goes as its source and, when it is HTML, as HTML too.
+    if (IsHtml(program_.Settings().format)) {
+        program_.SystemClipboard().SetTextAndHtml(Text(), Text());
+    } else {
+        program_.SystemClipboard().SetText(Text());
+    }
 }
 
 void OutputWindowState::Cancel() {

@@ -49,7 +49,8 @@ class OutputWindowState : public QObject {
     // True from a run until textChanged() has been delivered, for a view that polls.
     bool RefreshPending() const { return refresh_.Pending(); }
 
-    // "クリップボード": asks, and on Yes puts the box's current text on the clipboard.
+    // "クリップボード": asks, and on Yes puts the box's current text on the clipboard,
+    // as source text and as HTML.
     void Copy();
     // "キャンセル": closes the window.
     void Cancel();

@@ -30,11 +30,18 @@ class Feedback {
     }
 };
 
-// The system clipboard as plain text.
+// The system clipboard.
 class Clipboard {
   public:
     virtual ~Clipboard() = default;
     virtual void SetText(const QString& text) = 0;
+    // The same fragment twice: as its source text, which a plain-text or HTML-source
+    // editor pastes, and as HTML, which a rich-text editor pastes as decorated text.
+    // A clipboard that holds only text keeps the source.
+    virtual void SetTextAndHtml(const QString& text, const QString& html) {
+        Q_UNUSED(html);
+        SetText(text);
+    }
 };
 
 }  // namespace glimtex

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -164,6 +165,11 @@ TEST_F(BoardAndOutputTest, TheClipboardGetsTheEditedTextOnYesOnly) {
     boxes.Answer(QStringLiteral("はい"));
     QTest::mouseClick(copy, Qt::LeftButton);
     EXPECT_EQ(system->text(), edited);
+    // A rich-text editor finds the same fragment as HTML, which says its encoding.
+    const QMimeData* offered = system->mimeData();
+    ASSERT_TRUE(offered->hasHtml());
+    EXPECT_EQ(offered->html(), QStringLiteral("<meta charset=\"utf-8\">") + edited);
+    EXPECT_EQ(offered->text(), edited);
     ASSERT_EQ(boxes.seen.size(), 2);
     EXPECT_EQ(boxes.seen[1].text, QStringLiteral("本当にクリップボードにコピーしてもいいですか？"));
     EXPECT_EQ(boxes.seen[1].buttons,
