@@ -78,17 +78,30 @@ void Program::Retire(QObject* window) {
     window->deleteLater();
 }
 
-#define GLIMTEX_PROGRAM_WINDOW(Window)        \
-    template Window& Program::Show<Window>(); \
-    template Window& Program::Load<Window>(); \
-    template Window* Program::Find<Window>(); \
-    template void Program::Close<Window>();
-GLIMTEX_PROGRAM_WINDOW(ConfirmationBoardState)
-GLIMTEX_PROGRAM_WINDOW(OutputWindowState)
-GLIMTEX_PROGRAM_WINDOW(ColorMixerState)
-GLIMTEX_PROGRAM_WINDOW(ColorPaletteState)
-GLIMTEX_PROGRAM_WINDOW(MacroPickerState)
-GLIMTEX_PROGRAM_WINDOW(PreviewState)
-#undef GLIMTEX_PROGRAM_WINDOW
+// The windows the registry holds.
+template ConfirmationBoardState& Program::Show<ConfirmationBoardState>();
+template ConfirmationBoardState& Program::Load<ConfirmationBoardState>();
+template ConfirmationBoardState* Program::Find<ConfirmationBoardState>();
+template void Program::Close<ConfirmationBoardState>();
+template OutputWindowState& Program::Show<OutputWindowState>();
+template OutputWindowState& Program::Load<OutputWindowState>();
+template OutputWindowState* Program::Find<OutputWindowState>();
+template void Program::Close<OutputWindowState>();
+template ColorMixerState& Program::Show<ColorMixerState>();
+template ColorMixerState& Program::Load<ColorMixerState>();
+template ColorMixerState* Program::Find<ColorMixerState>();
+template void Program::Close<ColorMixerState>();
+template ColorPaletteState& Program::Show<ColorPaletteState>();
+template ColorPaletteState& Program::Load<ColorPaletteState>();
+template ColorPaletteState* Program::Find<ColorPaletteState>();
+template void Program::Close<ColorPaletteState>();
+template MacroPickerState& Program::Show<MacroPickerState>();
+template MacroPickerState& Program::Load<MacroPickerState>();
+template MacroPickerState* Program::Find<MacroPickerState>();
+template void Program::Close<MacroPickerState>();
+template PreviewState& Program::Show<PreviewState>();
+template PreviewState& Program::Load<PreviewState>();
+template PreviewState* Program::Find<PreviewState>();
+template void Program::Close<PreviewState>();
 
 }  // namespace glimtex

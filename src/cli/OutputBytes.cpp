@@ -43,8 +43,8 @@ void OutputBytes::Reserve(std::size_t count) {
             if (mapping != MAP_FAILED) break;
         }
         if (mapping == MAP_FAILED) throw std::bad_alloc();
-        const auto start = RoundUpToLargePage(reinterpret_cast<std::uintptr_t>(mapping));
-        char* data = reinterpret_cast<char*>(start);
+        const auto address = reinterpret_cast<std::uintptr_t>(mapping);
+        char* data = static_cast<char*>(mapping) + (RoundUpToLargePage(address) - address);
         if (mprotect(data, needed, PROT_READ | PROT_WRITE) != 0) {
             munmap(mapping, mappingSize);
             throw std::bad_alloc();

@@ -7,12 +7,10 @@
 #include "core/DecorationSettings.h"
 #include "core/Styles.h"
 
-namespace glimtex {
-
 // The texts of the style lists and the styles they name, in one table: the combos
 // show these texts, macros set them and the confirmation board prints them, while
 // everything else works with the styles. A text is compared whole and exactly.
-namespace StyleNames {
+namespace glimtex::StyleNames {
 
 // The font face that writes no face attribute.
 inline const QString kNoFace = QStringLiteral("NULL");
@@ -41,5 +39,4 @@ void StoreColorStyle(DecorationSettings& s, const QString& text);
 void StoreShape(DecorationSettings& s, const QString& text);
 void StoreBackground(DecorationSettings& s, const QString& text);
 
-}  // namespace StyleNames
-}  // namespace glimtex
+}  // namespace glimtex::StyleNames

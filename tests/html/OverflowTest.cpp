@@ -13,7 +13,7 @@ const QString kEarlierText = QStringLiteral("earlier");
 
 // Runs the settings over a collection that already holds one fragment and expects the
 // run to stop with that collection untouched.
-void ExpectOverflow(DecorationSettings s) {
+void ExpectOverflow(const DecorationSettings& s) {
     Collection collected;
     HtmlGenerator earlier;
     ASSERT_EQ(GenerateInto(collected, earlier, PlainSettings(kEarlierText)), RunOutcome::Done);
