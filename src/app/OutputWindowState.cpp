@@ -44,12 +44,8 @@ void OutputWindowState::Copy() {
             kNoticeTitle, QStringLiteral("本当にクリップボードにコピーしてもいいですか？"))) {
         return;
     }
-    // What the box holds goes as its source and, when it is HTML, as HTML too.
-    if (IsHtml(program_.Settings().format)) {
-        program_.SystemClipboard().SetTextAndHtml(Text(), Text());
-    } else {
-        program_.SystemClipboard().SetText(Text());
-    }
+    // What the box holds is HTML: it goes as its source and as HTML.
+    program_.SystemClipboard().SetTextAndHtml(Text(), Text());
 }
 
 void OutputWindowState::Cancel() {

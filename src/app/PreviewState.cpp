@@ -32,14 +32,11 @@ void PreviewState::Compute() {
         content_.reason = kSizeTextMessage;
         return;
     }
-    Collection scratch;
-    const RunOutcome outcome = Engine::Sketch(copy, scratch);
+    const RunOutcome outcome = Engine::Sketch(copy, content_.model);
     if (outcome != RunOutcome::Done) {
         content_.refused = true;
         content_.reason = RunNotice(outcome);
-        return;
     }
-    content_.model = scratch.Models().first();
 }
 
 void PreviewState::Close() {

@@ -11,7 +11,7 @@
 namespace glimtex {
 
 Program::Program(const QString& programFolder, Feedback& feedback, Clipboard& clipboard)
-    : engine_(programFolder, feedback, clipboard) {
+    : engine_(programFolder, feedback), clipboard_(clipboard) {
     // A run waits for its confirmation on the board; a finished run closes the board
     // and shows the collection. A refused run leaves the board open.
     connect(&engine_, &Engine::runPrepared, this, [this] { Show<ConfirmationBoardState>(); });

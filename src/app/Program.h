@@ -31,7 +31,8 @@ class Program : public QObject {
     DecorationSettings& Settings() { return engine_.Settings(); }
     const ProgramFolder& Folder() const { return engine_.Folder(); }
     NoticeBudget& UserFeedback() { return engine_.UserFeedback(); }
-    Clipboard& SystemClipboard() { return engine_.SystemClipboard(); }
+    // Only the output window copies: the engine itself never touches the clipboard.
+    Clipboard& SystemClipboard() { return clipboard_; }
     DecorationForm& Form() { return engine_.Form(); }
 
     // The main window, loaded on first touch (hidden until the view shows it). It is
@@ -65,6 +66,7 @@ class Program : public QObject {
     void FinishRun(RunOutcome outcome);
 
     Engine engine_;
+    Clipboard& clipboard_;
     std::unique_ptr<MainWindowState> mainWindow_;
     std::tuple<std::unique_ptr<ConfirmationBoardState>, std::unique_ptr<OutputWindowState>,
                std::unique_ptr<ColorMixerState>, std::unique_ptr<ColorPaletteState>,

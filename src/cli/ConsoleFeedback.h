@@ -32,10 +32,4 @@ class ConsoleFeedback : public Feedback {
     bool generationRefused_ = false;
 };
 
-// The clipboard of a program without a display: copies go nowhere.
-class NullClipboard : public Clipboard {
-  public:
-    void SetText(const QString&) override {}
-};
-
 }  // namespace glimtex::cli

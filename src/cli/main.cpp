@@ -78,8 +78,7 @@ int Render(const RenderOptions& options) {
     if (!refusal.isEmpty()) return Fail(refusal + programDir, encoding);
 
     ConsoleFeedback feedback(encoding);
-    NullClipboard clipboard;
-    Engine engine(programDir, feedback, clipboard);
+    Engine engine(programDir, feedback);
     if (options.format) engine.PinOutputFormat(*options.format);
     // Nothing here reads the fragments back: each is kept only as the bytes written
     // at the end.

@@ -15,12 +15,6 @@ enum class FragmentFormat {
     Legacy,
 };
 
-// True when a fragment of the format is HTML that a rich-text editor can paste as
-// decorated text.
-constexpr bool IsHtml(FragmentFormat format) {
-    return format == FragmentFormat::Html || format == FragmentFormat::Legacy;
-}
-
 // The texts of the statement Set.OutputFormat.
 namespace FormatText {
 inline const QString kHtml = QStringLiteral("HTML");

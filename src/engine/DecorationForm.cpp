@@ -56,50 +56,35 @@ void DecorationForm::SetText(const QString& text) {
     s_.text = text;
 }
 
-void DecorationForm::SetSizeText(const QString& text) {
+void DecorationForm::Put(QString& input, const QString& text) {
     ChangeBatch batch(*this);
-    c_.MojiSizeCombo.text = text;
+    input = text;
 }
 
-void DecorationForm::SetFaceText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.FontSelectCombo.text = text;
-}
+void DecorationForm::SetSizeText(const QString& text) { Put(c_.MojiSizeCombo.text, text); }
+
+void DecorationForm::SetFaceText(const QString& text) { Put(c_.FontSelectCombo.text, text); }
 
 void DecorationForm::AddFace(const QString& face) {
     ChangeBatch batch(*this);
     c_.FontSelectCombo.items.append(face);
 }
 
-void DecorationForm::SetColorStyleText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.ColorStyleCombo.text = text;
-}
+void DecorationForm::SetColorStyleText(const QString& text) { Put(c_.ColorStyleCombo.text, text); }
 
-void DecorationForm::SetShapeText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.MojiShapeCombo.text = text;
-}
+void DecorationForm::SetShapeText(const QString& text) { Put(c_.MojiShapeCombo.text, text); }
 
 void DecorationForm::SetBackgroundStyleText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.BackStyleCombo.text = text;
+    Put(c_.BackStyleCombo.text, text);
 }
 
-void DecorationForm::SetLinkStyleText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.LinkStyleCombo.text = text;
-}
+void DecorationForm::SetLinkStyleText(const QString& text) { Put(c_.LinkStyleCombo.text, text); }
 
 void DecorationForm::SetBackgroundPictureText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.BackPictureEdit = text;
+    Put(c_.BackPictureEdit, text);
 }
 
-void DecorationForm::SetLinkAddressText(const QString& text) {
-    ChangeBatch batch(*this);
-    c_.LinkDataEdit = text;
-}
+void DecorationForm::SetLinkAddressText(const QString& text) { Put(c_.LinkDataEdit, text); }
 
 void DecorationForm::SetEmphasisChecked(int index, bool checked) {
     if (index < 0 || index >= static_cast<int>(c_.SpGroup_Check.size())) return;

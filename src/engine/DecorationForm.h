@@ -101,6 +101,8 @@ class DecorationForm : public QObject {
     };
 
     void PaintSwatchFromSettings(int index);
+    // Puts a text into one of the inputs, as typing does.
+    void Put(QString& input, const QString& text);
 
     DecorationSettings& s_;
     Feedback& feedback_;

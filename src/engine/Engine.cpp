@@ -2,8 +2,8 @@
 
 namespace glimtex {
 
-Engine::Engine(const QString& programFolder, Feedback& feedback, Clipboard& clipboard)
-    : folder_(programFolder), feedback_(feedback), clipboard_(clipboard) {}
+Engine::Engine(const QString& programFolder, Feedback& feedback)
+    : folder_(programFolder), feedback_(feedback) {}
 
 Engine::~Engine() = default;
 
@@ -39,10 +39,12 @@ RunOutcome Engine::Run(RunKind kind) {
     return Generate();
 }
 
-RunOutcome Engine::Sketch(const DecorationSettings& s, Collection& scratch) {
+RunOutcome Engine::Sketch(const DecorationSettings& s, FragmentModel& model) {
+    Collection scratch;
     HtmlGenerator generator;
-    scratch.Restart();
-    return GenerateInto(scratch, generator, s);
+    const RunOutcome outcome = GenerateInto(scratch, generator, s);
+    if (outcome == RunOutcome::Done) model = scratch.Models().first();
+    return outcome;
 }
 
 void Engine::ChooseOutputFormat(FragmentFormat format) {

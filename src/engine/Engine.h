@@ -25,14 +25,13 @@ enum class RunKind {
 class Engine : public QObject {
     Q_OBJECT
   public:
-    Engine(const QString& programFolder, Feedback& feedback, Clipboard& clipboard);
+    Engine(const QString& programFolder, Feedback& feedback);
     ~Engine() override;
 
     DecorationSettings& Settings() { return settings_; }
     const ProgramFolder& Folder() const { return folder_; }
     // The way to the user, with its budget of notices for each macro run.
     NoticeBudget& UserFeedback() { return feedback_; }
-    Clipboard& SystemClipboard() { return clipboard_; }
 
     // The decoration form, loaded the first time anything touches it.
     DecorationForm& Form();
@@ -56,8 +55,9 @@ class Engine : public QObject {
     // that cannot be captured counts as refused.
     RunOutcome Run(RunKind kind);
     // What Generate would make of these settings, built into a scratch collection of
-    // its own: nothing is shown and nothing is kept.
-    static RunOutcome Sketch(const DecorationSettings& s, Collection& scratch);
+    // its own: nothing is shown and nothing is kept but the fragment's model, given
+    // back when the run would be done.
+    static RunOutcome Sketch(const DecorationSettings& s, FragmentModel& model);
 
     // The kind of HTML the next runs write. A format given on the command line holds
     // for the whole run: the statement Set.OutputFormat then leaves it as it is.
@@ -79,7 +79,6 @@ class Engine : public QObject {
     DecorationSettings settings_;
     ProgramFolder folder_;
     NoticeBudget feedback_;
-    Clipboard& clipboard_;
     std::unique_ptr<DecorationForm> form_;
     Collection collection_;
     FragmentSink* sink_ = &collection_;

@@ -42,7 +42,6 @@ class HtmlGenerator {
     void WriteClosing(const DecorationSettings& s);
 
     const QString& Fragment() const { return html_; }
-    void ClearFragment() { html_.clear(); }
 
     // While a model is given, every build also describes its fragment there: the
     // surrounding styles and each character's marks, taken from the same decisions

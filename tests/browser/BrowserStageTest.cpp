@@ -26,11 +26,6 @@ struct Sample {
     FragmentModel model;
 };
 
-class NoClipboard : public Clipboard {
-  public:
-    void SetText(const QString&) override {}
-};
-
 const std::pair<FragmentFormat, const char*> kFormats[] = {{FragmentFormat::Html, "HTML"},
                                                            {FragmentFormat::Legacy, "旧形式"}};
 
@@ -56,8 +51,7 @@ void AddBundledSamples(std::vector<Sample>& samples) {
     QTemporaryDir dir;
     if (!dir.isValid() || !CopyFolder(QStringLiteral(GLIMTEX_DATA_DIR), dir.path())) return;
     RecordingFeedback feedback;
-    NoClipboard clipboard;
-    Engine engine(dir.path(), feedback, clipboard);
+    Engine engine(dir.path(), feedback);
     Startup(engine).Run();
     for (const RegisteredMacro& macro : ReadRegisteredMacros(engine.Folder())) {
         for (const auto& [format, formatName] : kFormats) {
