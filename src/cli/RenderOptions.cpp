@@ -20,6 +20,8 @@ std::optional<TextEncoding> EncodingNamed(const QString& name) {
 std::optional<FragmentFormat> FormatOption(const QString& name) {
     if (name == u"html") return FragmentFormat::Html;
     if (name == u"legacy") return FragmentFormat::Legacy;
+    if (name == u"css") return FragmentFormat::Css;
+    if (name == u"bbcode") return FragmentFormat::Bbcode;
     return std::nullopt;
 }
 
@@ -46,7 +48,8 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
     const QCommandLineOption apply(QStringLiteral("apply"),
                                    QStringLiteral("Apply the registered macro with this title."),
                                    QStringLiteral("TITLE"));
-    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("html or legacy."),
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("html, legacy, css or bbcode."),
                                     QStringLiteral("FORMAT"));
     parser.addOptions(
         {help, version, programDir, encoding, macroEncoding, listMacros, apply, format});
@@ -79,7 +82,7 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
     if (parser.isSet(format)) {
         options.format = FormatOption(parser.value(format));
         if (!options.format) {
-            parsed.error = QStringLiteral("unknown format '%1' (use html or legacy)")
+            parsed.error = QStringLiteral("unknown format '%1' (use html, legacy, css or bbcode)")
                                .arg(parser.value(format));
             return parsed;
         }
@@ -106,10 +109,10 @@ ParsedOptions ParseRenderOptions(const QStringList& arguments) {
 QString UsageText() {
     return QStringLiteral(
         "Usage: glimtex-render [--program-dir DIR] [--encoding utf-8|cp932]\n"
-        "                      [--format html|legacy]\n"
+        "                      [--format html|legacy|css|bbcode]\n"
         "                      [--macro-encoding cp932|utf-8] [MACRO | -]\n"
         "       glimtex-render [--program-dir DIR] [--encoding utf-8|cp932]\n"
-        "                      [--format html|legacy] --apply TITLE\n"
+        "                      [--format html|legacy|css|bbcode] --apply TITLE\n"
         "       glimtex-render [--program-dir DIR] [--encoding utf-8|cp932] --list-macros\n"
         "\n"
         "Runs Glimtex's start-up macro (Default in the program folder) without any window,\n"
@@ -130,9 +133,10 @@ QString UsageText() {
         "  --encoding ENC          utf-8 (default) or cp932, for standard output and\n"
         "                          standard error; characters cp932 cannot hold\n"
         "                          become '?'.\n"
-        "  --format FORMAT         html or legacy, for every fragment of the run, whatever\n"
-        "                          the macros' Set.OutputFormat says. Without it: the\n"
-        "                          start-up's or the macro's choice, else html.\n"
+        "  --format FORMAT         html, legacy, css or bbcode, for every fragment of the\n"
+        "                          run, whatever the macros' Set.OutputFormat says.\n"
+        "                          Without it: the start-up's or the macro's choice,\n"
+        "                          else html.\n"
         "                          html: each fragment closes every tag it opens,\n"
         "                          innermost first, and a background table holds its\n"
         "                          text in one cell (<TR><TD>), so the fragment changes\n"
@@ -142,6 +146,14 @@ QString UsageText() {
         "                          straight inside <TABLE>; browsers carry its colour,\n"
         "                          size and face on into the rest of the page and show\n"
         "                          no background.\n"
+        "                          css: HTML5 with inline styles, one <span style> for\n"
+        "                          the line and one for each character with a colour\n"
+        "                          or size of its own; a background is an inline-block\n"
+        "                          box; text and addresses are escaped.\n"
+        "                          bbcode: forum markup, [color=#rrggbb], [size=1..7],\n"
+        "                          [b], [i], [u], [s] and [url=...]. Superscript,\n"
+        "                          subscript, the face and the background have no\n"
+        "                          common BBCode and are left out.\n"
         "  --macro-encoding ENC    cp932 (default, as the program's own macro files)\n"
         "                          or utf-8, for MACRO; a UTF-8 macro is converted\n"
         "                          to cp932 first, '?' for what cp932 cannot hold.\n"

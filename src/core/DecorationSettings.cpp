@@ -9,4 +9,10 @@ uint32_t PackColor(const ColorTriple& rgb) {
     return channel(rgb[0]) | (channel(rgb[1]) << 8) | (channel(rgb[2]) << 16);
 }
 
+QList<ColorTriple> ColorStops(const DecorationSettings& s) {
+    QList<ColorTriple> stops{s.colors[0], s.colors[1]};
+    stops += s.moreStops;
+    return stops;
+}
+
 }  // namespace glimtex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -21,7 +22,11 @@ struct DecorationSettings {
     Position position = Position::Normal;
     Emphasis emphasis;
     ColorStyle colorStyle = ColorStyle::Unknown;
-    std::array<ColorTriple, 2> colors{};  // the first and, for a gradation, the last color
+    std::array<ColorTriple, 2> colors{};  // the first and, for a gradation, the second color
+    // The stops of a gradation after the second color, up to kMaxColorStops in all;
+    // empty for the gradation of two colors.
+    QList<ColorTriple> moreStops;
+    GradientSpace gradientSpace = GradientSpace::Rgb;
     SizeShape shape = SizeShape::Unknown;
     Background background = Background::Unknown;
     ColorTriple backgroundColor{};
@@ -41,5 +46,8 @@ struct DecorationSettings {
 
 // A color as one number, R + 256*G + 65536*B; components outside 0..255 are clamped.
 uint32_t PackColor(const ColorTriple& rgb);
+
+// Every stop of the gradation, first to last: the two colors, then the further stops.
+QList<ColorTriple> ColorStops(const DecorationSettings& s);
 
 }  // namespace glimtex

@@ -60,7 +60,23 @@ QStringList TextsOf(const std::array<Name<Style>, N>& names) {
     return texts;
 }
 
+constexpr std::array kGradientSpaces{
+    Name<GradientSpace>{GradientSpace::Rgb, u"RGB"},
+    Name<GradientSpace>{GradientSpace::Oklab, u"OKLab"},
+};
+
 }  // namespace
+
+QString Of(GradientSpace space) { return TextOf(kGradientSpaces, space, QString()); }
+
+std::optional<GradientSpace> GradientSpaceNamed(QStringView text) {
+    for (const Name<GradientSpace>& name : kGradientSpaces) {
+        if (name.text == text) return name.style;
+    }
+    return std::nullopt;
+}
+
+QStringList GradientSpaceList() { return TextsOf(kGradientSpaces); }
 
 QString Of(ColorStyle style, const QString& typed) { return TextOf(kColorStyles, style, typed); }
 QString Of(SizeShape shape, const QString& typed) { return TextOf(kShapes, shape, typed); }

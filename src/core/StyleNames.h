@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 
 #include "core/DecorationSettings.h"
 #include "core/Styles.h"
@@ -32,6 +33,12 @@ QStringList ColorStyleList();
 QStringList ShapeList();
 QStringList BackgroundList();
 QStringList LinkList();
+
+// "RGB" and "OKLab": the spaces a gradation mixes in, named exactly; nothing for
+// any other text.
+QString Of(GradientSpace space);
+std::optional<GradientSpace> GradientSpaceNamed(QStringView text);
+QStringList GradientSpaceList();
 
 // Stores the style a text names into the settings; a text outside the list is kept
 // beside the Unknown style as it was typed.

@@ -9,6 +9,13 @@ enum class ColorStyle {
     Unknown,    // a text outside the list: no color tag at all
 };
 
+// Where a gradation mixes its colours: straight between the red, green and blue
+// numbers, or in OKLab, where equal steps look equal to the eye.
+enum class GradientSpace { Rgb, Oklab };
+
+// A gradation has this many colour stops at most, and two at least.
+inline constexpr int kMaxColorStops = 16;
+
 // The character-size pattern along the line.
 enum class SizeShape {
     Standard,   // one size tag before the first character

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "html/Gradation.h"
+
 namespace glimtex {
 
 namespace {
@@ -28,6 +30,23 @@ std::array<ColorTriple, kStripRectangles> GradationStripColors(const ColorTriple
     for (int k = 0; k < kStripRectangles; ++k) {
         colors[static_cast<size_t>(k)] = cur;
         for (size_t j = 0; j < 3; ++j) cur[j] = StepComponent(c0[j], c1[j], k);
+    }
+    return colors;
+}
+
+std::array<ColorTriple, kStripRectangles> GradationStripColors(const DecorationSettings& s) {
+    if (s.moreStops.isEmpty() && s.gradientSpace == GradientSpace::Rgb) {
+        return GradationStripColors(s.colors[0], s.colors[1]);
+    }
+    std::array<ColorTriple, kStripRectangles> colors{};
+    colors.fill(s.colors[0]);
+    Gradation gradation;
+    if (!gradation.Start(s, kStripRectangles - 1)) return colors;
+    for (int k = 1; k < kStripRectangles; ++k) {
+        ColorTriple color{};
+        if (gradation.ColorAt(static_cast<int16_t>(k - 1), color)) {
+            colors[static_cast<size_t>(k)] = color;
+        }
     }
     return colors;
 }

@@ -15,6 +15,11 @@ inline constexpr int kStripRectangles = 101;
 std::array<ColorTriple, kStripRectangles> GradationStripColors(const ColorTriple& c0,
                                                                const ColorTriple& c1);
 
+// The strip of a gradation of any stops and either space: the two-color run above for
+// two stops in RGB; otherwise rectangles 0 and 1 show the first stop and rectangle k
+// the color the generator gives a character (k - 1)/100 of the way along a line.
+std::array<ColorTriple, kStripRectangles> GradationStripColors(const DecorationSettings& s);
+
 // Left and right edge of rectangle k for a strip of the given inner width, both
 // computed in single precision as k*w/100 and (k+1)*w/100.
 struct StripSpan {

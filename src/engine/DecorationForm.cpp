@@ -176,7 +176,7 @@ void DecorationForm::ApplyColorStyle() {
 
 void DecorationForm::PaintGradationStrip() {
     ChangeBatch batch(*this);
-    const auto colors = GradationStripColors(s_.colors[0], s_.colors[1]);
+    const auto colors = GradationStripColors(s_);
     for (size_t k = 0; k < colors.size(); ++k) c_.ColorMap[k] = PackColor(colors[k]);
 }
 
@@ -222,6 +222,37 @@ void DecorationForm::RepaintStrip() {
     }
 }
 
+bool DecorationForm::AddColorStop(const ColorTriple& rgb) {
+    if (s_.moreStops.size() + 2 >= kMaxColorStops) return false;
+    ChangeBatch batch(*this);
+    s_.moreStops.append(rgb);
+    RepaintStrip();
+    return true;
+}
+
+void DecorationForm::ClearColorStops() {
+    ChangeBatch batch(*this);
+    s_.moreStops.clear();
+    RepaintStrip();
+}
+
+bool DecorationForm::SetColorStops(const QList<ColorTriple>& stops) {
+    if (stops.size() < 2 || stops.size() > kMaxColorStops) return false;
+    ChangeBatch batch(*this);
+    s_.colors = {stops[0], stops[1]};
+    s_.moreStops = stops.mid(2);
+    PaintSwatchFromSettings(0);
+    if (c_.ColorBox[1].visible) PaintSwatchFromSettings(1);
+    RepaintStrip();
+    return true;
+}
+
+void DecorationForm::SetGradientSpace(GradientSpace space) {
+    ChangeBatch batch(*this);
+    s_.gradientSpace = space;
+    RepaintStrip();
+}
+
 ColorTriple DecorationForm::SlotColor(int slot) const {
     if (slot == 0 || slot == 1) return s_.colors[static_cast<size_t>(slot)];
     return s_.backgroundColor;
@@ -265,6 +296,8 @@ void DecorationForm::Reset() {
     ChangeBatch batch(*this);
     s_.colors[0] = {0, 0, 0};
     s_.colors[1] = {0, 0, 0};
+    s_.moreStops.clear();
+    s_.gradientSpace = GradientSpace::Rgb;
     s_.backgroundColor = {0, 0, 0};
     c_.ColorStyleCombo.text = StyleNames::Of(ColorStyle::Single);
     ApplyColorStyle();

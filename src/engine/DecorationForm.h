@@ -57,7 +57,7 @@ class DecorationForm : public QObject {
     void ApplyColorStyle();
     void ApplyLinkStyle();
     void ApplyShape();
-    // Paints the strip with the gradation from the first colour to the second.
+    // Paints the strip with the gradation through every stop.
     void PaintGradationStrip();
     // "⇔": the two colours change places.
     void SwapColors();
@@ -69,6 +69,16 @@ class DecorationForm : public QObject {
     // The strip after a color change: in the single color style the first swatch's
     // color throughout, in any other color style the gradation.
     void RepaintStrip();
+    // The stops of a gradation after the second color. Adding a stop past
+    // kMaxColorStops in all adds nothing and returns false; clearing leaves the two
+    // colors.
+    bool AddColorStop(const ColorTriple& rgb);
+    void ClearColorStops();
+    // Every stop at once, 2 to kMaxColorStops of them (false, changing nothing, for any
+    // other count): the first two become the two colors.
+    bool SetColorStops(const QList<ColorTriple>& stops);
+    void SetGradientSpace(GradientSpace space);
+
     // The color a slot holds: the first or last color (0/1), or the background color.
     ColorTriple SlotColor(int slot) const;
 

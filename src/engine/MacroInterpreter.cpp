@@ -77,6 +77,9 @@ void MacroInterpreter::RunStatement(const QString& head, const QString& rest) {
         RunSet(property, rest);
     } else if (verb == u"Select") {
         RunSelect(property, rest);
+    } else if (verb == u"Clear") {
+        // Clear.ColorStops: the gradation goes back to its two colors.
+        if (property == u".ColorStops") engine_.Form().ClearColorStops();
     }
 }
 
@@ -98,6 +101,11 @@ void MacroInterpreter::RunAdd(const QString& property, const QString& rest) {
     if (property == u".FontData") {
         const QString face = StatementValue::QuotedText(value, engine_.UserFeedback());
         engine_.Form().AddFace(face);
+    } else if (property == u".ColorStop") {
+        // R, G, B: a stop after the last; a gradation holds no more than its limit.
+        const auto numbers = StatementValue::IntegerList(value, 3, engine_.UserFeedback());
+        if (!numbers) return;
+        if (!engine_.Form().AddColorStop(Triple(*numbers, 0))) engine_.UserFeedback().Beep();
     }
 }
 
@@ -121,6 +129,16 @@ void MacroInterpreter::RunSet(const QString& property, const QString& rest) {
         }
         // A format given on the command line outranks the macros of the run.
         if (!engine_.OutputFormatPinned()) engine_.ChooseOutputFormat(*format);
+        return;
+    }
+    if (property == u".ColorSpace") {
+        const QString text = StatementValue::QuotedText(value, feedback);
+        const std::optional<GradientSpace> space = StyleNames::GradientSpaceNamed(text);
+        if (!space) {
+            if (!text.isEmpty()) feedback.Beep();  // an empty text has beeped already
+            return;
+        }
+        engine_.Form().SetGradientSpace(*space);
         return;
     }
     if (property == u".ColorData") {

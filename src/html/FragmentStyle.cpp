@@ -21,6 +21,15 @@ FragmentStyle FragmentStyle::Of(const DecorationSettings& s) {
     if (style.hasFace) style.face = s.face;
     style.singleColor = s.colorStyle == ColorStyle::Single;
     if (style.singleColor) style.color = s.colors[0];
+    if (s.format == FragmentFormat::Bbcode) {
+        // Forums have no common tags for these: the format leaves them out.
+        style.background = Background::None;
+        style.backgroundColor = {};
+        style.backgroundPicture.clear();
+        style.position = Position::Normal;
+        style.hasFace = false;
+        style.face.clear();
+    }
     return style;
 }
 

@@ -7,6 +7,7 @@
 
 #include "html/Gradation.h"
 #include "html/SizePattern.h"
+#include "html/StyleMarkup.h"
 #include "html/TagText.h"
 
 namespace glimtex {
@@ -85,6 +86,15 @@ void HtmlGenerator::WriteOpening(const DecorationSettings& s) {
     const FragmentStyle style = FragmentStyle::Of(s);
     if (model_) model_->style = style;
     openFontTags_ = 0;
+    runningSize_ = SizeLook{};
+    if (style.format == FragmentFormat::Css) {
+        CssMarkup::AppendOpening(html_, style, LineSizeLevel(s));
+        return;
+    }
+    if (style.format == FragmentFormat::Bbcode) {
+        BbcodeMarkup::AppendOpening(html_, style, LineSizeLevel(s));
+        return;
+    }
     if (style.background == Background::Color) {
         html_ += QLatin1StringView("<TABLE BGCOLOR=#") + HexColor(style.backgroundColor) +
                  QLatin1Char('>');
@@ -127,7 +137,7 @@ bool HtmlGenerator::WriteCharacters(const DecorationSettings& s) {
 
     const bool gradation = s.colorStyle == ColorStyle::Gradation;
     Gradation colors;
-    if (gradation && !colors.Start(s.colors, n)) return false;
+    if (gradation && !colors.Start(s, n)) return false;
 
     // Superscript and subscript text gets no size tags whatever the shape.
     const bool sized = s.position == Position::Normal;
@@ -136,10 +146,15 @@ bool HtmlGenerator::WriteCharacters(const DecorationSettings& s) {
 
     const bool sizeEveryCharacter =
         sized && shape != SizeShape::Standard && shape != SizeShape::Unknown;
+    // The CSS and BBCode formats put each character's color and size around it.
+    const bool markup = s.format == FragmentFormat::Css || s.format == FragmentFormat::Bbcode;
     // The tags before each character and the "</Font>" that closes each of them.
     const bool closesEach = s.format == FragmentFormat::Html;
-    const qsizetype perCharacter = (gradation ? 21 + (closesEach ? 7 : 0) : 0) +
-                                   (sizeEveryCharacter ? 14 + (closesEach ? 7 : 0) : 0);
+    const qsizetype perCharacter = markup
+                                       ? (gradation || sizeEveryCharacter ? 24 : 0) +
+                                             (gradation ? 14 : 0) + (sizeEveryCharacter ? 17 : 0)
+                                       : (gradation ? 21 + (closesEach ? 7 : 0) : 0) +
+                                             (sizeEveryCharacter ? 14 + (closesEach ? 7 : 0) : 0);
     // Room for the whole run at once; a long collection being built onto grows by
     // doubling, so that many dockings stay linear.
     const qsizetype needed = html_.size() + text.size() + count * perCharacter + 16;
@@ -153,8 +168,9 @@ bool HtmlGenerator::WriteCharacters(const DecorationSettings& s) {
     const qsizetype units = text.size();
     qsizetype pos = 0;
     // Color tag: "<Font Color=#" + up to 12 hex digits + ">"; size tag: "<Font Size=" +
-    // up to 6 characters + ">"; "<SMALL>".
-    char16_t tags[64];
+    // up to 6 characters + ">"; "<SMALL>". The markup of the CSS and BBCode formats
+    // holds the character too.
+    char16_t tags[96];
     for (int i = 0; i < n; ++i) {
         const auto index = static_cast<int16_t>(i);
         const qsizetype length = CharacterLength(data, units, pos);
@@ -173,6 +189,25 @@ bool HtmlGenerator::WriteCharacters(const DecorationSettings& s) {
                 CharacterMarks{pos, static_cast<int>(length), gradation, characterColor_, size});
         }
         pos += length;
+
+        if (markup) {
+            // A size holds until the next one, as nested font tags do; "smaller" is one
+            // step under the size that holds.
+            SizeLook look;
+            if (sizeEveryCharacter) {
+                if (size.kind == SizeMark::Kind::Size) {
+                    runningSize_ = SizeLook{FontSizeLevel(size.size), false};
+                }
+                look = runningSize_;
+                look.small = size.kind == SizeMark::Kind::Small;
+            }
+            const ColorTriple* color = gradation ? &characterColor_ : nullptr;
+            char16_t* end = s.format == FragmentFormat::Css
+                                ? CssMarkup::WriteCharacter(tags, color, look, character)
+                                : BbcodeMarkup::WriteCharacter(tags, color, look, character);
+            html_.append(QStringView(tags, end - tags));
+            continue;
+        }
 
         char16_t* out = tags;
         if (gradation) {
@@ -198,6 +233,15 @@ bool HtmlGenerator::WriteCharacters(const DecorationSettings& s) {
 
 void HtmlGenerator::WriteClosing(const DecorationSettings& s) {
     const FragmentStyle style = FragmentStyle::Of(s);
+    if (style.format == FragmentFormat::Css || style.format == FragmentFormat::Bbcode) {
+        if (style.format == FragmentFormat::Css) {
+            CssMarkup::AppendClosing(html_, style, LineSizeLevel(s));
+        } else {
+            BbcodeMarkup::AppendClosing(html_, style, LineSizeLevel(s));
+        }
+        if (model_) model_->htmlLength = html_.size() - fragmentStart_;
+        return;
+    }
     if (style.format == FragmentFormat::Legacy) {
         // The old bytes: one "</Font>" closes only the innermost font tag, and the
         // style tags close in their opening order.

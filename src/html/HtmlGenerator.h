@@ -5,6 +5,7 @@
 
 #include "core/DecorationSettings.h"
 #include "html/FragmentModel.h"
+#include "html/StyleMarkup.h"
 
 namespace glimtex {
 
@@ -61,6 +62,8 @@ class HtmlGenerator {
     // The "<Font ...>" tags written since WriteOpening: face, color and every
     // per-character color and size tag.
     qsizetype openFontTags_ = 0;
+    // The size level that holds for the CSS and BBCode formats' characters.
+    SizeLook runningSize_;
     FragmentModel* model_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "html/StyleMarkup.h"
 #include "html/TagText.h"
 
 namespace glimtex {
@@ -18,8 +19,7 @@ constexpr double kSmallerFactor = 1.2;
 
 double FontSizePixels(int sizeAttribute) {
     static constexpr std::array<double, 7> kPixels{10, 13, 16, 18, 24, 32, 48};
-    const int level = sizeAttribute < 0 ? 3 + sizeAttribute : sizeAttribute;
-    return kPixels[static_cast<std::size_t>(std::clamp(level, 1, 7) - 1)];
+    return kPixels[static_cast<std::size_t>(FontSizeLevel(sizeAttribute) - 1)];
 }
 
 ColorTriple ColorAsBrowsersRead(const ColorTriple& written) {
@@ -88,8 +88,9 @@ std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment) {
     if (style.position == Position::Subscript) line.position = ShownPosition::Sub;
     if (line.position != ShownPosition::Baseline) line.pixelSize /= kSmallerFactor;
     // Only the cell of a closed table holds the text; the old bytes put the text in
-    // front of the table.
-    if (style.format == FragmentFormat::Html && style.background == Background::Color) {
+    // front of the table. The CSS format's box holds its text.
+    if ((style.format == FragmentFormat::Html || style.format == FragmentFormat::Css) &&
+        style.background == Background::Color) {
         line.background = ColorAsBrowsersRead(style.backgroundColor);
     }
 
@@ -97,6 +98,7 @@ std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment) {
     shown.reserve(fragment.characters.size());
     // Size and color tags hold until the next one: each is nested in the last.
     double pixels = line.pixelSize;
+    int level = 3;  // the size attribute that holds
     ColorTriple color = line.color;
     for (const CharacterMarks& marks : fragment.characters) {
         if (marks.hasColor) color = ColorAsBrowsersRead(marks.color);
@@ -104,9 +106,17 @@ std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment) {
         c.start = marks.start;
         c.length = marks.length;
         c.color = color;
-        if (marks.size.kind == SizeMark::Kind::Size) pixels = FontSizePixels(marks.size.size);
+        if (marks.size.kind == SizeMark::Kind::Size) {
+            pixels = FontSizePixels(marks.size.size);
+            level = marks.size.size;
+        }
         c.pixelSize = pixels;
-        if (marks.size.kind == SizeMark::Kind::Small) c.pixelSize = pixels / kSmallerFactor;
+        if (marks.size.kind == SizeMark::Kind::Small) {
+            // A forum's sizes are the levels: "smaller" is the level under.
+            c.pixelSize = style.format == FragmentFormat::Bbcode
+                              ? FontSizePixels(std::max(1, FontSizeLevel(level) - 1))
+                              : pixels / kSmallerFactor;
+        }
         shown.push_back(c);
     }
     return shown;
