@@ -1,5 +1,7 @@
 #include "app/OutputWindowState.h"
 
+#include <algorithm>
+
 #include "app/Program.h"
 
 namespace glimtex {
@@ -44,8 +46,17 @@ void OutputWindowState::Copy() {
             kNoticeTitle, QStringLiteral("本当にクリップボードにコピーしてもいいですか？"))) {
         return;
     }
-    // What the box holds is HTML: it goes as its source and as HTML.
-    program_.SystemClipboard().SetTextAndHtml(Text(), Text());
+    // What the box holds is HTML: it goes as its source and as HTML, for a rich-text
+    // editor to paste decorated. Forum markup is no HTML: it goes as text only.
+    const QList<FragmentModel>& shown = ShownFragments();
+    const bool forumMarkup = std::any_of(shown.begin(), shown.end(), [](const FragmentModel& f) {
+        return f.style.format == FragmentFormat::Bbcode;
+    });
+    if (forumMarkup) {
+        program_.SystemClipboard().SetText(Text());
+    } else {
+        program_.SystemClipboard().SetTextAndHtml(Text(), Text());
+    }
 }
 
 void OutputWindowState::Cancel() {

@@ -50,7 +50,7 @@ class OutputWindowState : public QObject {
     bool RefreshPending() const { return refresh_.Pending(); }
 
     // "クリップボード": asks, and on Yes puts the box's current text on the clipboard,
-    // as source text and as HTML.
+    // as source text and as HTML (BBCode as text only).
     void Copy();
     // "キャンセル": closes the window.
     void Cancel();

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
+#include <tuple>
 
 #include <QSignalBlocker>
 #include "app/MainWindowState.h"
@@ -297,21 +298,24 @@ void MainWindowView::BuildMenus() {
                 [this] { state_.ToggleKeepOnTop(); });
     frontWindowAction_->setCheckable(true);
 
-    // The kind of HTML the runs write: one of two, as radio items of a submenu.
+    // The kind of markup the runs write: one of four, as radio items of a submenu.
     QMenu* format = set->addMenu(QStringLiteral("出力形式"));
     format->setObjectName(QStringLiteral("OutputFormat_Set"));
     auto* formats = new QActionGroup(format);
     formats->setExclusive(true);
-    htmlFormatAction_ = addItem(format, QStringLiteral("HtmlFormat_Set"), QStringLiteral("HTML"),
-                                [this] { state_.ChooseOutputFormat(FragmentFormat::Html); });
-    legacyFormatAction_ =
-        addItem(format, QStringLiteral("LegacyFormat_Set"), QStringLiteral("HTML（旧形式）"),
-                [this] { state_.ChooseOutputFormat(FragmentFormat::Legacy); });
-    for (QAction* action : {htmlFormatAction_, legacyFormatAction_}) {
+    const std::array<std::tuple<const char*, QString, FragmentFormat>, 4> items{
+        std::tuple{"HtmlFormat_Set", QStringLiteral("HTML"), FragmentFormat::Html},
+        std::tuple{"LegacyFormat_Set", QStringLiteral("HTML（旧形式）"), FragmentFormat::Legacy},
+        std::tuple{"CssFormat_Set", QStringLiteral("CSS"), FragmentFormat::Css},
+        std::tuple{"BbcodeFormat_Set", QStringLiteral("BBCode"), FragmentFormat::Bbcode}};
+    for (const auto& [name, label, chosen] : items) {
+        QAction* action = addItem(format, QString::fromLatin1(name), label,
+                                  [this, chosen] { state_.ChooseOutputFormat(chosen); });
         action->setCheckable(true);
+        action->setChecked(chosen == FragmentFormat::Html);
         formats->addAction(action);
+        formatActions_.emplace_back(action, chosen);
     }
-    htmlFormatAction_->setChecked(true);
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
@@ -363,9 +367,9 @@ void MainWindowView::Refresh() {
         SyncVisible(codeFrames_[i], state_.PanelsVisible()[i]);
     }
     RefreshStacking();
-    const bool legacy = state_.OutputFormat() == FragmentFormat::Legacy;
-    SyncChecked(legacyFormatAction_, legacy);
-    SyncChecked(htmlFormatAction_, !legacy);
+    for (const auto& [action, format] : formatActions_) {
+        SyncChecked(action, state_.OutputFormat() == format);
+    }
 }
 
 void MainWindowView::RefreshStacking() {

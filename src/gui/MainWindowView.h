@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
+#include "core/FragmentFormat.h"
 
 #include "app/OncePerTurn.h"
 
@@ -89,8 +93,8 @@ class MainWindowView : public QMainWindow {
     QLabel* linkDataLabel_ = nullptr;
     QLineEdit* linkDataEdit_ = nullptr;
     QAction* frontWindowAction_ = nullptr;
-    QAction* htmlFormatAction_ = nullptr;
-    QAction* legacyFormatAction_ = nullptr;
+    // The radio items of "出力形式", with the format each one chooses.
+    std::vector<std::pair<QAction*, FragmentFormat>> formatActions_;
 };
 
 }  // namespace glimtex::gui

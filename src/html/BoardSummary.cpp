@@ -68,6 +68,15 @@ void PrintColor(SummaryPrinter& p, const DecorationSettings& s) {
     p.Print(kDetail + QStringLiteral("A色 ") + Rgb(s.colors[0]));
     if (s.colorStyle == ColorStyle::Gradation) {
         p.Print(kDetail + QStringLiteral("B色 ") + Rgb(s.colors[1]));
+        // The further stops go on from "C色", one letter each.
+        for (qsizetype k = 0; k < s.moreStops.size(); ++k) {
+            const QChar letter(static_cast<char16_t>(u'C' + k));
+            p.Print(kDetail + letter + QStringLiteral("色 ") + Rgb(s.moreStops[k]));
+        }
+        if (s.gradientSpace == GradientSpace::Oklab) {
+            p.Print(kArrow + QStringLiteral("混色"));
+            p.Print(kDetail + StyleNames::Of(s.gradientSpace));
+        }
     }
     p.Blank();
 }
@@ -104,6 +113,18 @@ void PrintLink(SummaryPrinter& p, const DecorationSettings& s) {
     p.Blank();
 }
 
+// The two newer formats say what they are; BBCode also what it leaves out.
+void PrintFormat(SummaryPrinter& p, const DecorationSettings& s) {
+    if (s.format != FragmentFormat::Css && s.format != FragmentFormat::Bbcode) return;
+    p.Print(QStringLiteral("◇出力形式 についての情報"));
+    p.Print(kArrow + (s.format == FragmentFormat::Css ? FormatText::kCss : FormatText::kBbcode));
+    if (s.format == FragmentFormat::Bbcode) {
+        p.Print(kDetail +
+                QStringLiteral("上付・下付文字、フォント、背景はBBCodeにないため出力しません"));
+    }
+    p.Blank();
+}
+
 }  // namespace
 
 QList<SummaryLine> BoardSummary(const DecorationSettings& s) {
@@ -118,6 +139,7 @@ QList<SummaryLine> BoardSummary(const DecorationSettings& s) {
     PrintShape(p, s);
     PrintBackground(p, s);
     PrintLink(p, s);
+    PrintFormat(p, s);
     if (HtmlGenerator::Refuses(s)) {
         p.Print(QStringLiteral("文字サイズの未設定によるエラー"), true);
     }

@@ -111,7 +111,12 @@ bool HasLineSpan(const FragmentStyle& style, int lineLevel) {
 QString CssFamilies(const QString& face) {
     QStringList names;
     for (const QString& part : face.split(u',')) {
-        const QString name = part.trimmed();
+        QString name = part.trimmed();
+        // A name already in quotes is the name inside them.
+        if (name.size() >= 2 && (name.front() == u'\'' || name.front() == u'"') &&
+            name.back() == name.front()) {
+            name = name.mid(1, name.size() - 2);
+        }
         if (name.isEmpty()) continue;
         QString quoted = name;
         quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
@@ -303,7 +308,8 @@ char16_t* WriteCharacter(char16_t* out, const ColorTriple* color, SizeLook size,
         *out++ = u']';
     }
     for (const QChar c : character) *out++ = c.unicode();
-    if (character == u"[") out = Write(out, u"[b][/b]");
+    // Wrapped, the "[" is followed by a closing tag; bare, by the next character.
+    if (character == u"[" && color == nullptr && !sized) out = Write(out, u"[b][/b]");
     if (sized) out = Write(out, u"[/size]");
     if (color != nullptr) out = Write(out, u"[/color]");
     return out;

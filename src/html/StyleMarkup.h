@@ -43,8 +43,9 @@ void AppendEscaped(QString& out, QStringView text);
 namespace BbcodeMarkup {
 void AppendOpening(QString& out, const FragmentStyle& style, int lineLevel);
 void AppendClosing(QString& out, const FragmentStyle& style, int lineLevel);
-// One character in [color] and [size] tags when it has either. A "[" of the text is
-// followed by an empty "[b][/b]", so that no text after it can be read as a tag.
+// One character in [color] and [size] tags when it has either. A "[" of the text
+// outside such tags is followed by an empty "[b][/b]", so that no text after it can
+// be read as a tag.
 // The buffer must hold 64 code units.
 char16_t* WriteCharacter(char16_t* out, const ColorTriple* color, SizeLook size,
                          QStringView character);

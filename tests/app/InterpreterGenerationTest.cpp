@@ -53,6 +53,13 @@ TEST_F(InterpreterTest, PlusCreateAsTheFirstRunHasNoLeadingLineBreak) {
     EXPECT_EQ(Collected(), CollectionOf(name, Collected()));
 }
 
+TEST_F(InterpreterTest, AGradationTakesSixteenStopsAndEachRunItsFormat) {
+    const char* name = "十六の色まで: 十七番目は鳴る、CSSとBBCodeで";
+    Run(MacroOf(name));
+    EXPECT_EQ(Collected(), CollectionOf(name, Collected()));
+    EXPECT_EQ(feedback_.beeps, 2);  // the seventeenth stop and the unknown space
+}
+
 TEST_F(InterpreterTest, RefusedRunShowsItsNoticeAndTheMacroGoesOn) {
     Run({QStringLiteral("Set.MainString = \"AB\""),
          QStringLiteral("Set.StringShape = \"右下がり\""), QStringLiteral("Object.PlusCreate"),

@@ -47,6 +47,11 @@ TEST(BoardSummary, EveryOptionalLine) {
     EXPECT_EQ(board.printed, board.expected);
 }
 
+TEST(BoardSummary, EveryStopTheSpaceAndWhatBbcodeLeavesOut) {
+    const BoardCase board = Board(QStringLiteral("四つの色をOKLabで、BBCodeに"));
+    EXPECT_EQ(board.printed, board.expected);
+}
+
 TEST(BoardSummary, SizeAndSuperscript) {
     DecorationSettings s = PlainSettings(QString());
     s.size = 5;

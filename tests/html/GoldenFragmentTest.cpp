@@ -1,4 +1,4 @@
-// Whole fragments, byte for byte, in each output format, from tests/data/fragments.txt.
+// Whole fragments, byte for byte, in every output format, from tests/data/fragments.txt.
 #include <gtest/gtest.h>
 
 #include "html/HtmlGenerator.h"
@@ -7,12 +7,14 @@
 namespace glimtex {
 namespace {
 
-TEST(GoldenFragments, EachCaseInBothFormats) {
+TEST(GoldenFragments, EachCaseInEveryFormat) {
     testing::GoldenCases golden(QStringLiteral(GLIMTEX_TEST_DATA_DIR "/fragments.txt"));
     const auto& cases = golden.Cases();
     ASSERT_GE(cases.size(), 8u);
     const std::pair<const char*, FragmentFormat> formats[] = {{"html", FragmentFormat::Html},
-                                                              {"legacy", FragmentFormat::Legacy}};
+                                                              {"legacy", FragmentFormat::Legacy},
+                                                              {"css", FragmentFormat::Css},
+                                                              {"bbcode", FragmentFormat::Bbcode}};
     for (const testing::SettingsCase& c : cases) {
         for (const auto& [key, format] : formats) {
             DecorationSettings s = c.settings;
