@@ -44,3 +44,35 @@ BENCHMARK(BM_BuildLensGradation)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+namespace {
+
+// The same line as a rainbow: range(0) 0 is today's two colours in RGB in the "HTML"
+// format, 1 seven stops mixed in OKLab in the CSS format.
+void BM_BuildRainbow(benchmark::State& state) {
+    constexpr int kLength = 32767;
+    glimtex::DecorationSettings s = LensGradation(kLength);
+    if (state.range(0) == 1) {
+        s.format = glimtex::FragmentFormat::Css;
+        s.gradientSpace = glimtex::GradientSpace::Oklab;
+        s.colors = {glimtex::ColorTriple{255, 0, 0}, glimtex::ColorTriple{255, 165, 0}};
+        s.moreStops = {{255, 255, 0}, {0, 128, 0}, {0, 0, 255}, {75, 0, 130}, {238, 130, 238}};
+    }
+    glimtex::HtmlGenerator generator;
+    for (auto _ : state) {
+        const bool built = generator.Build(s);
+        benchmark::DoNotOptimize(built);
+        benchmark::DoNotOptimize(generator.Fragment().constData());
+    }
+    state.counters["ns_per_char"] = benchmark::Counter(
+        static_cast<double>(kLength),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK(BM_BuildRainbow)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("seven_oklab_css")
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -14,21 +14,34 @@ double Decode(double encoded) {
 // The linear values where the 8-bit value rounds up: above kRoundUp[v], a linear value
 // encodes to v + 1 or more. Rounding by table keeps the power function out of the
 // per-character loop, and gives exactly what rounding the encoded value would.
-const std::array<double, 255>& RoundUpPoints() {
-    static const std::array<double, 255> points = [] {
-        std::array<double, 255> p{};
-        for (std::size_t v = 0; v < p.size(); ++v) {
-            p[v] = Decode((static_cast<double>(v) + 0.5) / 255.0);
+struct EncodeTable {
+    static constexpr int kBuckets = 4096;
+    std::array<double, 255> roundUp{};
+    // The 8-bit value at the start of each of kBuckets equal steps of the linear range;
+    // within a step the value is at most a few above it.
+    std::array<uint8_t, kBuckets + 1> start{};
+
+    EncodeTable() {
+        for (std::size_t v = 0; v < roundUp.size(); ++v) {
+            roundUp[v] = Decode((static_cast<double>(v) + 0.5) / 255.0);
         }
-        return p;
-    }();
-    return points;
-}
+        for (int k = 0; k <= kBuckets; ++k) {
+            const double linear = static_cast<double>(k) / kBuckets;
+            start[static_cast<std::size_t>(k)] = static_cast<uint8_t>(
+                std::upper_bound(roundUp.begin(), roundUp.end(), linear) - roundUp.begin());
+        }
+    }
+};
+
+// Built once when the program loads, so that the per-character path has no guard.
+const EncodeTable kEncodeTable;
 
 int16_t Encode8(double linear) {
-    const auto& points = RoundUpPoints();
-    return static_cast<int16_t>(std::upper_bound(points.begin(), points.end(), linear) -
-                                points.begin());
+    if (!(linear > 0.0)) return 0;
+    if (linear >= 1.0) return 255;
+    std::size_t v = kEncodeTable.start[static_cast<std::size_t>(linear * EncodeTable::kBuckets)];
+    while (v < kEncodeTable.roundUp.size() && linear > kEncodeTable.roundUp[v]) ++v;
+    return static_cast<int16_t>(v);
 }
 
 }  // namespace
