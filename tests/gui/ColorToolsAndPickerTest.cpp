@@ -122,7 +122,7 @@ TEST_F(MacroPickerTest, PickReadAndApplyABundledMacro) {
     Pick(combo, combo->itemText(rainbow));
     EXPECT_TRUE(Find<QPlainTextEdit>(*picker, "TextPrint")
                     ->toPlainText()
-                    .startsWith(QStringLiteral("赤から青へ")));
+                    .startsWith(QStringLiteral("赤・橙・黄")));
 
     boxes.Answer(QStringLiteral("はい"));
     QTest::keyClick(picker, Qt::Key_Return);  // answered inside, as a person would
