@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace glimtex::testing {
 
@@ -22,13 +23,10 @@ QString NuCheckerJar() {
 }
 
 bool HasNodePackages(const QStringList& packages) {
-    for (const QString& package : packages) {
-        if (!QFileInfo::exists(kTools + QStringLiteral("/node_modules/") + package +
-                               QStringLiteral("/package.json"))) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(packages, [](const QString& package) {
+        return QFileInfo::exists(kTools + QStringLiteral("/node_modules/") + package +
+                                 QStringLiteral("/package.json"));
+    });
 }
 
 QJsonDocument RunNodeScript(const QString& script, const QJsonDocument& input, QString* why) {
@@ -44,7 +42,7 @@ QJsonDocument RunNodeScript(const QString& script, const QJsonDocument& input, Q
         return {};
     }
     QJsonParseError error{};
-    const QJsonDocument output = QJsonDocument::fromJson(node.readAllStandardOutput(), &error);
+    QJsonDocument output = QJsonDocument::fromJson(node.readAllStandardOutput(), &error);
     if (node.exitStatus() != QProcess::NormalExit || node.exitCode() != 0 || output.isNull()) {
         *why = QStringLiteral("%1 failed (exit %2): %3")
                    .arg(script)
