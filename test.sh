@@ -10,6 +10,18 @@ cd "$(dirname "$0")"
 if ! ./scripts/install-deps.sh chromium; then
   echo "Chromium could not be installed: the browser stage will be skipped."
 fi
+# The checker stages: the Nu HTML checker runs on Java; it, the BBCode renderer and the
+# color library culori are the npm packages of tests/tools. A stage whose tool cannot be
+# installed says so and skips.
+if ! ./scripts/install-deps.sh default-jre-headless; then
+  echo "Java could not be installed: the Nu checker stage will be skipped."
+fi
+if ! command -v npm >/dev/null 2>&1 && ! ./scripts/install-deps.sh nodejs npm; then
+  echo "Node.js could not be installed: the Nu checker, BBCode and OKLab stages will be skipped."
+fi
+./scripts/install-test-tools.sh ||
+  echo "The npm packages of tests/tools could not be installed: the Nu checker, BBCode and" \
+    "OKLab stages will be skipped."
 
 jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen

@@ -77,6 +77,11 @@ inline bool SetSetting(DecorationSettings& s, const QString& key, const QString&
         s.colors[0] = TripleOf(value);
     } else if (key == u"ColorData1") {
         s.colors[1] = TripleOf(value);
+    } else if (key == u"ColorStop") {
+        // One more stop of the gradation, after those given so far.
+        s.moreStops.append(TripleOf(value));
+    } else if (key == u"ColorSpace") {
+        s.gradientSpace = StyleNames::GradientSpaceNamed(value).value_or(GradientSpace::Rgb);
     } else if (key == u"BackColorData") {
         s.backgroundColor = TripleOf(value);
     } else if (key == u"ColorStop") {
