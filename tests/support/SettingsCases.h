@@ -84,13 +84,8 @@ inline bool SetSetting(DecorationSettings& s, const QString& key, const QString&
         s.gradientSpace = StyleNames::GradientSpaceNamed(value).value_or(GradientSpace::Rgb);
     } else if (key == u"BackColorData") {
         s.backgroundColor = TripleOf(value);
-    } else if (key == u"ColorStop") {
-        // A stop after the last, one line each.
-        s.moreStops.append(TripleOf(value));
     } else if (key == u"OutputFormat") {
         s.format = FormatNamed(value).value_or(FragmentFormat::Html);
-    } else if (key == u"ColorSpace") {
-        s.gradientSpace = StyleNames::GradientSpaceNamed(value).value_or(GradientSpace::Rgb);
     } else {
         return false;
     }
