@@ -1,5 +1,6 @@
 // The HTML generator on any settings: every style of the lists, a style outside them
-// with any typed text, every number and color component any 16-bit value.
+// with any typed text, every number and color component any 16-bit value, every
+// format, up to the most stops in either space.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -68,7 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.linkAddress = AnyText(input, 16);
     const QString earlierText = AnyText(input, 16);
     s.text = AnyText(input, 600);
-    s.format = input.ConsumeBool() ? FragmentFormat::Legacy : FragmentFormat::Html;
+    s.format = AnyStyle(input, FragmentFormat::Bbcode);
+    const int moreStops = input.ConsumeIntegralInRange<int>(0, kMaxColorStops - 2);
+    for (int k = 0; k < moreStops; ++k) s.moreStops.append(AnyColor(input));
+    s.gradientSpace = input.ConsumeBool() ? GradientSpace::Oklab : GradientSpace::Rgb;
 
     // A collection that may already hold an earlier fragment of the same decoration.
     Collection collection;
@@ -95,6 +99,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 fragment.count(QStringLiteral("<Font ")) !=
                     fragment.count(QStringLiteral("</Font>"))) {
                 fuzz::Fail("a font tag is left open");
+            }
+            // The CSS format escapes every text: its only markup is its own, all closed.
+            if (s.format == FragmentFormat::Css &&
+                (fragment.count(QStringLiteral("<span ")) !=
+                     fragment.count(QStringLiteral("</span>")) ||
+                 fragment.count(u'<') != 2 * fragment.count(QStringLiteral("</")) ||
+                 fragment.contains(QChar(0)))) {
+                fuzz::Fail("the CSS format let markup or a forbidden character through");
             }
             if (ShowAsBrowser(model).size() != model.characters.size()) {
                 fuzz::Fail("the browser's picture lost a character");
