@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstring>
 #include <string_view>
 
 #include "html/ShownCharacters.h"
@@ -22,7 +23,15 @@ constexpr std::array<std::u16string_view, 7> kSmallerPixels{
     u"8.33333px", u"10.8333px", u"13.3333px", u"15px", u"20px", u"26.6667px", u"40px"};
 
 char16_t* Write(char16_t* out, std::u16string_view text) {
-    return std::copy(text.begin(), text.end(), out);
+    std::memcpy(out, text.data(), text.size() * sizeof(char16_t));
+    return out + text.size();
+}
+
+// A literal's length is known when it is compiled: no count at run time.
+template <std::size_t N>
+char16_t* Write(char16_t* out, const char16_t (&literal)[N]) {
+    std::memcpy(out, literal, (N - 1) * sizeof(char16_t));
+    return out + (N - 1);
 }
 
 // "#rrggbb", as a browser reads the "HTML" format's color text.
@@ -60,6 +69,15 @@ bool IsForbiddenInPage(char32_t c) {
 }
 
 char16_t* WriteEscaped(char16_t* out, QStringView character) {
+    // Most characters go as they are: printable ASCII after ">", and the letters of the
+    // Basic Multilingual Plane below the surrogates.
+    if (character.size() == 1) {
+        const char16_t u = character[0].unicode();
+        if ((u > u'>' && u < 0x7F) || (u >= 0xA0 && u < 0xD800 && (u < 0xFDD0 || u > 0xFDEF))) {
+            *out = u;
+            return out + 1;
+        }
+    }
     for (qsizetype k = 0; k < character.size(); ++k) {
         const QChar c = character[k];
         if (c.isHighSurrogate() && k + 1 < character.size() && character[k + 1].isLowSurrogate()) {
