@@ -188,6 +188,21 @@ TEST_F(BoardAndOutputTest, TheClipboardGetsTheEditedTextOnYesOnly) {
     EXPECT_FALSE(note->isVisibleTo(Output()));
 }
 
+TEST_F(BoardAndOutputTest, BbcodeChosenInTheMenuGoesToTheClipboardAsTextOnly) {
+    StartWith();
+    Find<QAction>(*main, "BbcodeFormat_Set")->trigger();
+    Type(QStringLiteral("[forum]"));
+    Run("CodeCreate_Run");
+    PressOnBoard(Qt::Key_Return);
+    ASSERT_NE(Output(), nullptr);
+    EXPECT_EQ(OutputBox()->toPlainText(), QStringLiteral("[color=#000000][[b][/b]forum][/color]"));
+    boxes.Answer(QStringLiteral("はい"));
+    QTest::mouseClick(Find<QPushButton>(*Output(), "ClipboardButton"), Qt::LeftButton);
+    const QMimeData* offered = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(offered->text(), OutputBox()->toPlainText());
+    EXPECT_FALSE(offered->hasHtml());
+}
+
 TEST_F(BoardAndOutputTest, ClosingTheMainWindowKeepsTheOutputWindow) {
     StartWith();
     Run("CodeCreate_Run");
