@@ -73,6 +73,14 @@ GradientDetailsView::GradientDetailsView(GradientDetailsState& state, QWidget* p
     layout->addLayout(answers);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Tab runs from the list through its buttons, the space and the answers.
+    QWidget* previous = list_;
+    for (QWidget* next : std::initializer_list<QWidget*>{add_, remove_, moveUp_, moveDown_,
+                                                         setColor_, rgb_, oklab_, ok, cancel}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
     connect(&state, &GradientDetailsState::changed, this, &GradientDetailsView::Refresh);
     Refresh();
     list_->setFocus();

@@ -65,7 +65,7 @@ void Views::ShowWindow(WindowKind kind) {
             Show(details_, [this] {
                 return new GradientDetailsView(*program_.Find<GradientDetailsState>());
             });
-            if (opening) PlaceBesideMainWindow(*details_);
+            if (opening) PlaceGradientDetails();
             break;
         }
     }
@@ -181,11 +181,15 @@ void Views::CheckForWindowsLeft() {
 
 namespace {
 
-// Moves a window to stand right of another, kept on the other's screen.
-void PlaceBeside(QWidget& window, const QWidget& other) {
+enum class Side { Left, Right };
+
+// Moves a window to stand on one side of another, kept on the other's screen.
+void PlaceBeside(QWidget& window, const QWidget& other, Side side) {
     const QRect screen = other.screen()->availableGeometry();
     const QSize size = window.frameGeometry().size();
-    QPoint at = other.frameGeometry().topRight() + QPoint(8, 0);
+    const QRect frame = other.frameGeometry();
+    QPoint at = side == Side::Right ? frame.topRight() + QPoint(8, 0)
+                                    : frame.topLeft() - QPoint(8 + size.width(), 0);
     at.setX(std::max(screen.left(), std::min(at.x(), screen.right() - size.width())));
     at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() - size.height())));
     window.move(at);
@@ -193,18 +197,17 @@ void PlaceBeside(QWidget& window, const QWidget& other) {
 
 }  // namespace
 
-// The mixer stands beside the window it was opened from, the main window or
-// "グラデーションの詳細", and the palette beside the mixer, so that none hides another.
+// The mixer stands right of the main window and the palette right of the mixer, so
+// that neither hides the other; "グラデーションの詳細", whose stops the mixer also
+// colours, stands on the main window's other side.
 void Views::PlaceColorTools() {
     if (!main_ || !mixer_) return;
-    const ColorMixerState* mixer = program_.Find<ColorMixerState>();
-    const bool onStop = mixer && mixer->TargetStop() && details_;
-    PlaceBeside(*mixer_, onStop ? static_cast<QWidget&>(*details_) : *main_);
-    if (palette_) PlaceBeside(*palette_, *mixer_);
+    PlaceBeside(*mixer_, *main_, Side::Right);
+    if (palette_) PlaceBeside(*palette_, *mixer_, Side::Right);
 }
 
-void Views::PlaceBesideMainWindow(QWidget& window) {
-    if (main_) PlaceBeside(window, *main_);
+void Views::PlaceGradientDetails() {
+    if (main_ && details_) PlaceBeside(*details_, *main_, Side::Left);
 }
 
 void Views::MainWindowClosing() {

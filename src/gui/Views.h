@@ -63,7 +63,7 @@ class Views : public QObject {
     void ShowBoard();
     void ShowBoardNow();
     void PlaceColorTools();
-    void PlaceBesideMainWindow(QWidget& window);
+    void PlaceGradientDetails();
     void MainWindowClosing();
     void ScheduleWindowCheck();
     void CheckForWindowsLeft();
