@@ -148,3 +148,25 @@ menu "$main" alt+s Down Right Down Return
 xdotool windowactivate --sync "$preview"
 sleep 1
 shot "$preview" preview-legacy.png
+
+# "グラデーションの詳細": "…" beside the swatches of the colour panel (the start-up
+# macro chose a gradation) opens it; Tab from the list reaches "追加", which puts a
+# stop halfway after the first. Enter on the list opens the mixer on that stop.
+xdotool windowactivate --sync "$main"
+click "$main" $((40 + 72 * 2)) $((menubar + 144))
+click "$main" 268 $((menubar + 216))
+details=$(window グラデーションの詳細)
+xdotool windowactivate --sync "$details" key Tab space
+shot "$details" gradient-details.png
+xdotool windowactivate --sync "$details" key shift+Tab Return
+mixer=$(window 色情報)
+sleep 0.6
+import -window root "$out/gradient-details-mixer.png"
+echo "$out/gradient-details-mixer.png"
+
+# The mixer goes (Esc); "OKLab" (left in the frame below the list), then Enter is "OK":
+# the main window's strip shows the three stops mixed in OKLab.
+xdotool windowactivate --sync "$mixer" key Escape
+click "$details" 91 289
+xdotool windowactivate --sync "$details" key Return
+shot "$main" main-gradient-oklab.png

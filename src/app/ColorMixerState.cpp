@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/ColorPaletteState.h"
+#include "app/GradientDetailsState.h"
 #include "app/Program.h"
 
 namespace glimtex {
@@ -57,6 +58,12 @@ void ColorMixerState::PaintPreview() {
 void ColorMixerState::Retarget(int slot, const ColorTriple& rgb) {
     SetBars(rgb);
     target_ = slot;
+    targetStop_.reset();
+}
+
+void ColorMixerState::RetargetStop(int stopKey, const ColorTriple& rgb) {
+    SetBars(rgb);
+    targetStop_ = stopKey;
 }
 
 void ColorMixerState::Unload() { program_.Close<ColorPaletteState>(); }
@@ -64,7 +71,11 @@ void ColorMixerState::Unload() { program_.Close<ColorPaletteState>(); }
 void ColorMixerState::Confirm() {
     // Closing the mixer retires this object; nothing of it is touched afterwards.
     Program& program = program_;
-    program.Form().StoreColor(target_, values_);
+    if (!targetStop_) {
+        program.Form().StoreColor(target_, values_);
+    } else if (GradientDetailsState* details = program.Find<GradientDetailsState>()) {
+        details->StoreStopColor(*targetStop_, values_);
+    }
     if (program.Find<ColorMixerState>() == this) program.Close<ColorMixerState>();
 }
 

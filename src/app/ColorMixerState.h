@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "app/WindowKind.h"
 #include "core/DecorationSettings.h"
@@ -14,7 +15,8 @@ class Program;
 
 // The colour mixer "色情報": three bars for red, green and blue, their value labels and
 // a preview. It keeps no colour of its own: the colour is the three bar values.
-// "設定" stores them into the colour slot it was opened on; "キャンセル" changes nothing.
+// "設定" stores them into what it was opened on, a colour slot of the form or a stop of
+// the gradation edited in "グラデーションの詳細"; "キャンセル" changes nothing.
 class ColorMixerState : public QObject {
     Q_OBJECT
   public:
@@ -46,8 +48,15 @@ class ColorMixerState : public QObject {
     // Opens on a colour slot (0, 1 or kBackColorSlot): the bars take its colour and
     // "設定" stores into it.
     void Retarget(int slot, const ColorTriple& rgb);
-    // The slot "設定" stores into.
-    int Target() const { return target_; }
+    // Opens on a stop of the gradation being edited in "グラデーションの詳細", named by
+    // the key that window gave it, so that the mixer stays on the same stop while the
+    // stops are moved: the bars take its colour and "設定" stores into that stop there.
+    void RetargetStop(int stopKey, const ColorTriple& rgb);
+    // The slot "設定" stores into, or kNoSlot while the mixer edits a stop.
+    static constexpr int kNoSlot = -1;
+    int Target() const { return targetStop_ ? kNoSlot : target_; }
+    // The key of the stop "設定" stores into, or nothing while the mixer edits a slot.
+    std::optional<int> TargetStop() const { return targetStop_; }
     // Unload: the palette closes with the mixer.
     void Unload();
 
@@ -55,7 +64,9 @@ class ColorMixerState : public QObject {
     void PaintPreview();
 
     // "設定": stores the bars into the edited slot, repaints its swatch and the strip,
-    // and closes the mixer (and with it the palette).
+    // and closes the mixer (and with it the palette). Into a stop, it stores only into
+    // the list of "グラデーションの詳細", whose "OK" takes it to the form; when that
+    // window has closed meanwhile, nothing is stored.
     void Confirm();
     // "キャンセル", and the close box: closes the mixer; nothing else changes.
     void Cancel();
@@ -69,6 +80,7 @@ class ColorMixerState : public QObject {
 
     Program& program_;
     int target_ = 0;
+    std::optional<int> targetStop_;
     ColorTriple values_{};  // the bar values, always 0..255
     std::array<QString, kBarCount> labels_;
     uint32_t preview_ = 0;

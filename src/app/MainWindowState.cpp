@@ -2,6 +2,7 @@
 
 #include "app/ColorMixerState.h"
 #include "app/ColorPaletteState.h"
+#include "app/GradientDetailsState.h"
 #include "app/Program.h"
 
 namespace glimtex {
@@ -57,6 +58,10 @@ void MainWindowState::EditColor(int index) {
 
 void MainWindowState::EditBackgroundColor() { OpenColorMixer(kBackColorSlot); }
 
+void MainWindowState::EditGradientDetails() {
+    if (CanEditGradientDetails()) program_.Show<GradientDetailsState>();
+}
+
 void MainWindowState::OpenColorMixer(int slot) {
     // Setting the bars loads the mixer first when it is closed; its load opens the
     // palette. An open mixer only takes the new values and target.
@@ -68,6 +73,7 @@ void MainWindowState::OpenColorMixer(int slot) {
 void MainWindowState::Unload() {
     program_.Close<ColorPaletteState>();
     program_.Close<ColorMixerState>();
+    program_.Close<GradientDetailsState>();
 }
 
 void MainWindowState::CreateSource() { program_.Core().PrepareRun(RunKind::Create); }

@@ -45,9 +45,13 @@ class MainWindowState : public QObject {
     // the background colour. An open mixer is retargeted without loading it again.
     void EditColor(int index);
     void EditBackgroundColor();
+    // "…" beside the swatches opens "グラデーションの詳細"; like the second swatch, only
+    // while the colour style is "グラデーション".
+    bool CanEditGradientDetails() const { return Controls().ColorBox[1].visible; }
+    void EditGradientDetails();
 
-    // The window closes: the colour palette closes, then the colour mixer. The board,
-    // the output window and the macro picker stay open.
+    // The window closes: the colour palette, the colour mixer and "グラデーションの詳細"
+    // close. The board, the output window and the macro picker stay open.
     void Unload();
 
     // "ソースの作成" and "ドッキング": capture, then the board asks for confirmation.

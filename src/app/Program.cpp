@@ -3,6 +3,7 @@
 #include "app/ColorMixerState.h"
 #include "app/ColorPaletteState.h"
 #include "app/ConfirmationBoardState.h"
+#include "app/GradientDetailsState.h"
 #include "app/MacroPickerState.h"
 #include "app/MainWindowState.h"
 #include "app/OutputWindowState.h"
@@ -103,5 +104,9 @@ template PreviewState& Program::Show<PreviewState>();
 template PreviewState& Program::Load<PreviewState>();
 template PreviewState* Program::Find<PreviewState>();
 template void Program::Close<PreviewState>();
+template GradientDetailsState& Program::Show<GradientDetailsState>();
+template GradientDetailsState& Program::Load<GradientDetailsState>();
+template GradientDetailsState* Program::Find<GradientDetailsState>();
+template void Program::Close<GradientDetailsState>();
 
 }  // namespace glimtex

@@ -16,6 +16,7 @@ class ColorMixerState;
 class ColorPaletteState;
 class MacroPickerState;
 class PreviewState;
+class GradientDetailsState;
 
 // The running program: the engine and, over it, the window states. The main window
 // is created the first time something touches it; every other window is created
@@ -70,7 +71,8 @@ class Program : public QObject {
     std::unique_ptr<MainWindowState> mainWindow_;
     std::tuple<std::unique_ptr<ConfirmationBoardState>, std::unique_ptr<OutputWindowState>,
                std::unique_ptr<ColorMixerState>, std::unique_ptr<ColorPaletteState>,
-               std::unique_ptr<MacroPickerState>, std::unique_ptr<PreviewState>>
+               std::unique_ptr<MacroPickerState>, std::unique_ptr<PreviewState>,
+               std::unique_ptr<GradientDetailsState>>
         windows_;
 };
 

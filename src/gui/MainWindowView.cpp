@@ -203,6 +203,13 @@ void MainWindowView::BuildColorPanel(QGroupBox* frame) {
     changeButton_->setGeometry(TwipRect(3000, 960, 615, 225));
     changeButton_->setAutoDefault(false);
     connect(changeButton_, &QPushButton::clicked, this, [this] { state_.Form().SwapColors(); });
+    gradientDetailsButton_ = new QPushButton(QStringLiteral("…"), frame);
+    gradientDetailsButton_->setObjectName(QStringLiteral("GradientDetailsButton"));
+    gradientDetailsButton_->setToolTip(QStringLiteral("グラデーションの詳細"));
+    gradientDetailsButton_->setGeometry(TwipRect(3720, 600, 375, 255));
+    gradientDetailsButton_->setAutoDefault(false);
+    connect(gradientDetailsButton_, &QPushButton::clicked, this,
+            [this] { state_.EditGradientDetails(); });
     colorMap_ = new ColorStrip(frame);
     colorMap_->setObjectName(QStringLiteral("ColorMap"));
     colorMap_->setGeometry(TwipRect(240, 1320, 3495, 375));
@@ -350,6 +357,7 @@ void MainWindowView::Refresh() {
         SyncVisible(colorBox_[i], c.ColorBox[i].visible);
     }
     SyncVisible(changeButton_, c.ChangeButtonVisible);
+    SyncVisible(gradientDetailsButton_, state_.CanEditGradientDetails());
     colorMap_->SetRectangles(c.ColorMap);
     Sync(shapeCombo_, c.MojiShapeCombo);
     for (size_t i = 0; i < testLabel_.size(); ++i) SyncLetter(testLabel_[i], c.TestLabel[i]);

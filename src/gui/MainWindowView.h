@@ -82,6 +82,7 @@ class MainWindowView : public QMainWindow {
     QComboBox* colorStyleCombo_ = nullptr;
     std::array<ColorSwatch*, 2> colorBox_{};
     QPushButton* changeButton_ = nullptr;
+    QPushButton* gradientDetailsButton_ = nullptr;
     ColorStrip* colorMap_ = nullptr;
     QComboBox* shapeCombo_ = nullptr;
     std::array<PreviewLetterView*, 7> testLabel_{};

@@ -7,6 +7,7 @@
 #include "app/ColorMixerState.h"
 #include "app/ColorPaletteState.h"
 #include "app/ConfirmationBoardState.h"
+#include "app/GradientDetailsState.h"
 #include "app/MacroPickerState.h"
 #include "app/MainWindowState.h"
 #include "app/OutputWindowState.h"
@@ -59,6 +60,14 @@ void Views::ShowWindow(WindowKind kind) {
         case WindowKind::Preview:
             Show(preview_, [this] { return new PreviewView(*program_.Find<PreviewState>()); });
             break;
+        case WindowKind::GradientDetails: {
+            const bool opening = !details_;
+            Show(details_, [this] {
+                return new GradientDetailsView(*program_.Find<GradientDetailsState>());
+            });
+            if (opening) PlaceGradientDetails();
+            break;
+        }
     }
 }
 
@@ -82,6 +91,9 @@ void Views::CloseWindow(WindowKind kind) {
         case WindowKind::Preview:
             Close(preview_);
             break;
+        case WindowKind::GradientDetails:
+            Close(details_);
+            break;
     }
 }
 
@@ -92,6 +104,7 @@ Views::~Views() {
     delete board_;
     delete output_;
     delete preview_;
+    delete details_;
     delete main_;
 }
 
@@ -166,28 +179,40 @@ void Views::CheckForWindowsLeft() {
     }
 }
 
-// The mixer stands beside the main window and the palette beside the mixer, so that
-// neither hides the other.
+namespace {
+
+enum class Side { Left, Right };
+
+// Moves a window to stand on one side of another, kept on the other's screen.
+void PlaceBeside(QWidget& window, const QWidget& other, Side side) {
+    const QRect screen = other.screen()->availableGeometry();
+    const QSize size = window.frameGeometry().size();
+    const QRect frame = other.frameGeometry();
+    QPoint at = side == Side::Right ? frame.topRight() + QPoint(8, 0)
+                                    : frame.topLeft() - QPoint(8 + size.width(), 0);
+    at.setX(std::max(screen.left(), std::min(at.x(), screen.right() - size.width())));
+    at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() - size.height())));
+    window.move(at);
+}
+
+}  // namespace
+
+// The mixer stands right of the main window and the palette right of the mixer, so
+// that neither hides the other; "グラデーションの詳細", whose stops the mixer also
+// colours, stands on the main window's other side.
 void Views::PlaceColorTools() {
     if (!main_ || !mixer_) return;
-    const QRect screen = main_->screen()->availableGeometry();
-    auto clamp = [&screen](QPoint at, QSize size) {
-        at.setX(std::max(screen.left(), std::min(at.x(), screen.right() - size.width())));
-        at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() - size.height())));
-        return at;
-    };
-    const QRect mainFrame = main_->frameGeometry();
-    mixer_->move(clamp(mainFrame.topRight() + QPoint(8, 0), mixer_->frameGeometry().size()));
-    if (palette_) {
-        const QRect mixerFrame = mixer_->frameGeometry();
-        palette_->move(
-            clamp(mixerFrame.topRight() + QPoint(8, 0), palette_->frameGeometry().size()));
-    }
+    PlaceBeside(*mixer_, *main_, Side::Right);
+    if (palette_) PlaceBeside(*palette_, *mixer_, Side::Right);
+}
+
+void Views::PlaceGradientDetails() {
+    if (main_ && details_) PlaceBeside(*details_, *main_, Side::Left);
 }
 
 void Views::MainWindowClosing() {
-    // The colour tools go with the main window; the board, the output window and
-    // the macro picker stay until they are closed themselves.
+    // The colour tools and "グラデーションの詳細" go with the main window; the board, the
+    // output window and the macro picker stay until they are closed themselves.
     if (program_.MainWindowLoaded()) program_.MainWindow().Unload();
 }
 

@@ -8,6 +8,7 @@
 #include "gui/BoardView.h"
 #include "gui/ColorMixerView.h"
 #include "gui/ColorPaletteView.h"
+#include "gui/GradientDetailsView.h"
 #include "gui/MacroPickerView.h"
 #include "gui/MainWindowView.h"
 #include "gui/OutputView.h"
@@ -39,6 +40,7 @@ class Views : public QObject {
     ColorPaletteView* ColorPalette() const { return palette_; }
     MacroPickerView* MacroPicker() const { return picker_; }
     PreviewView* Preview() const { return preview_; }
+    GradientDetailsView* GradientDetails() const { return details_; }
 
   signals:
     // A window went away and no window of the program is left on screen: the
@@ -61,6 +63,7 @@ class Views : public QObject {
     void ShowBoard();
     void ShowBoardNow();
     void PlaceColorTools();
+    void PlaceGradientDetails();
     void MainWindowClosing();
     void ScheduleWindowCheck();
     void CheckForWindowsLeft();
@@ -73,6 +76,7 @@ class Views : public QObject {
     QPointer<ColorPaletteView> palette_;
     QPointer<MacroPickerView> picker_;
     QPointer<PreviewView> preview_;
+    QPointer<GradientDetailsView> details_;
     OncePerTurn boardTurn_;
     OncePerTurn windowCheck_;
 };
