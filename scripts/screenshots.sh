@@ -149,6 +149,17 @@ xdotool windowactivate --sync "$preview"
 sleep 1
 shot "$preview" preview-legacy.png
 
+# The two newer formats: "CSS" looks as "HTML" does; "BBCode" as a forum shows it,
+# without the background.
+menu "$main" alt+s Down Right Down Down Return
+xdotool windowactivate --sync "$preview"
+sleep 1
+shot "$preview" preview-css.png
+menu "$main" alt+s Down Right Down Down Down Return
+xdotool windowactivate --sync "$preview"
+sleep 1
+shot "$preview" preview-bbcode.png
+
 # "グラデーションの詳細": "…" beside the swatches of the colour panel (the start-up
 # macro chose a gradation) opens it; Tab from the list reaches "追加", which puts a
 # stop halfway after the first. Enter on the list opens the mixer on that stop.
