@@ -51,9 +51,10 @@ TEST_F(RegisteredMacroRender, ListMacrosPrintsTitleTabDescription) {
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 1);
-    EXPECT_EQ(lines[0], kSampleTitle + QStringLiteral("\t赤・橙・黄・緑・青・藍・紫の七色が目に"
-                                                      "自然な混ぜ方（OKLab）でなめらかに移り、右"
-                                                      "へ向かって小さくなる太字の見出しを作ります。"));
+    EXPECT_EQ(lines[0],
+              kSampleTitle + QStringLiteral("\t赤・橙・黄・緑・青・藍・紫の七色が目に"
+                                            "自然な混ぜ方（OKLab）でなめらかに移り、右"
+                                            "へ向かって小さくなる太字の見出しを作ります。"));
     for (const QString& line : lines) EXPECT_EQ(line.count(u'\t'), 1) << line.toStdString();
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 }
