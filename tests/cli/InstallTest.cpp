@@ -153,7 +153,7 @@ TEST_F(InstallTest, ProgramsDataMenuEntryAndIconsAreInstalled) {
 #endif
 }
 
-TEST_F(InstallTest, MetainfoIsInstalledForThisVersion) {
+TEST_F(InstallTest, MetainfoAndManualPagesAreInstalledForThisVersion) {
     // The software centre's entry names the menu entry and this version.
     const QByteArray metainfo = ReadBytes(
         Prefix() + QStringLiteral("/share/metainfo/io.github.glimtex.Glimtex.metainfo.xml"));
@@ -161,6 +161,13 @@ TEST_F(InstallTest, MetainfoIsInstalledForThisVersion) {
         metainfo.contains("<launchable type=\"desktop-id\">io.github.glimtex.Glimtex"
                           ".desktop</launchable>"));
     EXPECT_TRUE(metainfo.contains("<release version=\"" + kVersion.toUtf8() + '"'));
+    // The manual pages carry this version and name the folder the bundled files went to.
+    for (const char* page : {"glimtex", "glimtex-render"}) {
+        const QByteArray text =
+            ReadBytes(Prefix() + QStringLiteral("/share/man/man1/%1.1").arg(QLatin1String(page)));
+        EXPECT_TRUE(text.contains("\"Glimtex " + kVersion.toUtf8() + '"')) << page;
+        EXPECT_TRUE(text.contains(Share().toUtf8() + "/Default")) << page;
+    }
 }
 
 TEST_F(InstallTest, FirstRunMakesAndFillsThePrivateUserFolderAndRenders) {
