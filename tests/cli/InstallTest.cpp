@@ -153,7 +153,7 @@ TEST_F(InstallTest, ProgramsDataMenuEntryAndIconsAreInstalled) {
 #endif
 }
 
-TEST_F(InstallTest, MetainfoAndManualPagesAreInstalledForThisVersion) {
+TEST_F(InstallTest, MetainfoManualPagesAndCompletionAreInstalledForThisVersion) {
     // The software centre's entry names the menu entry and this version.
     const QByteArray metainfo = ReadBytes(
         Prefix() + QStringLiteral("/share/metainfo/io.github.glimtex.Glimtex.metainfo.xml"));
@@ -168,6 +168,9 @@ TEST_F(InstallTest, MetainfoAndManualPagesAreInstalledForThisVersion) {
         EXPECT_TRUE(text.contains("\"Glimtex " + kVersion.toUtf8() + '"')) << page;
         EXPECT_TRUE(text.contains(Share().toUtf8() + "/Default")) << page;
     }
+    EXPECT_TRUE(ReadBytes(Prefix() + QStringLiteral("/share/bash-completion/completions/"
+                                                    "glimtex-render"))
+                    .contains("complete -F _glimtex_render glimtex-render"));
 }
 
 TEST_F(InstallTest, FirstRunMakesAndFillsThePrivateUserFolderAndRenders) {
