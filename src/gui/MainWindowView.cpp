@@ -315,7 +315,7 @@ void MainWindowView::BuildMenus() {
         std::tuple{"BbcodeFormat_Set", QStringLiteral("BBCode"), FragmentFormat::Bbcode}};
     for (const auto& [name, label, chosen] : items) {
         QAction* action = addItem(format, QString::fromLatin1(name), label,
-                                  [this, chosen] { state_.ChooseOutputFormat(chosen); });
+                                  [this, picked = chosen] { state_.ChooseOutputFormat(picked); });
         action->setCheckable(true);
         action->setChecked(chosen == FragmentFormat::Html);
         formats->addAction(action);
