@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
-  desktop-file-utils
+  desktop-file-utils appstream groff-base
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-noto-cjk

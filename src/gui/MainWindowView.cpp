@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -25,6 +26,7 @@
 #include "gui/PreviewLetterView.h"
 #include "gui/Twips.h"
 #include "gui/WidgetSync.h"
+#include "gui/WindowSystemLimits.h"
 
 namespace glimtex::gui {
 
@@ -73,6 +75,7 @@ MainWindowView::MainWindowView(Program& program, QWidget* parent)
     setCentralWidget(client);
     BuildControls(client);
     BuildMenus();
+    FitToWindowSystem(QGuiApplication::platformName());
     // The layout is laid out once; the window keeps this size whatever is dragged.
     adjustSize();
     setFixedSize(sizeHint());
@@ -304,6 +307,8 @@ void MainWindowView::BuildMenus() {
         addItem(set, QStringLiteral("FrontWindow_Set"), QStringLiteral("常に手前にする"),
                 [this] { state_.ToggleKeepOnTop(); });
     frontWindowAction_->setCheckable(true);
+    // An item the window system cannot carry out says why in its tooltip.
+    set->setToolTipsVisible(true);
 
     // The kind of markup the runs write: one of four, as radio items of a submenu.
     QMenu* format = set->addMenu(QStringLiteral("出力形式"));
@@ -317,12 +322,18 @@ void MainWindowView::BuildMenus() {
         std::tuple{"BbcodeFormat_Set", QStringLiteral("BBCode"), FragmentFormat::Bbcode}};
     for (const auto& [name, label, chosen] : items) {
         QAction* action = addItem(format, QString::fromLatin1(name), label,
-                                  [this, chosen] { state_.ChooseOutputFormat(chosen); });
+                                  [this, picked = chosen] { state_.ChooseOutputFormat(picked); });
         action->setCheckable(true);
         action->setChecked(chosen == FragmentFormat::Html);
         formats->addAction(action);
         formatActions_.emplace_back(action, chosen);
     }
+}
+
+void MainWindowView::FitToWindowSystem(const QString& platformName) {
+    const QString reason = KeepOnTopUnavailableReason(platformName);
+    frontWindowAction_->setEnabled(reason.isEmpty());
+    frontWindowAction_->setToolTip(reason);
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {

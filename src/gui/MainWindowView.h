@@ -41,6 +41,11 @@ class MainWindowView : public QMainWindow {
     // The client area below the menu bar, in pixels.
     static QSize ClientSize();
 
+    // Disables what the window system that Qt names platformName cannot do, each with
+    // a tooltip that says why. The window fits itself to the running system when it
+    // is made.
+    void FitToWindowSystem(const QString& platformName);
+
   signals:
     void macroPickerRequested();
     void previewRequested();

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/Version.h"
 #include "support/ProcessRun.h"
 
 namespace glimtex {
@@ -138,8 +139,10 @@ TEST_F(InstallTest, ProgramsDataMenuEntryAndIconsAreInstalled) {
               ReadBytes(QStringLiteral(GLIMTEX_DATA_DIR "/Default")));
     EXPECT_TRUE(QFileInfo::exists(Share() + QStringLiteral("/Macro/Rainbow")));
     EXPECT_TRUE(QFileInfo(Share() + QStringLiteral("/Include")).isDir());
-    const QString desktop = Prefix() + QStringLiteral("/share/applications/glimtex.desktop");
+    const QString desktop =
+        Prefix() + QStringLiteral("/share/applications/io.github.glimtex.Glimtex.desktop");
     EXPECT_TRUE(ReadBytes(desktop).contains("\nExec=glimtex\n"));
+    EXPECT_TRUE(ReadBytes(desktop).contains("\nIcon=glimtex\n"));
     const QString icons = Prefix() + QStringLiteral("/share/icons/hicolor/");
     EXPECT_TRUE(ReadBytes(icons + QStringLiteral("scalable/apps/glimtex.svg")).contains("<svg"));
 #ifdef GLIMTEX_PNG_ICONS
@@ -148,6 +151,26 @@ TEST_F(InstallTest, ProgramsDataMenuEntryAndIconsAreInstalled) {
         EXPECT_EQ(PngWidth(png), size) << png.toStdString();
     }
 #endif
+}
+
+TEST_F(InstallTest, MetainfoManualPagesAndCompletionAreInstalledForThisVersion) {
+    // The software centre's entry names the menu entry and this version.
+    const QByteArray metainfo = ReadBytes(
+        Prefix() + QStringLiteral("/share/metainfo/io.github.glimtex.Glimtex.metainfo.xml"));
+    EXPECT_TRUE(
+        metainfo.contains("<launchable type=\"desktop-id\">io.github.glimtex.Glimtex"
+                          ".desktop</launchable>"));
+    EXPECT_TRUE(metainfo.contains("<release version=\"" + kVersion.toUtf8() + '"'));
+    // The manual pages carry this version and name the folder the bundled files went to.
+    for (const char* page : {"glimtex", "glimtex-render"}) {
+        const QByteArray text =
+            ReadBytes(Prefix() + QStringLiteral("/share/man/man1/%1.1").arg(QLatin1String(page)));
+        EXPECT_TRUE(text.contains("\"Glimtex " + kVersion.toUtf8() + '"')) << page;
+        EXPECT_TRUE(text.contains(Share().toUtf8() + "/Default")) << page;
+    }
+    EXPECT_TRUE(ReadBytes(Prefix() + QStringLiteral("/share/bash-completion/completions/"
+                                                    "glimtex-render"))
+                    .contains("complete -F _glimtex_render glimtex-render"));
 }
 
 TEST_F(InstallTest, FirstRunMakesAndFillsThePrivateUserFolderAndRenders) {

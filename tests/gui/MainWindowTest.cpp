@@ -4,13 +4,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "GuiFixture.h"
 #include "app/MainWindowState.h"
 #include "gui/MainWindowView.h"
 #include "gui/Twips.h"
+#include "gui/WindowSystemLimits.h"
 
 namespace glimtex::testing {
 namespace {
@@ -89,6 +93,30 @@ TEST_F(MainWindowTest, AlwaysOnTopTogglesCheckMarkAndWindowFlag) {
     EXPECT_FALSE(item->isChecked());
     EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(main.isVisible());
+}
+
+TEST_F(MainWindowTest, OnWaylandAlwaysOnTopIsDisabledAndItsTooltipSaysWhy) {
+    Start();
+    auto& main = ShowMain();
+    auto* item = Find<QAction>(main, "FrontWindow_Set");
+    EXPECT_TRUE(item->isEnabled());
+    main.FitToWindowSystem(QStringLiteral("wayland"));
+    EXPECT_FALSE(item->isEnabled());
+
+    // Resting the pointer on the item in "設定(&S)" shows why.
+    auto* menu = Find<QMenu>(main, "SetMenu");
+    menu->popup(main.mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    const QPoint at = menu->actionGeometry(item).center();
+    QHelpEvent rest(QEvent::ToolTip, at, menu->mapToGlobal(at));
+    QApplication::sendEvent(menu, &rest);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), gui::KeepOnTopUnavailableReason(QStringLiteral("wayland")));
+    EXPECT_TRUE(QToolTip::text().startsWith(QStringLiteral("Wayland では")));
+    menu->close();
+    // Qt's other Wayland plugins too; X11, also through XWayland, can.
+    EXPECT_FALSE(gui::KeepOnTopUnavailableReason(QStringLiteral("wayland-egl")).isEmpty());
+    EXPECT_TRUE(gui::KeepOnTopUnavailableReason(QStringLiteral("xcb")).isEmpty());
 }
 
 TEST_F(MainWindowTest, StartupMacroSettingsShowWhenTheMainWindowFirstShows) {

@@ -49,6 +49,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("glimtex"));
+    // The name of the menu entry: a Wayland compositor finds the entry, and the icon
+    // for the windows, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.glimtex.Glimtex"));
     QApplication::setFont(UiFont(9));
 
     // Waiting for another run on the folder shows a window that can give up.
