@@ -25,7 +25,6 @@ class Gradation {
   public:
     // False when a difference of two neighboring stops leaves the 16-bit range.
     bool Start(const DecorationSettings& s, int16_t n) {
-        n_ = n;
         if (s.moreStops.isEmpty() && s.gradientSpace == GradientSpace::Rgb) {
             kind_ = Kind::TwoRgb;
             first_ = s.colors[0];
@@ -37,10 +36,25 @@ class Gradation {
             return true;
         }
         stops_ = ColorStops(s);
+        lastSegment_ = stops_.size() - 2;
+        segmentsPerCharacter_ = static_cast<double>(stops_.size() - 1) / n;
         if (s.gradientSpace == GradientSpace::Oklab) {
             kind_ = Kind::Oklab;
-            labs_.clear();
-            for (const ColorTriple& stop : stops_) labs_.append(ToOklab(stop));
+            // Every character's color at once: the conversions of many characters then
+            // overlap in the processor, instead of each waiting for the one before.
+            QList<OklabCones> cones;
+            for (const ColorTriple& stop : stops_) cones.append(ConesOf(ToOklab(stop)));
+            mixed_.resize(n);
+            for (int16_t i = 0; i < n; ++i) {
+                const Place place = PlaceOf(i);
+                const OklabCones& a = cones[place.segment];
+                const OklabCones& b = cones[place.segment + 1];
+                OklabCones mixed{};
+                for (std::size_t k = 0; k < 3; ++k) {
+                    mixed[k] = a[k] + place.fraction * (b[k] - a[k]);
+                }
+                mixed_[i] = FromCones(mixed);
+            }
             return true;
         }
         kind_ = Kind::ManyRgb;
@@ -65,15 +79,11 @@ class Gradation {
             }
             return true;
         }
-        const Place place = PlaceOf(i);
         if (kind_ == Kind::Oklab) {
-            const OklabColor& a = labs_[place.segment];
-            const OklabColor& b = labs_[place.segment + 1];
-            OklabColor mixed{};
-            for (std::size_t k = 0; k < 3; ++k) mixed[k] = a[k] + place.fraction * (b[k] - a[k]);
-            color = FromOklab(mixed);
+            color = mixed_[i];
             return true;
         }
+        const Place place = PlaceOf(i);
         // Between two stops the color stays between them, so it is always in range.
         const ColorTriple& a = stops_[place.segment];
         const ColorTriple& b = stops_[place.segment + 1];
@@ -94,18 +104,18 @@ class Gradation {
         double fraction = 0;
     };
     Place PlaceOf(int16_t i) const {
-        const qsizetype segments = stops_.size() - 1;
-        const double along = static_cast<double>(i) * static_cast<double>(segments) / n_;
-        const auto segment = std::min(static_cast<qsizetype>(along), segments - 1);
+        const double along = static_cast<double>(i) * segmentsPerCharacter_;
+        const auto segment = std::min(static_cast<qsizetype>(along), lastSegment_);
         return {segment, along - static_cast<double>(segment)};
     }
 
     Kind kind_ = Kind::TwoRgb;
-    int16_t n_ = 1;
+    qsizetype lastSegment_ = 0;
+    double segmentsPerCharacter_ = 0;
     ColorTriple first_{};
     std::array<float, 3> step_{};
     QList<ColorTriple> stops_;
-    QList<OklabColor> labs_;
+    QList<ColorTriple> mixed_;  // every character's color, for OKLab
 };
 
 }  // namespace glimtex
