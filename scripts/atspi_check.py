@@ -107,18 +107,20 @@ def button_named(root, name):
 
 
 def spoken_name(accessible):
-    """The accessible's name; none for a combo box that Qt names by the text it shows,
-    which tells what was chosen but not what is chosen there."""
+    """The accessible's name. Qt names a combo box by the text it shows, which tells
+    what was chosen, not what is chosen there: screen readers take its name from the
+    label that labels it."""
     name = accessible.name
-    if accessible.getRole() == pyatspi.ROLE_COMBO_BOX:
-        for child in children(accessible):
-            try:
-                text = child.queryText()
-            except NotImplementedError:
-                continue
-            if text.getText(0, text.characterCount) == name:
-                return ""
-    return name
+    if accessible.getRole() != pyatspi.ROLE_COMBO_BOX:
+        return name
+    for relation in accessible.getRelationSet():
+        if relation.getRelationType() != pyatspi.RELATION_LABELLED_BY:
+            continue
+        for i in range(relation.getNTargets()):
+            label = relation.getTarget(i)
+            if label.getRole() == pyatspi.ROLE_LABEL and label.name:
+                return label.name
+    return ""
 
 
 def walk(accessible, path, found):
@@ -161,7 +163,7 @@ def main():
                 total.add(path)
                 mark = "" if name else "   <-- no name"
                 if not name and role == "combo box":
-                    mark += " (only the text it shows)"
+                    mark += " (only the text it shows, no label)"
                 extra = f"  ({description})" if description else ""
                 print(f"  {role:<16} {name!r}{extra}{mark}")
                 if not name:
