@@ -229,6 +229,9 @@ void MainWindowView::BuildColorPanel(QGroupBox* frame) {
     colorMap_->setObjectName(QStringLiteral("ColorMap"));
     colorMap_->setGeometry(TwipRect(240, 1320, 3495, 375));
     Describe(*colorMap_, QStringLiteral("グラデーションの見本"));
+    // Tab runs as the controls stand: the swatches, "…" right of them, then "←→" below.
+    setTabOrder(colorBox_[1], gradientDetailsButton_);
+    setTabOrder(gradientDetailsButton_, changeButton_);
 }
 
 void MainWindowView::BuildShapePanel(QGroupBox* frame) {

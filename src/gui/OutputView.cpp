@@ -46,6 +46,9 @@ OutputView::OutputView(OutputWindowState& state, QWidget* parent)
     Describe(*rendered_->Browser(), QStringLiteral("表示"), QStringLiteral("ブラウザでの見え方"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { RefreshRendered(); });
     box_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab goes on to the buttons, as everywhere else, rather than into the HTML, where a
+    // tab character means nothing to a browser.
+    box_->setTabChangesFocus(true);
     box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SetButtonFaceBase(*box_);
