@@ -1,11 +1,10 @@
-// What a screen reader is told: every control a person operates, in every window,
-// has a name; and Tab runs through each window as its controls stand.
+// What a screen reader is told: every control a person operates, in every window, has
+// a name.
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 
 #include "GuiFixture.h"
-#include "app/ColorMixerState.h"
 #include "app/ConfirmationBoardState.h"
 #include "app/MacroPickerState.h"
 #include "app/MainWindowState.h"
@@ -15,25 +14,15 @@
 namespace glimtex::testing {
 namespace {
 
+// What a person operates: these roles, and any other control that takes the focus (a
+// bar only then: those of a text box are part of it).
 bool Operated(QAccessibleInterface& control) {
-    switch (control.role()) {
-        case QAccessible::Button:
-        case QAccessible::CheckBox:
-        case QAccessible::RadioButton:
-        case QAccessible::ComboBox:
-        case QAccessible::EditableText:
-        case QAccessible::SpinBox:
-        case QAccessible::Slider:
-        case QAccessible::List:
-        case QAccessible::Table:
-        case QAccessible::Tree:
-        case QAccessible::PageTab:
-        case QAccessible::PageTabList:
-            return true;
-        default:
-            // A bar only when it takes the focus: those of a text box are part of it.
-            return control.state().focusable;
-    }
+    static const QList<QAccessible::Role> kOperated{
+        QAccessible::Button,   QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox, QAccessible::EditableText, QAccessible::SpinBox,
+        QAccessible::Slider,   QAccessible::List,         QAccessible::Table,
+        QAccessible::Tree,     QAccessible::PageTab,      QAccessible::PageTabList};
+    return kOperated.contains(control.role()) || control.state().focusable;
 }
 
 // On Linux Qt names a combo box by the text it shows, which says what was chosen, not
