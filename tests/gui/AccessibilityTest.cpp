@@ -28,7 +28,7 @@ bool Operated(QAccessibleInterface& control) {
 // On Linux Qt names a combo box by the text it shows, which says what was chosen, not
 // what is chosen there; screen readers take its name from the label it is told of.
 QString SpokenName(QAccessibleInterface& control) {
-    const QString name = control.text(QAccessible::Name);
+    QString name = control.text(QAccessible::Name);
     auto* combo = qobject_cast<QComboBox*>(control.object());
     if (!combo || name != combo->currentText()) return name;
     for (const auto& [label, relation] : control.relations(QAccessible::Label)) {

@@ -55,7 +55,7 @@ class KeyboardRoadTest : public GuiFixture {
     }
     // Alt+E goes back to the line; Tab to the panel's button, Space shows the panel,
     // and Tab goes on over the buttons after it into the panel.
-    AssertionResult OpenPanel(int panel) {
+    static AssertionResult OpenPanel(int panel) {
         Key(Qt::Key_E, Qt::AltModifier);
         if (Focused() != QStringLiteral("EditBox")) return AssertionFailure() << "Alt+E";
         for (int i = 0; i < 6; ++i) {
