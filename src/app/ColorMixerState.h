@@ -96,6 +96,11 @@ inline const std::array<QString, ColorMixerState::kBarCount> kBarLetters{
     QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
 inline constexpr std::array<uint32_t, ColorMixerState::kBarCount> kBarLetterColors{
     0x0000FF, 0x008000, 0xFF0000};
+// What a screen reader calls the bars and the preview.
+inline const std::array<QString, ColorMixerState::kBarCount> kBarNames{
+    QStringLiteral("赤"), QStringLiteral("緑"), QStringLiteral("青")};
+inline const QString kBarPurpose = QStringLiteral("0から255まで");
+inline const QString kPreviewName = QStringLiteral("設定する色");
 }  // namespace ColorMixerText
 
 }  // namespace glimtex

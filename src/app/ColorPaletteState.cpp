@@ -20,7 +20,6 @@ constexpr std::array<ColorTriple, ColorPaletteState::kRows> kSampleColors{{
     {255, 255, 255}, {180, 180, 180}, {120, 120, 120}, {40, 40, 40},  {0, 0, 0},
 }};
 
-constexpr int kSwatchesPerColumn = 5;
 constexpr int kSwatchMargin = 120;
 constexpr int kSwatchPitch = 240;
 constexpr int kSwatchSize = 255;

@@ -21,6 +21,8 @@ class ColorPaletteState : public QObject {
   public:
     static constexpr WindowKind kKind = WindowKind::ColorPalette;
     static constexpr int kRows = 35;
+    // The swatches stand in columns of this many, index by index from the top left.
+    static constexpr int kSwatchesPerColumn = 5;
 
     explicit ColorPaletteState(Program& program);
 
@@ -55,6 +57,8 @@ class ColorPaletteState : public QObject {
 
 namespace ColorPaletteText {
 inline const QString kCaption = QStringLiteral("色見本");
+// What pressing a swatch does, for screen readers.
+inline const QString kSwatchPurpose = QStringLiteral("色情報に読み込みます");
 }  // namespace ColorPaletteText
 
 }  // namespace glimtex

@@ -105,6 +105,9 @@ inline const QString kMoveUp = QStringLiteral("上へ");
 inline const QString kMoveDown = QStringLiteral("下へ");
 inline const QString kSetColor = QStringLiteral("色の設定…");
 inline const QString kSpace = QStringLiteral("色の混ぜ方");
+// What screen readers are told of the list and of the strip below it.
+inline const QString kListPurpose = QStringLiteral("上から順に並ぶ色。Enterで色を設定します");
+inline const QString kStripName = QStringLiteral("グラデーションの見本");
 inline const QString kOk = QStringLiteral("OK");
 inline const QString kCancel = QStringLiteral("キャンセル");
 }  // namespace GradientDetailsText

@@ -66,6 +66,10 @@ inline const QString kNothingPickedMessage = QStringLiteral("何も設定され�
 inline const QString kNoMacroFileMessage = QStringLiteral("マクロファイルが見つかりません");
 inline const QString kApplyTitle = QStringLiteral("マクロ適用");
 inline const QString kApplyQuestion = QStringLiteral("本当にこのマクロを適用してもいいですか？");
+// What screen readers are told of the list of macros and of the description box.
+inline const QString kListName = QStringLiteral("マクロ");
+inline const QString kListPurpose = QStringLiteral("登録されたマクロから選びます");
+inline const QString kDescriptionName = QStringLiteral("マクロの説明");
 }  // namespace MacroPickerText
 
 }  // namespace glimtex

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/ConfirmationBoardState.h"
+#include "gui/AccessibleNames.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
 
@@ -17,6 +18,10 @@ SummaryPicture::SummaryPicture(QWidget* parent) : QWidget(parent) { setAutoFillB
 void SummaryPicture::SetLines(const QList<SummaryLine>& lines) {
     lines_ = lines;
     update();
+    // A screen reader reads the printed lines as the picture's description.
+    QStringList texts;
+    for (const SummaryLine& line : lines) texts.append(line.text);
+    setAccessibleDescription(texts.join(QLatin1Char('\n')));
 }
 
 // Lines follow each other at the font's own size, without the extra leading of the
@@ -57,6 +62,7 @@ BoardView::BoardView(ConfirmationBoardState& state, QWidget* parent)
     picture_ = new SummaryPicture(this);
     picture_->setObjectName(QStringLiteral("DataBoard"));
     picture_->setGeometry(TwipRect(0, 0, 4695, 6135));
+    Describe(*picture_, QStringLiteral("作成する内容"));
     picture_->SetLines(state.PrintedLines());
     connect(&state, &ConfirmationBoardState::changed, this, [this] {
         if (state_) picture_->SetLines(state_->PrintedLines());

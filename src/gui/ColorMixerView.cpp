@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "app/ColorMixerState.h"
+#include "gui/AccessibleNames.h"
 #include "gui/ColorSwatch.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
@@ -24,7 +25,8 @@ ColorMixerView::ColorMixerView(ColorMixerState& state, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         const auto at = static_cast<size_t>(i);
         const QString name = QString::fromLatin1(kNames[i]);
-        auto* letter = new QLabel(ColorMixerText::kBarLetters[at], this);
+        // The letter is the bar's access key: Alt+R, Alt+G, Alt+B.
+        auto* letter = new QLabel(QLatin1Char('&') + ColorMixerText::kBarLetters[at], this);
         letter->setObjectName(name + QStringLiteral("_Label"));
         letter->setGeometry(TwipRect(240, kLetterTops[i], 255, 375));
         letter->setFont(UiFont(15.75));
@@ -43,6 +45,8 @@ ColorMixerView::ColorMixerView(ColorMixerState& state, QWidget* parent)
         connect(bar, &QScrollBar::valueChanged, this, [this, i](int value) {
             if (state_) state_->SetBar(i, value);
         });
+        letter->setBuddy(bar);
+        Describe(*bar, ColorMixerText::kBarNames[at], ColorMixerText::kBarPurpose);
         bars_[at] = bar;
 
         auto* value = new QLabel(this);
@@ -54,8 +58,8 @@ ColorMixerView::ColorMixerView(ColorMixerState& state, QWidget* parent)
     preview_ = new ColorSwatch(this);
     preview_->setObjectName(QStringLiteral("RGB_ColorBox"));
     preview_->setGeometry(TwipRect(240, 1440, 375, 375));
-    preview_->setCursor(Qt::ArrowCursor);
-    preview_->setFocusPolicy(Qt::StrongFocus);
+    preview_->SetPressable(false);
+    Describe(*preview_, ColorMixerText::kPreviewName);
 
     auto* ok = new QPushButton(ColorMixerText::kOkButton, this);
     ok->setObjectName(QStringLiteral("OK_Button"));
@@ -70,8 +74,7 @@ ColorMixerView::ColorMixerView(ColorMixerState& state, QWidget* parent)
 
     setTabOrder(bars_[0], bars_[1]);
     setTabOrder(bars_[1], bars_[2]);
-    setTabOrder(bars_[2], preview_);
-    setTabOrder(preview_, ok);
+    setTabOrder(bars_[2], ok);
     setTabOrder(ok, cancel);
     bars_[0]->setFocus();
 

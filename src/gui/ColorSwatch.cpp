@@ -1,19 +1,89 @@
 #include "gui/ColorSwatch.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/ColorNames.h"
 #include "gui/Look.h"
 
 namespace glimtex::gui {
 
-ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) { setCursor(Qt::PointingHandCursor); }
+namespace {
+
+// A swatch as accessibility tools see it: a button that can be pressed, or, for a
+// preview, a picture; its description is its colour unless the view gave one.
+class SwatchAccessible : public QAccessibleWidget {
+  public:
+    explicit SwatchAccessible(ColorSwatch* swatch) : QAccessibleWidget(swatch) {}
+
+    QAccessible::Role role() const override {
+        return Swatch()->Pressable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QString text(QAccessible::Text t) const override {
+        QString said = QAccessibleWidget::text(t);
+        if (t == QAccessible::Description && said.isEmpty()) said = Swatch()->SpokenColor();
+        return said;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Swatch()->Pressable()) names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            Swatch()->Press();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+  private:
+    ColorSwatch* Swatch() const { return static_cast<ColorSwatch*>(widget()); }
+};
+
+QAccessibleInterface* MakeSwatchAccessible(const QString&, QObject* object) {
+    auto* swatch = qobject_cast<ColorSwatch*>(object);
+    return swatch ? new SwatchAccessible(swatch) : nullptr;
+}
+
+}  // namespace
+
+ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&MakeSwatchAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
+    SetPressable(true);
+}
+
+void ColorSwatch::SetPressable(bool pressable) {
+    pressable_ = pressable;
+    setCursor(pressable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    setFocusPolicy(pressable ? Qt::StrongFocus : Qt::NoFocus);
+}
 
 void ColorSwatch::SetColor(std::optional<uint32_t> packed) {
     if (packed == color_) return;
     color_ = packed;
     update();
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+QString ColorSwatch::SpokenColor() const {
+    if (!color_) return {};
+    const QColor color = FromPacked(*color_);
+    return glimtex::SpokenColor({static_cast<int16_t>(color.red()),
+                                 static_cast<int16_t>(color.green()),
+                                 static_cast<int16_t>(color.blue())});
+}
+
+void ColorSwatch::Press() {
+    if (pressable_) emit clicked();
 }
 
 void ColorSwatch::paintEvent(QPaintEvent*) {
@@ -34,13 +104,15 @@ void ColorSwatch::paintEvent(QPaintEvent*) {
 
 void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
+        Press();
     }
 }
 
 void ColorSwatch::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space) {
-        emit clicked();
+    const int key = event->key();
+    const bool presses = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (pressable_ && presses && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Press();
         return;
     }
     QWidget::keyPressEvent(event);

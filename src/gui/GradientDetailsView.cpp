@@ -14,6 +14,7 @@
 
 #include "app/GradientDetailsState.h"
 #include "core/StyleNames.h"
+#include "gui/AccessibleNames.h"
 #include "gui/ColorStrip.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
@@ -55,6 +56,7 @@ GradientDetailsView::GradientDetailsView(GradientDetailsState& state, QWidget* p
     strip_ = new ColorStrip(this);
     strip_->setObjectName(QStringLiteral("GradientStrip"));
     strip_->setFixedHeight(TwipsToPixels(375));
+    Describe(*strip_, GradientDetailsText::kStripName);
 
     auto* ok = MakeButton(GradientDetailsText::kOk, QStringLiteral("OK_Button"), this);
     ok->setDefault(true);
@@ -87,11 +89,13 @@ GradientDetailsView::GradientDetailsView(GradientDetailsState& state, QWidget* p
 }
 
 QWidget* GradientDetailsView::BuildStops() {
-    auto* frame = new QGroupBox(GradientDetailsText::kStops, this);
+    // Alt+L moves to the list, Alt+M to the colour space.
+    auto* frame = new QGroupBox(GradientDetailsText::kStops + QStringLiteral("(&L)"), this);
     frame->setObjectName(QStringLiteral("StopFrame"));
 
     list_ = new QTreeWidget(frame);
     list_->setObjectName(QStringLiteral("StopList"));
+    Describe(*list_, GradientDetailsText::kStops, GradientDetailsText::kListPurpose);
     list_->setColumnCount(kColumnCount);
     list_->setHeaderLabels({GradientDetailsText::kColorColumn, QStringLiteral("R"),
                             QStringLiteral("G"), QStringLiteral("B")});
@@ -141,7 +145,7 @@ QWidget* GradientDetailsView::BuildStops() {
 }
 
 QWidget* GradientDetailsView::BuildSpace() {
-    auto* frame = new QGroupBox(GradientDetailsText::kSpace, this);
+    auto* frame = new QGroupBox(GradientDetailsText::kSpace + QStringLiteral("(&M)"), this);
     frame->setObjectName(QStringLiteral("SpaceFrame"));
     rgb_ = new QRadioButton(StyleNames::Of(GradientSpace::Rgb), frame);
     rgb_->setObjectName(QStringLiteral("RgbSpaceButton"));

@@ -1,11 +1,13 @@
 #include "gui/MacroPickerView.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 #include "app/MacroPickerState.h"
+#include "gui/AccessibleNames.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
 #include "gui/WidgetSync.h"
@@ -28,6 +30,12 @@ MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
     combo_ = MakeEditableCombo(this, QStringLiteral("MacroListCombo"));
     combo_->setGeometry(TwipRect(0, 120, 2535, 315));
     combo_->setFont(UiFont(9.75));
+    // Screen readers take a combo box's name from its label; the window has no room
+    // for one above the list, so the label is there for them alone.
+    auto* label = new QLabel(MacroPickerText::kListName, this);
+    label->setObjectName(QStringLiteral("MacroList_Label"));
+    label->hide();
+    LabelFor(*label, *combo_, MacroPickerText::kListPurpose);
     connect(combo_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         if (state_) state_->SetComboText(text);
     });
@@ -40,6 +48,7 @@ MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
     textPrint_->setGeometry(TwipRect(0, 480, 2535, 1575));
     textPrint_->setReadOnly(true);
     SetButtonFaceBase(*textPrint_);
+    Describe(*textPrint_, MacroPickerText::kDescriptionName);
 
     auto* ok = new QPushButton(MacroPickerText::kOkButton, this);
     ok->setObjectName(QStringLiteral("OK_Button"));

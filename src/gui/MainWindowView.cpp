@@ -20,6 +20,7 @@
 #include "app/MainWindowState.h"
 #include "app/Program.h"
 #include "app/TextEditorLauncher.h"
+#include "gui/AccessibleNames.h"
 #include "gui/ColorStrip.h"
 #include "gui/ColorSwatch.h"
 #include "gui/Look.h"
@@ -39,6 +40,13 @@ constexpr int kClientHeight = 4560;
 
 const QColor kDarkGreen(0, 64, 0);
 const QColor kDarkBlue(0, 0, 128);
+
+// The six panels: the caption of each panel button and frame, and what the panel sets
+// (written at the top of the panel, and told by screen readers of its button).
+const char* const kPanelCaptions[6] = {"文字", "修飾", "色", "形状", "背景", "リンク"};
+const char* const kPanelPurposes[6] = {"文字自体を設定します",   "文字の外観を設定します",
+                                       "文字の色を設定します",   "文字の形状を設定します",
+                                       "文字の背景を設定します", "文字にリンクを設定します"};
 
 QString Indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
@@ -94,19 +102,21 @@ void MainWindowView::BuildControls(QWidget* client) {
     SetTextColor(*line0, kDarkGreen);
     SetTextColor(*line1, kDarkGreen);
 
-    auto* staticFrame = new QGroupBox(QStringLiteral("対象の文字列"), client);
+    // Alt+E comes back to the line from anywhere in the window.
+    auto* staticFrame = new QGroupBox(QStringLiteral("対象の文字列(&E)"), client);
     staticFrame->setObjectName(QStringLiteral("StaticFrame"));
     staticFrame->setGeometry(TwipRect(120, 840, 6375, 975));
     StyleAsFrame(*staticFrame);
     editBox_ = MakeLineEdit(staticFrame, QStringLiteral("EditBox"), TwipRect(240, 360, 5895, 345));
     editBox_->setFont(UiFont(12));
+    Describe(*editBox_, QStringLiteral("対象の文字列"), QStringLiteral("HTMLで装飾する文字列"));
     connect(editBox_, &QLineEdit::textChanged, this,
             [this](const QString& text) { state_.Form().SetText(text); });
 
-    static const char* const kPanelCaptions[6] = {"文字", "修飾", "色", "形状", "背景", "リンク"};
     for (int i = 0; i < 6; ++i) {
         auto* button = new QPushButton(QString::fromUtf8(kPanelCaptions[i]), client);
         button->setObjectName(Indexed("CommandButton", i));
+        Describe(*button, button->text(), QString::fromUtf8(kPanelPurposes[i]));
         button->setGeometry(TwipRect(120 + 1080 * i, 2040, 975, 255));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, i] { state_.ShowPanel(i); });
@@ -115,17 +125,14 @@ void MainWindowView::BuildControls(QWidget* client) {
 }
 
 void MainWindowView::BuildPanels(QWidget* client) {
-    static const char* const kCaptions[6] = {"文字", "修飾", "色", "形状", "背景", "リンク"};
-    static const char* const kPurposes[6] = {"文字自体を設定します",   "文字の外観を設定します",
-                                             "文字の色を設定します",   "文字の形状を設定します",
-                                             "文字の背景を設定します", "文字にリンクを設定します"};
     for (int i = 0; i < 6; ++i) {
-        auto* frame = new QGroupBox(QString::fromUtf8(kCaptions[i]), client);
+        auto* frame = new QGroupBox(QString::fromUtf8(kPanelCaptions[i]), client);
         frame->setObjectName(Indexed("CodeFrame", i));
         frame->setGeometry(TwipRect(120, 2520, 6375, i == 3 ? 1935 : 1815));
         StyleAsFrame(*frame);
-        auto* purpose = MakeLabel(frame, Indexed("DataLabel", i), QString::fromUtf8(kPurposes[i]),
-                                  TwipRect(240, 240, 3855, 255));
+        auto* purpose =
+            MakeLabel(frame, Indexed("DataLabel", i), QString::fromUtf8(kPanelPurposes[i]),
+                      TwipRect(240, 240, 3855, 255));
         SetTextColor(*purpose, kDarkBlue);
         codeFrames_[static_cast<size_t>(i)] = frame;
     }
@@ -152,16 +159,18 @@ QComboBox* MainWindowView::MakeCombo(QWidget* parent, const QString& name, const
 }
 
 void MainWindowView::BuildTextPanel(QGroupBox* frame) {
-    MakeLabel(frame, QStringLiteral("Moji_Label"), QStringLiteral("基本文字サイズ"),
-              TwipRect(240, 600, 1335, 255));
+    auto* sizeLabel = MakeLabel(frame, QStringLiteral("Moji_Label"),
+                                QStringLiteral("基本文字サイズ"), TwipRect(240, 600, 1335, 255));
     sizeCombo_ = MakeCombo(
         frame, QStringLiteral("MojiSizeCombo"), TwipRect(1680, 600, 615, 300),
         [this](const QString& text) { state_.Form().SetSizeText(text); }, nullptr);
-    MakeLabel(frame, QStringLiteral("FontSelect_Label"), QStringLiteral("使用フォント"),
-              TwipRect(2520, 600, 1095, 255));
+    LabelFor(*sizeLabel, *sizeCombo_, QStringLiteral("1から7、0は指定なし"));
+    auto* fontLabel = MakeLabel(frame, QStringLiteral("FontSelect_Label"),
+                                QStringLiteral("使用フォント"), TwipRect(2520, 600, 1095, 255));
     fontSelectCombo_ = MakeCombo(
         frame, QStringLiteral("FontSelectCombo"), TwipRect(3720, 600, 2415, 315),
         [this](const QString& text) { state_.Form().SetFaceText(text); }, nullptr);
+    LabelFor(*fontLabel, *fontSelectCombo_, QStringLiteral("NULLは指定なし"));
     static const char* const kPositions[3] = {"標準", "上付文字", "下付文字"};
     auto* group = new QButtonGroup(frame);
     for (int i = 0; i < 3; ++i) {
@@ -188,27 +197,33 @@ void MainWindowView::BuildDecorationPanel(QGroupBox* frame) {
 }
 
 void MainWindowView::BuildColorPanel(QGroupBox* frame) {
-    MakeLabel(frame, QStringLiteral("ColorStyle_Label"), QStringLiteral("色スタイル"),
-              TwipRect(240, 600, 975, 255));
+    auto* styleLabel = MakeLabel(frame, QStringLiteral("ColorStyle_Label"),
+                                 QStringLiteral("色スタイル"), TwipRect(240, 600, 975, 255));
     colorStyleCombo_ = MakeCombo(
         frame, QStringLiteral("ColorStyleCombo"), TwipRect(1320, 600, 1455, 300),
         [this](const QString& text) { state_.Form().SetColorStyleText(text); },
         [this] { state_.Form().ApplyColorStyle(); });
+    LabelFor(*styleLabel, *colorStyleCombo_);
+    static const char* const kSwatchNames[2] = {"1番目の色", "2番目の色"};
     for (int i = 0; i < 2; ++i) {
         auto* swatch = new ColorSwatch(frame);
         swatch->setObjectName(Indexed("ColorBox", i));
         swatch->setGeometry(TwipRect(3000 + 360 * i, 600, 255, 255));
+        Describe(*swatch, QString::fromUtf8(kSwatchNames[i]));
         connect(swatch, &ColorSwatch::clicked, this, [this, i] { emit colorBoxClicked(i); });
         colorBox_[static_cast<size_t>(i)] = swatch;
     }
     changeButton_ = new QPushButton(QStringLiteral("←→"), frame);
     changeButton_->setObjectName(QStringLiteral("ChangeButton"));
     changeButton_->setGeometry(TwipRect(3000, 960, 615, 225));
+    changeButton_->setToolTip(QStringLiteral("色を入れ替える"));
+    Describe(*changeButton_, changeButton_->toolTip());
     changeButton_->setAutoDefault(false);
     connect(changeButton_, &QPushButton::clicked, this, [this] { state_.Form().SwapColors(); });
     gradientDetailsButton_ = new QPushButton(QStringLiteral("…"), frame);
     gradientDetailsButton_->setObjectName(QStringLiteral("GradientDetailsButton"));
     gradientDetailsButton_->setToolTip(QStringLiteral("グラデーションの詳細"));
+    Describe(*gradientDetailsButton_, gradientDetailsButton_->toolTip());
     gradientDetailsButton_->setGeometry(TwipRect(3720, 600, 375, 255));
     gradientDetailsButton_->setAutoDefault(false);
     connect(gradientDetailsButton_, &QPushButton::clicked, this,
@@ -216,15 +231,20 @@ void MainWindowView::BuildColorPanel(QGroupBox* frame) {
     colorMap_ = new ColorStrip(frame);
     colorMap_->setObjectName(QStringLiteral("ColorMap"));
     colorMap_->setGeometry(TwipRect(240, 1320, 3495, 375));
+    Describe(*colorMap_, QStringLiteral("グラデーションの見本"));
+    // Tab runs as the controls stand: the swatches, "…" right of them, then "←→" below.
+    setTabOrder(colorBox_[1], gradientDetailsButton_);
+    setTabOrder(gradientDetailsButton_, changeButton_);
 }
 
 void MainWindowView::BuildShapePanel(QGroupBox* frame) {
-    MakeLabel(frame, QStringLiteral("Shape_Label"), QStringLiteral("文字の形状"),
-              TwipRect(240, 720, 975, 255));
+    auto* shapeLabel = MakeLabel(frame, QStringLiteral("Shape_Label"), QStringLiteral("文字の形状"),
+                                 TwipRect(240, 720, 975, 255));
     shapeCombo_ = MakeCombo(
         frame, QStringLiteral("MojiShapeCombo"), TwipRect(1320, 720, 1935, 300),
         [this](const QString& text) { state_.Form().SetShapeText(text); },
         [this] { state_.Form().ApplyShape(); });
+    LabelFor(*shapeLabel, *shapeCombo_, QStringLiteral("文字ごとの大きさの並び"));
     static const char* const kLetters[7] = {"G", "L", "I", "M", "T", "E", "X"};
     for (int i = 0; i < 7; ++i) {
         auto* letter = new PreviewLetterView(QString::fromUtf8(kLetters[i]), frame);
@@ -235,37 +255,42 @@ void MainWindowView::BuildShapePanel(QGroupBox* frame) {
 }
 
 void MainWindowView::BuildBackPanel(QGroupBox* frame) {
-    MakeLabel(frame, QStringLiteral("BackStyle_Label"), QStringLiteral("背景スタイル"),
-              TwipRect(240, 600, 1215, 255));
+    auto* styleLabel = MakeLabel(frame, QStringLiteral("BackStyle_Label"),
+                                 QStringLiteral("背景スタイル"), TwipRect(240, 600, 1215, 255));
     backStyleCombo_ = MakeCombo(
         frame, QStringLiteral("BackStyleCombo"), TwipRect(1560, 600, 1455, 300),
         [this](const QString& text) { state_.Form().SetBackgroundStyleText(text); },
         [this] { state_.Form().ApplyBackgroundStyle(); });
+    LabelFor(*styleLabel, *backStyleCombo_);
     backColorBox_ = new ColorSwatch(frame);
     backColorBox_->setObjectName(QStringLiteral("BackColorBox"));
     backColorBox_->setGeometry(TwipRect(3360, 600, 255, 255));
+    Describe(*backColorBox_, QStringLiteral("背景色"));
     connect(backColorBox_, &ColorSwatch::clicked, this, [this] { emit backColorBoxClicked(); });
     backPictureLabel_ = MakeLabel(frame, QStringLiteral("BackPicture_Label"),
                                   QStringLiteral("画像情報"), TwipRect(240, 1080, 855, 255));
     backPictureEdit_ =
         MakeLineEdit(frame, QStringLiteral("BackPictureEdit"), TwipRect(1200, 1080, 4935, 315));
     backPictureEdit_->setFont(MonospacedFont(9.75));
+    LabelFor(*backPictureLabel_, *backPictureEdit_, QStringLiteral("背景にする画像のアドレス"));
     connect(backPictureEdit_, &QLineEdit::textChanged, this,
             [this](const QString& text) { state_.Form().SetBackgroundPictureText(text); });
 }
 
 void MainWindowView::BuildLinkPanel(QGroupBox* frame) {
-    MakeLabel(frame, QStringLiteral("LinkStyle_Label"), QStringLiteral("設定情報"),
-              TwipRect(240, 600, 1215, 255));
+    auto* styleLabel = MakeLabel(frame, QStringLiteral("LinkStyle_Label"),
+                                 QStringLiteral("設定情報"), TwipRect(240, 600, 1215, 255));
     linkStyleCombo_ = MakeCombo(
         frame, QStringLiteral("LinkStyleCombo"), TwipRect(1560, 600, 1455, 300),
         [this](const QString& text) { state_.Form().SetLinkStyleText(text); },
         [this] { state_.Form().ApplyLinkStyle(); });
+    LabelFor(*styleLabel, *linkStyleCombo_, QStringLiteral("リンクを付けるかどうか"));
     linkDataLabel_ = MakeLabel(frame, QStringLiteral("LinkData_Label"), QStringLiteral("リンク先"),
                                TwipRect(240, 1200, 855, 255));
     linkDataEdit_ =
         MakeLineEdit(frame, QStringLiteral("LinkDataEdit"), TwipRect(1200, 1200, 4935, 315));
     linkDataEdit_->setFont(MonospacedFont(9.75));
+    LabelFor(*linkDataLabel_, *linkDataEdit_, QStringLiteral("リンク先のアドレス"));
     connect(linkDataEdit_, &QLineEdit::textChanged, this,
             [this](const QString& text) { state_.Form().SetLinkAddressText(text); });
 }

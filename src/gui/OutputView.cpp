@@ -3,12 +3,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <algorithm>
 
 #include "app/OutputWindowState.h"
+#include "gui/AccessibleNames.h"
 #include "gui/FragmentDocument.h"
 #include "gui/Look.h"
 #include "gui/PreviewView.h"
@@ -37,8 +39,16 @@ OutputView::OutputView(OutputWindowState& state, QWidget* parent)
     rendered_->setObjectName(QStringLiteral("HTMLStringView"));
     rendered_->Browser()->setObjectName(QStringLiteral("HTMLStringViewBox"));
     tabs_->addTab(rendered_, QStringLiteral("表示"));
+    Describe(*tabs_, QStringLiteral("HTMLソース"));
+    Describe(*tabs_->tabBar(), QStringLiteral("表示の切り替え"));
+    Describe(*box_, QStringLiteral("ソース"),
+             QStringLiteral("作成したHTML。編集したものがコピーされます"));
+    Describe(*rendered_->Browser(), QStringLiteral("表示"), QStringLiteral("ブラウザでの見え方"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { RefreshRendered(); });
     box_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab goes on to the buttons, as everywhere else, rather than into the HTML, where a
+    // tab character means nothing to a browser.
+    box_->setTabChangesFocus(true);
     box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SetButtonFaceBase(*box_);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/PreviewState.h"
+#include "gui/AccessibleNames.h"
 #include "gui/FragmentDocument.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
@@ -60,6 +61,7 @@ PreviewView::PreviewView(PreviewState& state, QWidget* parent)
     page_ = new RenderedPage(this);
     page_->setObjectName(QStringLiteral("PreviewPage"));
     page_->Browser()->setObjectName(QStringLiteral("PreviewBox"));
+    Describe(*page_->Browser(), QStringLiteral("プレビュー"), QStringLiteral("ブラウザでの見え方"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(TwipsToPixels(120), TwipsToPixels(120), TwipsToPixels(120),
                                TwipsToPixels(120));

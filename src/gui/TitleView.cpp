@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include "core/StyleNames.h"
+#include "gui/AccessibleNames.h"
 #include "gui/AppIcon.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
@@ -75,6 +76,7 @@ TitleView::TitleView(const QString& codeLabel, QWidget* parent)
     picture->setObjectName(QStringLiteral("TitlePicture"));
     picture->setPixmap(QPixmap::fromImage(DrawTitlePicture()));
     picture->setGeometry(0, 0, 400, 200);
+    Describe(*picture, QStringLiteral("Glimtex　HTMLによる文字表現ツール"));
 
     auto* ok = new QPushButton(QStringLiteral("開始"), this);
     ok->setObjectName(QStringLiteral("OK_Button"));

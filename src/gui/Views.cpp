@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 #include "app/ColorMixerState.h"
@@ -34,7 +35,23 @@ Views::Views(Program& program)
     connect(&program, &Program::closed, this, &Views::CloseWindow);
 }
 
+namespace {
+
+// F6 on one of the colour tools brings up the other: the mixer and its palette stand
+// side by side, and the keyboard moves between them as between two panes.
+template <typename View>
+void BringUpOnF6(QWidget& window, const QPointer<View>& other) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F6), &window);
+    QObject::connect(key, &QShortcut::activated, &window, [&other] {
+        if (other) BringToFront(*other);
+    });
+}
+
+}  // namespace
+
 void Views::ShowWindow(WindowKind kind) {
+    // The window it is opened from gets the keyboard back when it goes.
+    if (!openers_.contains(kind)) openers_[kind] = QApplication::activeWindow();
     switch (kind) {
         case WindowKind::Board:
             ShowBoard();
@@ -44,12 +61,18 @@ void Views::ShowWindow(WindowKind kind) {
             break;
         case WindowKind::ColorPalette:
             Show(palette_, [this] {
-                return new ColorPaletteView(program_, *program_.Find<ColorPaletteState>());
+                auto* palette = new ColorPaletteView(program_, *program_.Find<ColorPaletteState>());
+                BringUpOnF6(*palette, mixer_);
+                return palette;
             });
             break;
         case WindowKind::ColorMixer: {
             const bool opening = !mixer_;
-            Show(mixer_, [this] { return new ColorMixerView(*program_.Find<ColorMixerState>()); });
+            Show(mixer_, [this] {
+                auto* mixer = new ColorMixerView(*program_.Find<ColorMixerState>());
+                BringUpOnF6(*mixer, palette_);
+                return mixer;
+            });
             if (opening) PlaceColorTools();
             break;
         }
@@ -72,6 +95,9 @@ void Views::ShowWindow(WindowKind kind) {
 }
 
 void Views::CloseWindow(WindowKind kind) {
+    const QPointer<QWidget> hadKeyboard = QApplication::activeWindow();
+    const QPointer<QWidget> opener = openers_[kind];
+    openers_.erase(kind);
     switch (kind) {
         case WindowKind::Board:
             Close(board_);
@@ -94,6 +120,12 @@ void Views::CloseWindow(WindowKind kind) {
         case WindowKind::GradientDetails:
             Close(details_);
             break;
+    }
+    // A window that goes while it has the keyboard gives it back: the palette to its
+    // mixer, any other window to the one it was opened from.
+    if (hadKeyboard && !hadKeyboard->isVisible()) {
+        QWidget* back = kind == WindowKind::ColorPalette && mixer_ ? mixer_.data() : opener.data();
+        if (back && back->isVisible()) BringToFront(*back);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <map>
 
 #include "app/OncePerTurn.h"
 #include "app/WindowKind.h"
@@ -77,6 +78,8 @@ class Views : public QObject {
     QPointer<MacroPickerView> picker_;
     QPointer<PreviewView> preview_;
     QPointer<GradientDetailsView> details_;
+    // For each open window, the window that had the keyboard when it was opened.
+    std::map<WindowKind, QPointer<QWidget>> openers_;
     OncePerTurn boardTurn_;
     OncePerTurn windowCheck_;
 };
