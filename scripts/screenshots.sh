@@ -89,7 +89,7 @@ xdotool windowactivate --sync "$output" key Escape
 # The colour panel's first swatch opens the mixer with its palette; a palette
 # swatch loads its colour into the mixer.
 click "$main" $((40 + 72 * 2)) $((menubar + 144))
-click "$main" 216 $((menubar + 216))
+click "$main" 232 $((menubar + 216))
 mixer=$(window 色情報)
 palette=$(window 色見本)
 click "$palette" $((8 + 16 * 2 + 8)) $((8 + 16 * 3 + 8))
@@ -165,7 +165,7 @@ shot "$preview" preview-bbcode.png
 # stop halfway after the first. Enter on the list opens the mixer on that stop.
 xdotool windowactivate --sync "$main"
 click "$main" $((40 + 72 * 2)) $((menubar + 144))
-click "$main" 268 $((menubar + 216))
+click "$main" 284 $((menubar + 216))
 details=$(window グラデーションの詳細)
 xdotool windowactivate --sync "$details" key Tab space
 shot "$details" gradient-details.png

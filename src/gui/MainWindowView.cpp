@@ -187,26 +187,27 @@ void MainWindowView::BuildDecorationPanel(QGroupBox* frame) {
 void MainWindowView::BuildColorPanel(QGroupBox* frame) {
     MakeLabel(frame, QStringLiteral("ColorStyle_Label"), QStringLiteral("色スタイル"),
               TwipRect(240, 600, 975, 255));
+    // Wide enough for its longest entry, "グラデーション", with the swatches beside it.
     colorStyleCombo_ = MakeCombo(
-        frame, QStringLiteral("ColorStyleCombo"), TwipRect(1320, 600, 1455, 300),
+        frame, QStringLiteral("ColorStyleCombo"), TwipRect(1320, 600, 1695, 300),
         [this](const QString& text) { state_.Form().SetColorStyleText(text); },
         [this] { state_.Form().ApplyColorStyle(); });
     for (int i = 0; i < 2; ++i) {
         auto* swatch = new ColorSwatch(frame);
         swatch->setObjectName(Indexed("ColorBox", i));
-        swatch->setGeometry(TwipRect(3000 + 360 * i, 600, 255, 255));
+        swatch->setGeometry(TwipRect(3240 + 360 * i, 600, 255, 255));
         connect(swatch, &ColorSwatch::clicked, this, [this, i] { emit colorBoxClicked(i); });
         colorBox_[static_cast<size_t>(i)] = swatch;
     }
     changeButton_ = new QPushButton(QStringLiteral("←→"), frame);
     changeButton_->setObjectName(QStringLiteral("ChangeButton"));
-    changeButton_->setGeometry(TwipRect(3000, 960, 615, 225));
+    changeButton_->setGeometry(TwipRect(3240, 960, 615, 225));
     changeButton_->setAutoDefault(false);
     connect(changeButton_, &QPushButton::clicked, this, [this] { state_.Form().SwapColors(); });
     gradientDetailsButton_ = new QPushButton(QStringLiteral("…"), frame);
     gradientDetailsButton_->setObjectName(QStringLiteral("GradientDetailsButton"));
     gradientDetailsButton_->setToolTip(QStringLiteral("グラデーションの詳細"));
-    gradientDetailsButton_->setGeometry(TwipRect(3720, 600, 375, 255));
+    gradientDetailsButton_->setGeometry(TwipRect(3960, 600, 375, 255));
     gradientDetailsButton_->setAutoDefault(false);
     connect(gradientDetailsButton_, &QPushButton::clicked, this,
             [this] { state_.EditGradientDetails(); });

@@ -14,6 +14,8 @@ void Sync(QLineEdit* edit, const QString& text) {
     if (edit->text() == text) return;
     const QSignalBlocker block(edit);
     edit->setText(text);
+    // A box narrower than its text shows the start of it, not the end.
+    edit->setCursorPosition(0);
 }
 
 void Sync(QComboBox* combo, const ComboBoxState& state) {
@@ -26,7 +28,9 @@ void Sync(QComboBox* combo, const ComboBoxState& state) {
         combo->clear();
         combo->addItems(state.items);
     }
-    if (combo->currentText() != state.text) combo->setEditText(state.text);
+    const bool sameText = combo->currentText() == state.text;
+    if (!sameText) combo->setEditText(state.text);
+    if ((!sameItems || !sameText) && combo->lineEdit()) combo->lineEdit()->setCursorPosition(0);
 }
 
 void SyncChecked(QAbstractButton* button, bool checked) {
@@ -51,6 +55,10 @@ QComboBox* MakeEditableCombo(QWidget* parent, const QString& name) {
     combo->setEditable(true);
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // A pick from the list is shown from its first character, as text set from the
+    // program is.
+    QObject::connect(combo, &QComboBox::activated, combo,
+                     [combo] { combo->lineEdit()->setCursorPosition(0); });
     return combo;
 }
 

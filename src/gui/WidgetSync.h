@@ -16,7 +16,8 @@ namespace glimtex::gui {
 
 // Bringing a widget in line with the state it shows. A widget is touched only when
 // it differs, and with its signals blocked, so a view never feeds its own refresh
-// back into the engine and a caret never jumps.
+// back into the engine and a caret never jumps. Text set here is shown from its
+// first character.
 void Sync(QLineEdit* edit, const QString& text);
 void Sync(QComboBox* combo, const ComboBoxState& state);
 void SyncChecked(QAbstractButton* button, bool checked);

@@ -26,6 +26,33 @@ QList<int> VisiblePanels(QWidget& main) {
     return visible;
 }
 
+// The entry of a combo box's list that takes the most room in its font.
+QString LongestEntry(const QComboBox* combo) {
+    QString longest;
+    for (int i = 0; i < combo->count(); ++i) {
+        const QString entry = combo->itemText(i);
+        if (combo->fontMetrics().horizontalAdvance(entry) >
+            combo->fontMetrics().horizontalAdvance(longest)) {
+            longest = entry;
+        }
+    }
+    return longest;
+}
+
+// Whether a combo box shows the whole of its text from the first character: the caret
+// stands before it and the text fits inside the two pixels a line edit keeps each side.
+::testing::AssertionResult ShowsWholeText(const QComboBox* combo) {
+    const QLineEdit* edit = combo->lineEdit();
+    const int needed = edit->fontMetrics().horizontalAdvance(edit->text()) + 4;
+    if (edit->cursorPosition() == 0 && needed <= edit->width()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << combo->objectName().toStdString() << " shows \"" << edit->text().toStdString()
+           << "\" in " << edit->width() << " of " << needed << " pixels, the caret at "
+           << edit->cursorPosition();
+}
+
 using MainWindowTest = GuiFixture;
 
 TEST_F(MainWindowTest, TypedTextIsTheMainStringAtOnce) {
@@ -146,6 +173,29 @@ TEST_F(MainWindowTest, PickingAStyleRunsItsSelector) {
     Pick(back, QStringLiteral("単色"));
     EXPECT_TRUE(Find<QWidget>(main, "BackColorBox")->isVisible());
     EXPECT_FALSE(Find<QWidget>(main, "BackPictureEdit")->isVisible());
+}
+
+TEST_F(MainWindowTest, EveryComboShowsItsLongestEntryWhole) {
+    Start({QStringLiteral("Add.FontData = \"ＭＳ Ｐゴシック\""),
+           QStringLiteral("Add.FontData = \"Times New Roman\"")});
+    auto& main = ShowMain();
+    const std::pair<int, const char*> combos[] = {{0, "MojiSizeCombo"},   {0, "FontSelectCombo"},
+                                                  {2, "ColorStyleCombo"}, {3, "MojiShapeCombo"},
+                                                  {4, "BackStyleCombo"},  {5, "LinkStyleCombo"}};
+    for (const auto& [panel, name] : combos) {
+        QTest::mouseClick(Find<QPushButton>(main, QStringLiteral("CommandButton_%1").arg(panel)),
+                          Qt::LeftButton);
+        DeliverPostedCalls();
+        auto* combo = Find<QComboBox>(main, name);
+        Pick(combo, LongestEntry(combo));
+        EXPECT_TRUE(ShowsWholeText(combo));
+    }
+    // Text set from the program is shown from its start too.
+    for (const char* style : {"単色", "グラデーション"}) {
+        program->MainWindow().Form().SetColorStyleText(QString::fromUtf8(style));
+        DeliverPostedCalls();
+    }
+    EXPECT_TRUE(ShowsWholeText(Find<QComboBox>(main, "ColorStyleCombo")));
 }
 
 TEST_F(MainWindowTest, ResetFromTheFileMenu) {
