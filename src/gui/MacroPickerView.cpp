@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "app/MacroPickerState.h"
+#include "gui/EditableCombo.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
 #include "gui/WidgetSync.h"
@@ -25,7 +26,7 @@ MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
     // A sizable tool window whose controls keep their places.
     resize(TwipSize(3795, 2100));
 
-    combo_ = MakeEditableCombo(this, QStringLiteral("MacroListCombo"));
+    combo_ = new EditableCombo(this, QStringLiteral("MacroListCombo"));
     combo_->setGeometry(TwipRect(0, 120, 2535, 315));
     combo_->setFont(UiFont(9.75));
     connect(combo_, &QComboBox::editTextChanged, this, [this](const QString& text) {

@@ -21,6 +21,7 @@
 #include "app/TextEditorLauncher.h"
 #include "gui/ColorStrip.h"
 #include "gui/ColorSwatch.h"
+#include "gui/EditableCombo.h"
 #include "gui/Look.h"
 #include "gui/PreviewLetterView.h"
 #include "gui/Twips.h"
@@ -137,7 +138,7 @@ void MainWindowView::BuildPanels(QWidget* client) {
 QComboBox* MainWindowView::MakeCombo(QWidget* parent, const QString& name, const QRect& place,
                                      const std::function<void(const QString&)>& setText,
                                      const std::function<void()>& select) {
-    QComboBox* combo = MakeEditableCombo(parent, name);
+    QComboBox* combo = new EditableCombo(parent, name);
     combo->setGeometry(place);
     connect(combo, &QComboBox::editTextChanged, this, setText);
     // A pick from the list runs the style's selector.

@@ -49,17 +49,4 @@ void SyncVisible(QWidget* widget, bool visible) {
     if (widget->isVisibleTo(widget->parentWidget()) != visible) widget->setVisible(visible);
 }
 
-QComboBox* MakeEditableCombo(QWidget* parent, const QString& name) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setCompleter(nullptr);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    // A pick from the list is shown from its first character, as text set from the
-    // program is.
-    QObject::connect(combo, &QComboBox::activated, combo,
-                     [combo] { combo->lineEdit()->setCursorPosition(0); });
-    return combo;
-}
-
 }  // namespace glimtex::gui

@@ -24,8 +24,4 @@ void SyncChecked(QAbstractButton* button, bool checked);
 void SyncChecked(QAction* action, bool checked);
 void SyncVisible(QWidget* widget, bool visible);
 
-// An editable combo box of the main window: the user may type any text, and
-// nothing is completed or inserted into the list behind their back.
-QComboBox* MakeEditableCombo(QWidget* parent, const QString& name);
-
 }  // namespace glimtex::gui

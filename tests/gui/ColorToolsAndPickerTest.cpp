@@ -99,17 +99,24 @@ TEST_F(ColorToolsTest, CancelAndClosingTheMainWindowChangeNothing) {
     EXPECT_EQ(program->Settings().backgroundColor, (ColorTriple{0, 0, 0}));
 }
 
-using MacroPickerTest = GuiFixture;
+class MacroPickerTest : public GuiFixture {
+  protected:
+    // Starts with the bundled start-up macro and the given bundled macros, in a folder
+    // of the test's own.
+    void StartWithBundled(const QStringList& macros) {
+        QDir(dir.path()).mkpath(QStringLiteral("Macro"));
+        for (const QString& name : QStringList{QStringLiteral("Default")} + macros) {
+            ASSERT_TRUE(
+                QFile::copy(QStringLiteral(GLIMTEX_DATA_DIR "/") + name, dir.filePath(name)));
+        }
+        program = std::make_unique<Program>(dir.path(), feedback, clipboard);
+        views = std::make_unique<gui::Views>(*program);
+        Startup(program->Core()).Run();
+    }
+};
 
 TEST_F(MacroPickerTest, PickReadAndApplyABundledMacro) {
-    // The bundled start-up macro and its sample, in a folder of the test's own.
-    for (const QString& name : {QStringLiteral("Default"), QStringLiteral("Macro/Rainbow")}) {
-        QDir(dir.path()).mkpath(QStringLiteral("Macro"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(GLIMTEX_DATA_DIR "/") + name, dir.filePath(name)));
-    }
-    program = std::make_unique<Program>(dir.path(), feedback, clipboard);
-    views = std::make_unique<gui::Views>(*program);
-    Startup(program->Core()).Run();
+    StartWithBundled({QStringLiteral("Macro/Rainbow")});
     auto& main = ShowMain();
     Find<QAction>(main, "Macro_Tool")->trigger();
     gui::MacroPickerView* picker = views->MacroPicker();
@@ -134,6 +141,30 @@ TEST_F(MacroPickerTest, PickReadAndApplyABundledMacro) {
     EXPECT_EQ(Find<QLineEdit>(main, "EditBox")->text(), QStringLiteral("Glimtexへようこそ"));
     ASSERT_NE(views->Output(), nullptr);
     EXPECT_TRUE(views->Output()->isVisible());
+}
+
+TEST_F(MacroPickerTest, TheListIsWideEnoughForItsLongestTitle) {
+    // Every bundled macro: more titles than the list shows at once, so it scrolls.
+    QStringList macros;
+    for (const QString& name :
+         QDir(QStringLiteral(GLIMTEX_DATA_DIR "/Macro")).entryList(QDir::Files)) {
+        macros << QStringLiteral("Macro/") + name;
+    }
+    StartWithBundled(macros);
+    auto& main = ShowMain();
+    Find<QAction>(main, "Macro_Tool")->trigger();
+    ASSERT_NE(views->MacroPicker(), nullptr);
+    auto* combo = Find<QComboBox>(*views->MacroPicker(), "MacroListCombo");
+    const QString title = QStringLiteral("背景色つきのリンクボタン");
+    ASSERT_GE(combo->findText(title), 0);
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    // The entries, beside the scroll bar, have the room the widest of them asks for.
+    const int titleWidth = list->fontMetrics().horizontalAdvance(title);
+    EXPECT_GE(list->sizeHintForColumn(0), titleWidth);
+    EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0));
+    combo->hidePopup();
 }
 
 TEST_F(MacroPickerTest, NothingPickedIsANotice) {
