@@ -27,6 +27,8 @@ cleanup() {
 }
 trap cleanup EXIT
 cp -r build/bin/Default build/bin/Include build/bin/Macro "$folder"/
+# The settings too: the shots never depend on where a person left the main window.
+export XDG_CONFIG_HOME="$folder/config"
 
 Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!

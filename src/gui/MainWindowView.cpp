@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
@@ -330,6 +331,11 @@ void MainWindowView::BuildMenus() {
 void MainWindowView::closeEvent(QCloseEvent* event) {
     emit closing();
     event->accept();
+}
+
+void MainWindowView::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    emit moved();
 }
 
 // ---- Drawing the state ----

@@ -1,6 +1,7 @@
 #include "gui/Views.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 
@@ -9,6 +10,7 @@
 #include "app/ConfirmationBoardState.h"
 #include "app/GradientDetailsState.h"
 #include "app/MacroPickerState.h"
+#include "app/MainWindowPlace.h"
 #include "app/MainWindowState.h"
 #include "app/OutputWindowState.h"
 #include "app/PreviewState.h"
@@ -108,10 +110,13 @@ Views::~Views() {
     delete main_;
 }
 
-MainWindowView& Views::ShowMainWindow() {
+MainWindowView& Views::ShowMainWindow(const QWidget* replacing) {
     if (!main_) {
         main_ = new MainWindowView(program_);
+        PlaceMainWindow(replacing);
         MainWindowState& state = program_.MainWindow();
+        connect(main_, &MainWindowView::moved, this, &Views::RememberMainWindowPlace);
+        connect(main_, &MainWindowView::closing, this, &Views::RememberMainWindowPlace);
         connect(main_, &MainWindowView::closing, this, &Views::MainWindowClosing);
         connect(main_, &MainWindowView::colorBoxClicked, this,
                 [&state](int index) { state.EditColor(index); });
@@ -208,6 +213,23 @@ void Views::PlaceColorTools() {
 
 void Views::PlaceGradientDetails() {
     if (main_ && details_) PlaceBeside(*details_, *main_, Side::Left);
+}
+
+void Views::PlaceMainWindow(const QWidget* replacing) {
+    const QScreen* home = replacing ? replacing->screen() : QGuiApplication::primaryScreen();
+    // The frame the desktop will put round the window, as it did round the one it
+    // replaces; the window itself keeps its size.
+    QSize frame = main_->size();
+    if (replacing) frame += replacing->frameGeometry().size() - replacing->size();
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens << screen->availableGeometry();
+    }
+    main_->move(MainWindowPlace(SavedMainWindowPlace(), frame, screens, home->availableGeometry()));
+}
+
+void Views::RememberMainWindowPlace() {
+    if (main_ && main_->isVisible()) SaveMainWindowPlace(main_->pos());
 }
 
 void Views::MainWindowClosing() {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,6 +52,12 @@ inline void Pick(QComboBox* combo, const QString& entry) {
 class GuiFixture : public ::testing::Test {
   protected:
     QTemporaryDir dir;
+    // The user's settings (where the main window was left) in a folder of the test's
+    // own, never the person's.
+    QTemporaryDir settingsDir;
+    GuiFixture() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
     gui::GuiFeedback feedback;
     gui::SystemClipboard clipboard;
     MessageBoxAnswerer boxes;

@@ -6,10 +6,12 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "GuiFixture.h"
 #include "app/MainWindowState.h"
 #include "gui/MainWindowView.h"
+#include "gui/TitleView.h"
 #include "gui/Twips.h"
 
 namespace glimtex::testing {
@@ -98,6 +100,27 @@ TEST_F(MainWindowTest, FixedSizeFromTwips) {
     EXPECT_EQ(main.minimumSize(), main.maximumSize());
     EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+TEST_F(MainWindowTest, OpensCentredWhereTheTitleWindowWasThenWhereItWasLeft) {
+    Start();
+    gui::TitleView title(QStringLiteral("0000"));
+    title.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
+    gui::MainWindowView* main = &views->ShowMainWindow(&title);
+    title.close();
+    const QRect screen = title.screen()->availableGeometry();
+    EXPECT_LE((main->frameGeometry().center() - screen.center()).manhattanLength(), 1);
+
+    const QPoint left = screen.topLeft() + QPoint(20, 30);
+    main->move(left);
+    main->close();
+    // The next run, in a program of its own.
+    views.reset();
+    program.reset();
+    Start();
+    main = &ShowMain();
+    EXPECT_EQ(main->pos(), left);
 }
 
 TEST_F(MainWindowTest, AlwaysOnTopTogglesCheckMarkAndWindowFlag) {
