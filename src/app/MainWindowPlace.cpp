@@ -27,26 +27,32 @@ qint64 Area(const QRect& rect) {
     return rect.isEmpty() ? 0 : static_cast<qint64>(rect.width()) * rect.height();
 }
 
+// The window moved whole onto the screen that holds most of it; none when it lies on
+// no screen at all.
+std::optional<QPoint> OnAScreen(const QRect& window, const QList<QRect>& screens) {
+    const QRect* most = nullptr;
+    qint64 mostArea = 0;
+    for (const QRect& screen : screens) {
+        const qint64 area = Area(screen.intersected(window));
+        if (area > mostArea) {
+            most = &screen;
+            mostArea = area;
+        }
+    }
+    if (!most) return std::nullopt;
+    return Within(window, *most).topLeft();
+}
+
 }  // namespace
 
 QPoint MainWindowPlace(std::optional<QPoint> saved, QSize frame, const QList<QRect>& screens,
                        const QRect& home) {
     if (saved) {
-        const QRect window(*saved, frame);
-        const QRect* most = nullptr;
-        qint64 mostArea = 0;
-        for (const QRect& screen : screens) {
-            const qint64 area = Area(screen.intersected(window));
-            if (area > mostArea) {
-                most = &screen;
-                mostArea = area;
-            }
-        }
-        if (most) return Within(window, *most).topLeft();
+        if (const auto at = OnAScreen(QRect(*saved, frame), screens)) return *at;
     }
     QRect centred(QPoint(), frame);
     centred.moveCenter(home.center());
-    return Within(centred, home).topLeft();
+    return OnAScreen(centred, screens).value_or(centred.topLeft());
 }
 
 std::optional<QPoint> SavedMainWindowPlace() {

@@ -9,10 +9,11 @@
 namespace glimtex {
 
 // Where the main window opens: the top left corner of its frame, of the given size.
-// The place it was left at last time, when some of it still lies on a screen, moved
-// as little as needed to stand whole on the screen that holds most of it; otherwise
-// centred on `home`, the screen the title window stood on. Screens are given by the
-// areas windows may take (the desktop's panels left out).
+// The place it was left at last time, when some of it still lies on a screen; else
+// centred on `home`, the title window it takes the place of (or a screen's middle).
+// Either way moved as little as needed to stand whole on the screen that holds most
+// of it. Screens are given by the areas windows may take (the desktop's panels left
+// out).
 QPoint MainWindowPlace(std::optional<QPoint> saved, QSize frame, const QList<QRect>& screens,
                        const QRect& home);
 

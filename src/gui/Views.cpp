@@ -216,7 +216,6 @@ void Views::PlaceGradientDetails() {
 }
 
 void Views::PlaceMainWindow(const QWidget* replacing) {
-    const QScreen* home = replacing ? replacing->screen() : QGuiApplication::primaryScreen();
     // The frame the desktop will put round the window, as it did round the one it
     // replaces; the window itself keeps its size.
     QSize frame = main_->size();
@@ -225,7 +224,9 @@ void Views::PlaceMainWindow(const QWidget* replacing) {
     for (const QScreen* screen : QGuiApplication::screens()) {
         screens << screen->availableGeometry();
     }
-    main_->move(MainWindowPlace(SavedMainWindowPlace(), frame, screens, home->availableGeometry()));
+    const QRect home = replacing ? replacing->frameGeometry()
+                                 : QGuiApplication::primaryScreen()->availableGeometry();
+    main_->move(MainWindowPlace(SavedMainWindowPlace(), frame, screens, home));
 }
 
 void Views::RememberMainWindowPlace() {

@@ -31,8 +31,8 @@ class Views : public QObject {
 
     // Shows the main window (created with the program's main-window state, loading
     // that first if nothing touched it yet). It opens where it was left last time, or
-    // centred on the screen of the window it takes the place of (the title window),
-    // or of the primary screen.
+    // centred where the window it takes the place of (the title window) stands, or on
+    // the primary screen.
     MainWindowView& ShowMainWindow(const QWidget* replacing = nullptr);
 
     MainWindowView* MainWindow() const { return main_; }

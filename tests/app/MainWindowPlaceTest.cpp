@@ -1,5 +1,5 @@
 // Where the main window opens: where it was left, kept on a screen that is there, or
-// centred on the title window's screen.
+// centred where the title window stands.
 #include <gtest/gtest.h>
 
 #include "app/MainWindowPlace.h"
@@ -13,9 +13,10 @@ const QRect kLeft(0, 30, 1280, 994);
 const QRect kRight(1280, 30, 1920, 1050);
 const QList<QRect> kScreens{kLeft, kRight};
 
-TEST(MainWindowPlace, TheFirstTimeCentredOnTheTitleWindowsScreen) {
-    const QPoint at = MainWindowPlace(std::nullopt, kWindow, kScreens, kRight);
-    EXPECT_EQ(QRect(at, kWindow).center(), kRight.center());
+TEST(MainWindowPlace, TheFirstTimeWhereTheTitleWindowStands) {
+    const QRect title(2000, 300, 400, 260);
+    const QPoint at = MainWindowPlace(std::nullopt, kWindow, kScreens, title);
+    EXPECT_EQ(QRect(at, kWindow).center(), title.center());
 }
 
 TEST(MainWindowPlace, WhereItWasLeftWhileThatIsOnAScreen) {
@@ -26,10 +27,11 @@ TEST(MainWindowPlace, WhereItWasLeftWhileThatIsOnAScreen) {
     EXPECT_EQ(MainWindowPlace(QPoint(100, 0), kWindow, kScreens, kLeft), QPoint(100, 30));
 }
 
-TEST(MainWindowPlace, CentredAgainWhenTheScreenItWasOnIsGone) {
+TEST(MainWindowPlace, WhereTheTitleWindowStandsWhenTheScreenItWasOnIsGone) {
     // Left on the right screen, which is no longer there.
-    const QPoint at = MainWindowPlace(QPoint(1500, 600), kWindow, {kLeft}, kLeft);
-    EXPECT_EQ(QRect(at, kWindow).center(), kLeft.center());
+    const QRect title(400, 300, 400, 260);
+    const QPoint at = MainWindowPlace(QPoint(1500, 600), kWindow, {kLeft}, title);
+    EXPECT_EQ(QRect(at, kWindow).center(), title.center());
 }
 
 }  // namespace
