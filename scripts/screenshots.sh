@@ -89,12 +89,12 @@ shot "$output" output.png
 xdotool windowactivate --sync "$output" key Escape
 
 # The colour panel's first swatch opens the mixer with its palette; a palette
-# swatch loads its colour into the mixer.
+# swatch loads its colour into the mixer (the swatches start 23 pixels in).
 click "$main" $((40 + 72 * 2)) $((menubar + 144))
 click "$main" 232 $((menubar + 216))
 mixer=$(window 色情報)
 palette=$(window 色見本)
-click "$palette" $((8 + 16 * 2 + 8)) $((8 + 16 * 3 + 8))
+click "$palette" $((23 + 16 * 2 + 8)) $((8 + 16 * 3 + 8))
 shot "$mixer" mixer.png
 shot "$palette" palette.png
 xdotool windowactivate --sync "$mixer" key Return
