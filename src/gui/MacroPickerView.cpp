@@ -23,11 +23,12 @@ MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
     // Esc, "キャンセル" and the close box all close the window.
     OnReject([this] { state_->Cancel(); });
     SetUpWindow(*this, QStringLiteral("MacroForm"), MacroPickerText::kCaption);
-    // A sizable tool window whose controls keep their places.
-    resize(TwipSize(3795, 2100));
+    // A sizable tool window whose controls keep their places. The list box is wide
+    // enough for the bundled macros' titles, such as "背景色つきのリンクボタン".
+    resize(TwipSize(4095, 2100));
 
     combo_ = new EditableCombo(this, QStringLiteral("MacroListCombo"));
-    combo_->setGeometry(TwipRect(0, 120, 2535, 315));
+    combo_->setGeometry(TwipRect(0, 120, 2835, 315));
     combo_->setFont(UiFont(9.75));
     connect(combo_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         if (state_) state_->SetComboText(text);
@@ -38,18 +39,18 @@ MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
 
     textPrint_ = new QPlainTextEdit(this);
     textPrint_->setObjectName(QStringLiteral("TextPrint"));
-    textPrint_->setGeometry(TwipRect(0, 480, 2535, 1575));
+    textPrint_->setGeometry(TwipRect(0, 480, 2835, 1575));
     textPrint_->setReadOnly(true);
     SetButtonFaceBase(*textPrint_);
 
     auto* ok = new QPushButton(MacroPickerText::kOkButton, this);
     ok->setObjectName(QStringLiteral("OK_Button"));
-    ok->setGeometry(TwipRect(2640, 120, 1095, 375));
+    ok->setGeometry(TwipRect(2940, 120, 1095, 375));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &MacroPickerView::accept);
     auto* cancel = new QPushButton(MacroPickerText::kCancelButton, this);
     cancel->setObjectName(QStringLiteral("Cancel_Button"));
-    cancel->setGeometry(TwipRect(2640, 600, 1095, 375));
+    cancel->setGeometry(TwipRect(2940, 600, 1095, 375));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &MacroPickerView::reject);
 

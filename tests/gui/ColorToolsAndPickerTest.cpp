@@ -143,7 +143,7 @@ TEST_F(MacroPickerTest, PickReadAndApplyABundledMacro) {
     EXPECT_TRUE(views->Output()->isVisible());
 }
 
-TEST_F(MacroPickerTest, TheListIsWideEnoughForItsLongestTitle) {
+TEST_F(MacroPickerTest, TheLongestTitleShowsWholeInTheListAndTheBox) {
     // Every bundled macro: more titles than the list shows at once, so it scrolls.
     QStringList macros;
     for (const QString& name :
@@ -165,6 +165,9 @@ TEST_F(MacroPickerTest, TheListIsWideEnoughForItsLongestTitle) {
     EXPECT_GE(list->sizeHintForColumn(0), titleWidth);
     EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0));
     combo->hidePopup();
+    // Picked, it shows whole in the box too.
+    Pick(combo, title);
+    EXPECT_TRUE(ShowsWholeText(combo));
 }
 
 TEST_F(MacroPickerTest, NothingPickedIsANotice) {

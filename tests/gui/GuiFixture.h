@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +46,20 @@ inline void Pick(QComboBox* combo, const QString& entry) {
     const QRect item = list->visualRect(list->model()->index(index, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
     DeliverPostedCalls();  // the window the combo box is on draws the pick
+}
+
+// Whether a combo box shows the whole of its text from the first character: the caret
+// stands before it and the text fits inside the two pixels a line edit keeps each side.
+inline ::testing::AssertionResult ShowsWholeText(const QComboBox* combo) {
+    const QLineEdit* edit = combo->lineEdit();
+    const int needed = edit->fontMetrics().horizontalAdvance(edit->text()) + 4;
+    if (edit->cursorPosition() == 0 && needed <= edit->width()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << combo->objectName().toStdString() << " shows \"" << edit->text().toStdString()
+           << "\" in " << edit->width() << " of " << needed << " pixels, the caret at "
+           << edit->cursorPosition();
 }
 
 // The windowed program over a temporary program folder, with the real message

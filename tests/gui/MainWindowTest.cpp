@@ -41,20 +41,6 @@ QString LongestEntry(const QComboBox* combo) {
     return longest;
 }
 
-// Whether a combo box shows the whole of its text from the first character: the caret
-// stands before it and the text fits inside the two pixels a line edit keeps each side.
-::testing::AssertionResult ShowsWholeText(const QComboBox* combo) {
-    const QLineEdit* edit = combo->lineEdit();
-    const int needed = edit->fontMetrics().horizontalAdvance(edit->text()) + 4;
-    if (edit->cursorPosition() == 0 && needed <= edit->width()) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure()
-           << combo->objectName().toStdString() << " shows \"" << edit->text().toStdString()
-           << "\" in " << edit->width() << " of " << needed << " pixels, the caret at "
-           << edit->cursorPosition();
-}
-
 using MainWindowTest = GuiFixture;
 
 TEST_F(MainWindowTest, TypedTextIsTheMainStringAtOnce) {
