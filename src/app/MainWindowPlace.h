@@ -17,8 +17,9 @@ namespace glimtex {
 QPoint MainWindowPlace(std::optional<QPoint> saved, QSize frame, const QList<QRect>& screens,
                        const QRect& home);
 
-// The place the main window was last left at, kept in the user's settings
-// (glimtex/glimtex.conf in the configuration folder) from one run to the next.
+// The place the main window was last left at (the top left corner of its client
+// area, inside the frame), kept in the user's settings (glimtex/glimtex.conf in the
+// configuration folder) from one run to the next.
 std::optional<QPoint> SavedMainWindowPlace();
 void SaveMainWindowPlace(QPoint place);
 

@@ -217,20 +217,32 @@ void Views::PlaceGradientDetails() {
 
 void Views::PlaceMainWindow(const QWidget* replacing) {
     // The frame the desktop will put round the window, as it did round the one it
-    // replaces; the window itself keeps its size.
-    QSize frame = main_->size();
-    if (replacing) frame += replacing->frameGeometry().size() - replacing->size();
+    // replaces: the place is worked out for the whole window, frame and all.
+    QMargins frame;
+    if (replacing) {
+        const QRect outer = replacing->frameGeometry();
+        const QRect inner = replacing->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    const QPoint corner(frame.left(), frame.top());
+    std::optional<QPoint> saved = SavedMainWindowPlace();
+    if (saved) *saved -= corner;
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         screens << screen->availableGeometry();
     }
     const QRect home = replacing ? replacing->frameGeometry()
                                  : QGuiApplication::primaryScreen()->availableGeometry();
-    main_->move(MainWindowPlace(SavedMainWindowPlace(), frame, screens, home));
+    const QPoint place = MainWindowPlace(saved, main_->size().grownBy(frame), screens, home);
+    // Placed and remembered by its client area, which the desktop puts exactly where
+    // it is asked to; a window placed by its frame before it has one would be moved
+    // again by the frame's height once the desktop says how large the frame is.
+    main_->setGeometry(QRect(place + corner, main_->size()));
 }
 
 void Views::RememberMainWindowPlace() {
-    if (main_ && main_->isVisible()) SaveMainWindowPlace(main_->pos());
+    if (main_ && main_->isVisible()) SaveMainWindowPlace(main_->geometry().topLeft());
 }
 
 void Views::MainWindowClosing() {
