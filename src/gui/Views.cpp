@@ -186,29 +186,48 @@ void Views::CheckForWindowsLeft() {
 
 namespace {
 
-enum class Side { Left, Right };
+enum class Side { Left, Right, Below };
 
-// Moves a window to stand on one side of another, kept on the other's screen.
-void PlaceBeside(QWidget& window, const QWidget& other, Side side) {
+// Moves a window to stand on one side of another (or under it, its right edge in line),
+// `gap` pixels away and kept on the other's screen. False when the screen had no room
+// there, so that the window stands over the other.
+bool PlaceBeside(QWidget& window, const QWidget& other, Side side, int gap = 8) {
     const QRect screen = other.screen()->availableGeometry();
     const QSize size = window.frameGeometry().size();
     const QRect frame = other.frameGeometry();
-    QPoint at = side == Side::Right ? frame.topRight() + QPoint(8, 0)
-                                    : frame.topLeft() - QPoint(8 + size.width(), 0);
+    QPoint at;
+    switch (side) {
+        case Side::Left:
+            at = frame.topLeft() - QPoint(gap + size.width(), 0);
+            break;
+        case Side::Right:
+            at = frame.topRight() + QPoint(gap, 0);
+            break;
+        case Side::Below:
+            at = QPoint(frame.right() + 1 - size.width(), frame.bottom() + gap);
+            break;
+    }
     at.setX(std::max(screen.left(), std::min(at.x(), screen.right() - size.width())));
     at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() - size.height())));
     window.move(at);
+    return !QRect(at, size).intersects(frame);
 }
 
 }  // namespace
 
-// The mixer stands right of the main window and the palette right of the mixer, so
-// that neither hides the other; "グラデーションの詳細", whose stops the mixer also
-// colours, stands on the main window's other side.
+// The mixer stands right of the main window and the palette right of the mixer, or
+// under it when the screen has no room there, so that neither hides the other;
+// "グラデーションの詳細", whose stops the mixer also colours, stands on the main
+// window's other side.
 void Views::PlaceColorTools() {
     if (!main_ || !mixer_) return;
     PlaceBeside(*mixer_, *main_, Side::Right);
-    if (palette_) PlaceBeside(*palette_, *mixer_, Side::Right);
+    if (palette_ && !PlaceBeside(*palette_, *mixer_, Side::Right)) {
+        // Windows just shown have no frame yet: the palette's caption, which the desktop
+        // puts above it, as high as the main window's, must stay clear of the mixer.
+        const int caption = std::max(0, main_->geometry().top() - main_->frameGeometry().top());
+        PlaceBeside(*palette_, *mixer_, Side::Below, 8 + caption);
+    }
 }
 
 void Views::PlaceGradientDetails() {

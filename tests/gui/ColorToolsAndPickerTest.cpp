@@ -50,6 +50,14 @@ TEST_F(ColorToolsTest, ASwatchOpensTheMixerWithItsPalette) {
     EXPECT_EQ(views->ColorPalette()->findChildren<gui::ColorSwatch*>().size(), 35);
 }
 
+TEST_F(ColorToolsTest, ThePaletteNeverStandsOverTheMixer) {
+    // The main window stands in the middle of the screen: no room for both on its right.
+    ClickSwatch(*main, QStringLiteral("ColorBox_0"));
+    ASSERT_NE(views->ColorPalette(), nullptr);
+    EXPECT_FALSE(
+        views->ColorPalette()->frameGeometry().intersects(views->ColorMixer()->frameGeometry()));
+}
+
 TEST_F(ColorToolsTest, APaletteClickMovesTheBarsAndSetRepaintsTheSwatch) {
     ClickSwatch(*main, QStringLiteral("ColorBox_0"));
     ClickSwatch(*views->ColorPalette(), QStringLiteral("ColorCodeBox_13"));
