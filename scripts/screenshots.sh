@@ -27,6 +27,8 @@ cleanup() {
 }
 trap cleanup EXIT
 cp -r build/bin/Default build/bin/Include build/bin/Macro "$folder"/
+# The settings too: the shots never depend on where a person left the main window.
+export XDG_CONFIG_HOME="$folder/config"
 
 Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -87,12 +89,12 @@ shot "$output" output.png
 xdotool windowactivate --sync "$output" key Escape
 
 # The colour panel's first swatch opens the mixer with its palette; a palette
-# swatch loads its colour into the mixer.
+# swatch loads its colour into the mixer (the swatches start 23 pixels in).
 click "$main" $((40 + 72 * 2)) $((menubar + 144))
-click "$main" 216 $((menubar + 216))
+click "$main" 232 $((menubar + 216))
 mixer=$(window 色情報)
 palette=$(window 色見本)
-click "$palette" $((8 + 16 * 2 + 8)) $((8 + 16 * 3 + 8))
+click "$palette" $((23 + 16 * 2 + 8)) $((8 + 16 * 3 + 8))
 shot "$mixer" mixer.png
 shot "$palette" palette.png
 xdotool windowactivate --sync "$mixer" key Return
@@ -165,7 +167,7 @@ shot "$preview" preview-bbcode.png
 # stop halfway after the first. Enter on the list opens the mixer on that stop.
 xdotool windowactivate --sync "$main"
 click "$main" $((40 + 72 * 2)) $((menubar + 144))
-click "$main" 268 $((menubar + 216))
+click "$main" 284 $((menubar + 216))
 details=$(window グラデーションの詳細)
 xdotool windowactivate --sync "$details" key Tab space
 shot "$details" gradient-details.png

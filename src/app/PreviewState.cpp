@@ -37,6 +37,8 @@ void PreviewState::Compute() {
         content_.refused = true;
         content_.reason = RunNotice(outcome);
     }
+    // A run is refused only for a shape chosen while the base size is 0.
+    if (outcome == RunOutcome::Refused) content_.hint = kShapeSizeHint;
 }
 
 void PreviewState::Close() {

@@ -11,11 +11,16 @@ namespace glimtex {
 
 class Program;
 
+// What the preview says under a refusal for a shape without a base size.
+inline const QString kShapeSizeHint =
+    QStringLiteral("「形状」を使うには「基本文字サイズ」を 1 以上にしてください");
+
 // What the preview shows: the fragment that "ソースの作成" would make from the main
-// window's inputs as they stand, or why it would be refused.
+// window's inputs as they stand, or why it would be refused and what to do about it.
 struct PreviewContent {
     bool refused = false;
     QString reason;       // the notice the run would show, when refused
+    QString hint;         // what the user can change, when the preview knows
     FragmentModel model;  // when not refused
 };
 

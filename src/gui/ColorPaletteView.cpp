@@ -12,11 +12,22 @@
 
 namespace glimtex::gui {
 
+namespace {
+
+// The swatches with their margins take 1950 x 1485 twips. The window is wider, so that
+// a title bar with its icon and three buttons still has room for "色見本"; the
+// swatches stand in its middle.
+constexpr int kWidth = 2400;
+constexpr int kHeight = 1485;
+constexpr int kSwatchesInset = (kWidth - 1950) / 2;
+
+}  // namespace
+
 ColorPaletteView::ColorPaletteView(Program& program, ColorPaletteState& state, QWidget* parent)
     : StateDialog(state, kToolWindowFlags, parent), program_(program), state_(&state) {
     OnReject([this] { program_.Close<ColorPaletteState>(); });
-    SetUpFixedWindow(*this, QStringLiteral("ColorCodeForm"), ColorPaletteText::kCaption, 1950,
-                     1485);
+    SetUpFixedWindow(*this, QStringLiteral("ColorCodeForm"), ColorPaletteText::kCaption, kWidth,
+                     kHeight);
     // Later swatches are drawn over their neighbours, which they overlap by a pixel;
     // Tab visits them in index order, column by column.
     QWidget* previous = nullptr;
@@ -25,7 +36,9 @@ ColorPaletteView::ColorPaletteView(Program& program, ColorPaletteState& state, Q
         const ColorTriple& rgb = state.Rows()[static_cast<size_t>(i)];
         auto* swatch = new ColorSwatch(this);
         swatch->setObjectName(QStringLiteral("ColorCodeBox_%1").arg(i));
-        swatch->setGeometry(TwipRect(place.x(), place.y(), place.width(), place.height()));
+        swatch->setGeometry(
+            TwipRect(kSwatchesInset + place.x(), place.y(), place.width(), place.height()));
+        swatch->setFocusPolicy(Qt::StrongFocus);
         swatch->SetColor(state.SwatchColor(i));
         swatch->setToolTip(QStringLiteral("RGB(%1, %2, %3)").arg(rgb[0]).arg(rgb[1]).arg(rgb[2]));
         Describe(*swatch, SpokenColor(rgb), ColorPaletteText::kSwatchPurpose);

@@ -151,11 +151,15 @@ void AppendFragment(QTextCursor& cursor, const FragmentModel& fragment) {
     cursor.movePosition(QTextCursor::NextBlock);
 }
 
-void AppendRefusal(QTextCursor& cursor, const QString& reason) {
+void AppendRefusal(QTextCursor& cursor, const QString& reason, const QString& hint) {
     QTextCharFormat format;
     format.setFont(PageFont(), QTextCharFormat::FontPropertiesAll);
     format.setForeground(QColor(0xCC, 0, 0));
     cursor.insertText(reason, format);
+    if (hint.isEmpty()) return;
+    format.setForeground(kPageText);
+    cursor.insertBlock();
+    cursor.insertText(hint, format);
 }
 
 void FillDocument(QTextDocument& document, std::span<const FragmentModel> fragments) {

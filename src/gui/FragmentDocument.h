@@ -26,8 +26,9 @@ inline qreal PixelsToPoints(double pixels) { return pixels * 0.75; }
 // the characters with their colours and sizes, the line's styles, a link, and, where
 // the browser shows one, the background box.
 void AppendFragment(QTextCursor& cursor, const FragmentModel& fragment);
-// One line of red text saying why there is nothing to show.
-void AppendRefusal(QTextCursor& cursor, const QString& reason);
+// One line of red text saying why there is nothing to show, and under it, when there
+// is one, a line in the page's text saying what to do about it.
+void AppendRefusal(QTextCursor& cursor, const QString& reason, const QString& hint);
 
 // A fresh document in the page's look, holding the given fragments one after
 // another, separated as the CR LF between them shows: a blank.

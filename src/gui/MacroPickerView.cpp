@@ -8,6 +8,7 @@
 
 #include "app/MacroPickerState.h"
 #include "gui/AccessibleNames.h"
+#include "gui/EditableCombo.h"
 #include "gui/Look.h"
 #include "gui/Twips.h"
 #include "gui/WidgetSync.h"
@@ -24,11 +25,12 @@ MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
     // Esc, "キャンセル" and the close box all close the window.
     OnReject([this] { state_->Cancel(); });
     SetUpWindow(*this, QStringLiteral("MacroForm"), MacroPickerText::kCaption);
-    // A sizable tool window whose controls keep their places.
-    resize(TwipSize(3795, 2100));
+    // A sizable tool window whose controls keep their places. The list box is wide
+    // enough for the bundled macros' titles, such as "背景色つきのリンクボタン".
+    resize(TwipSize(4095, 2100));
 
-    combo_ = MakeEditableCombo(this, QStringLiteral("MacroListCombo"));
-    combo_->setGeometry(TwipRect(0, 120, 2535, 315));
+    combo_ = new EditableCombo(this, QStringLiteral("MacroListCombo"));
+    combo_->setGeometry(TwipRect(0, 120, 2835, 315));
     combo_->setFont(UiFont(9.75));
     // Screen readers take a combo box's name from its label; the window has no room
     // for one above the list, so the label is there for them alone.
@@ -45,19 +47,19 @@ MacroPickerView::MacroPickerView(MacroPickerState& state, QWidget* parent)
 
     textPrint_ = new QPlainTextEdit(this);
     textPrint_->setObjectName(QStringLiteral("TextPrint"));
-    textPrint_->setGeometry(TwipRect(0, 480, 2535, 1575));
+    textPrint_->setGeometry(TwipRect(0, 480, 2835, 1575));
     textPrint_->setReadOnly(true);
     SetButtonFaceBase(*textPrint_);
     Describe(*textPrint_, MacroPickerText::kDescriptionName);
 
     auto* ok = new QPushButton(MacroPickerText::kOkButton, this);
     ok->setObjectName(QStringLiteral("OK_Button"));
-    ok->setGeometry(TwipRect(2640, 120, 1095, 375));
+    ok->setGeometry(TwipRect(2940, 120, 1095, 375));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &MacroPickerView::accept);
     auto* cancel = new QPushButton(MacroPickerText::kCancelButton, this);
     cancel->setObjectName(QStringLiteral("Cancel_Button"));
-    cancel->setGeometry(TwipRect(2640, 600, 1095, 375));
+    cancel->setGeometry(TwipRect(2940, 600, 1095, 375));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &MacroPickerView::reject);
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
@@ -23,6 +24,7 @@
 #include "gui/AccessibleNames.h"
 #include "gui/ColorStrip.h"
 #include "gui/ColorSwatch.h"
+#include "gui/EditableCombo.h"
 #include "gui/Look.h"
 #include "gui/PreviewLetterView.h"
 #include "gui/Twips.h"
@@ -147,7 +149,7 @@ void MainWindowView::BuildPanels(QWidget* client) {
 QComboBox* MainWindowView::MakeCombo(QWidget* parent, const QString& name, const QRect& place,
                                      const std::function<void(const QString&)>& setText,
                                      const std::function<void()>& select) {
-    QComboBox* combo = MakeEditableCombo(parent, name);
+    QComboBox* combo = new EditableCombo(parent, name);
     combo->setGeometry(place);
     connect(combo, &QComboBox::editTextChanged, this, setText);
     // A pick from the list runs the style's selector.
@@ -199,8 +201,9 @@ void MainWindowView::BuildDecorationPanel(QGroupBox* frame) {
 void MainWindowView::BuildColorPanel(QGroupBox* frame) {
     auto* styleLabel = MakeLabel(frame, QStringLiteral("ColorStyle_Label"),
                                  QStringLiteral("色スタイル"), TwipRect(240, 600, 975, 255));
+    // Wide enough for its longest entry, "グラデーション", with the swatches beside it.
     colorStyleCombo_ = MakeCombo(
-        frame, QStringLiteral("ColorStyleCombo"), TwipRect(1320, 600, 1455, 300),
+        frame, QStringLiteral("ColorStyleCombo"), TwipRect(1320, 600, 1695, 300),
         [this](const QString& text) { state_.Form().SetColorStyleText(text); },
         [this] { state_.Form().ApplyColorStyle(); });
     LabelFor(*styleLabel, *colorStyleCombo_);
@@ -208,14 +211,14 @@ void MainWindowView::BuildColorPanel(QGroupBox* frame) {
     for (int i = 0; i < 2; ++i) {
         auto* swatch = new ColorSwatch(frame);
         swatch->setObjectName(Indexed("ColorBox", i));
-        swatch->setGeometry(TwipRect(3000 + 360 * i, 600, 255, 255));
+        swatch->setGeometry(TwipRect(3240 + 360 * i, 600, 255, 255));
         Describe(*swatch, QString::fromUtf8(kSwatchNames[i]));
         connect(swatch, &ColorSwatch::clicked, this, [this, i] { emit colorBoxClicked(i); });
         colorBox_[static_cast<size_t>(i)] = swatch;
     }
     changeButton_ = new QPushButton(QStringLiteral("←→"), frame);
     changeButton_->setObjectName(QStringLiteral("ChangeButton"));
-    changeButton_->setGeometry(TwipRect(3000, 960, 615, 225));
+    changeButton_->setGeometry(TwipRect(3240, 960, 615, 225));
     changeButton_->setToolTip(QStringLiteral("色を入れ替える"));
     Describe(*changeButton_, changeButton_->toolTip());
     changeButton_->setAutoDefault(false);
@@ -224,7 +227,7 @@ void MainWindowView::BuildColorPanel(QGroupBox* frame) {
     gradientDetailsButton_->setObjectName(QStringLiteral("GradientDetailsButton"));
     gradientDetailsButton_->setToolTip(QStringLiteral("グラデーションの詳細"));
     Describe(*gradientDetailsButton_, gradientDetailsButton_->toolTip());
-    gradientDetailsButton_->setGeometry(TwipRect(3720, 600, 375, 255));
+    gradientDetailsButton_->setGeometry(TwipRect(3960, 600, 375, 255));
     gradientDetailsButton_->setAutoDefault(false);
     connect(gradientDetailsButton_, &QPushButton::clicked, this,
             [this] { state_.EditGradientDetails(); });
@@ -364,6 +367,11 @@ void MainWindowView::FitToWindowSystem(const QString& platformName) {
 void MainWindowView::closeEvent(QCloseEvent* event) {
     emit closing();
     event->accept();
+}
+
+void MainWindowView::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    emit moved();
 }
 
 // ---- Drawing the state ----

@@ -52,9 +52,11 @@ class MainWindowView : public QMainWindow {
     void colorBoxClicked(int index);
     void backColorBoxClicked();
     void closing();
+    void moved();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void BuildControls(QWidget* client);

@@ -82,7 +82,7 @@ void PreviewView::Redraw() {
     if (content.refused) {
         document->setDocumentMargin(8);
         QTextCursor cursor(document);
-        AppendRefusal(cursor, content.reason);
+        AppendRefusal(cursor, content.reason, content.hint);
     } else {
         FillDocument(*document, std::span(&content.model, 1));
     }

@@ -1,6 +1,7 @@
 #include "gui/Views.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "app/ConfirmationBoardState.h"
 #include "app/GradientDetailsState.h"
 #include "app/MacroPickerState.h"
+#include "app/MainWindowPlace.h"
 #include "app/MainWindowState.h"
 #include "app/OutputWindowState.h"
 #include "app/PreviewState.h"
@@ -140,10 +142,13 @@ Views::~Views() {
     delete main_;
 }
 
-MainWindowView& Views::ShowMainWindow() {
+MainWindowView& Views::ShowMainWindow(const QWidget* replacing) {
     if (!main_) {
         main_ = new MainWindowView(program_);
+        PlaceMainWindow(replacing);
         MainWindowState& state = program_.MainWindow();
+        connect(main_, &MainWindowView::moved, this, &Views::RememberMainWindowPlace);
+        connect(main_, &MainWindowView::closing, this, &Views::RememberMainWindowPlace);
         connect(main_, &MainWindowView::closing, this, &Views::MainWindowClosing);
         connect(main_, &MainWindowView::colorBoxClicked, this,
                 [&state](int index) { state.EditColor(index); });
@@ -213,33 +218,82 @@ void Views::CheckForWindowsLeft() {
 
 namespace {
 
-enum class Side { Left, Right };
+enum class Side { Left, Right, Below };
 
-// Moves a window to stand on one side of another, kept on the other's screen.
-void PlaceBeside(QWidget& window, const QWidget& other, Side side) {
+// Moves a window to stand on one side of another (or under it, its right edge in line),
+// `gap` pixels away and kept on the other's screen. False when the screen had no room
+// there, so that the window stands over the other.
+bool PlaceBeside(QWidget& window, const QWidget& other, Side side, int gap = 8) {
     const QRect screen = other.screen()->availableGeometry();
     const QSize size = window.frameGeometry().size();
     const QRect frame = other.frameGeometry();
-    QPoint at = side == Side::Right ? frame.topRight() + QPoint(8, 0)
-                                    : frame.topLeft() - QPoint(8 + size.width(), 0);
+    QPoint at;
+    switch (side) {
+        case Side::Left:
+            at = frame.topLeft() - QPoint(gap + size.width(), 0);
+            break;
+        case Side::Right:
+            at = frame.topRight() + QPoint(gap, 0);
+            break;
+        case Side::Below:
+            at = QPoint(frame.right() + 1 - size.width(), frame.bottom() + gap);
+            break;
+    }
     at.setX(std::max(screen.left(), std::min(at.x(), screen.right() - size.width())));
     at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() - size.height())));
     window.move(at);
+    return !QRect(at, size).intersects(frame);
 }
 
 }  // namespace
 
-// The mixer stands right of the main window and the palette right of the mixer, so
-// that neither hides the other; "グラデーションの詳細", whose stops the mixer also
-// colours, stands on the main window's other side.
+// The mixer stands right of the main window and the palette right of the mixer, or
+// under it when the screen has no room there, so that neither hides the other;
+// "グラデーションの詳細", whose stops the mixer also colours, stands on the main
+// window's other side.
 void Views::PlaceColorTools() {
     if (!main_ || !mixer_) return;
     PlaceBeside(*mixer_, *main_, Side::Right);
-    if (palette_) PlaceBeside(*palette_, *mixer_, Side::Right);
+    if (palette_ && !PlaceBeside(*palette_, *mixer_, Side::Right)) {
+        // Windows just shown have no frame yet: the palette's caption, which the desktop
+        // puts above it, as high as the main window's, must stay clear of the mixer.
+        const int caption = std::max(0, main_->geometry().top() - main_->frameGeometry().top());
+        PlaceBeside(*palette_, *mixer_, Side::Below, 8 + caption);
+    }
 }
 
 void Views::PlaceGradientDetails() {
     if (main_ && details_) PlaceBeside(*details_, *main_, Side::Left);
+}
+
+void Views::PlaceMainWindow(const QWidget* replacing) {
+    // The frame the desktop will put round the window, as it did round the one it
+    // replaces: the place is worked out for the whole window, frame and all.
+    QMargins frame;
+    if (replacing) {
+        const QRect outer = replacing->frameGeometry();
+        const QRect inner = replacing->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    const QPoint corner(frame.left(), frame.top());
+    std::optional<QPoint> saved = SavedMainWindowPlace();
+    if (saved) *saved -= corner;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens << screen->availableGeometry();
+    }
+    const QRect home = replacing ? replacing->frameGeometry()
+                                 : QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint place = MainWindowPlace(saved, main_->size().grownBy(frame), screens, home);
+    // Placed and remembered by its client area, which the desktop puts exactly where
+    // it is asked to; a window placed by its frame before it has one would be moved
+    // again by the frame's height once the desktop says how large the frame is.
+    main_->setGeometry(QRect(place + corner, main_->size()));
+}
+
+void Views::RememberMainWindowPlace() {
+    if (main_ && main_->isVisible()) SaveMainWindowPlace(main_->geometry().topLeft());
 }
 
 void Views::MainWindowClosing() {

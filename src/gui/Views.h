@@ -31,8 +31,10 @@ class Views : public QObject {
     ~Views() override;
 
     // Shows the main window (created with the program's main-window state, loading
-    // that first if nothing touched it yet).
-    MainWindowView& ShowMainWindow();
+    // that first if nothing touched it yet). It opens where it was left last time, or
+    // centred where the window it takes the place of (the title window) stands, or on
+    // the primary screen.
+    MainWindowView& ShowMainWindow(const QWidget* replacing = nullptr);
 
     MainWindowView* MainWindow() const { return main_; }
     BoardView* Board() const { return board_; }
@@ -66,6 +68,8 @@ class Views : public QObject {
     void PlaceColorTools();
     void PlaceGradientDetails();
     void MainWindowClosing();
+    void PlaceMainWindow(const QWidget* replacing);
+    void RememberMainWindowPlace();
     void ScheduleWindowCheck();
     void CheckForWindowsLeft();
 

@@ -14,6 +14,8 @@ void Sync(QLineEdit* edit, const QString& text) {
     if (edit->text() == text) return;
     const QSignalBlocker block(edit);
     edit->setText(text);
+    // A box narrower than its text shows the start of it, not the end.
+    edit->setCursorPosition(0);
 }
 
 void Sync(QComboBox* combo, const ComboBoxState& state) {
@@ -26,7 +28,9 @@ void Sync(QComboBox* combo, const ComboBoxState& state) {
         combo->clear();
         combo->addItems(state.items);
     }
-    if (combo->currentText() != state.text) combo->setEditText(state.text);
+    const bool sameText = combo->currentText() == state.text;
+    if (!sameText) combo->setEditText(state.text);
+    if ((!sameItems || !sameText) && combo->lineEdit()) combo->lineEdit()->setCursorPosition(0);
 }
 
 void SyncChecked(QAbstractButton* button, bool checked) {
@@ -43,15 +47,6 @@ void SyncChecked(QAction* action, bool checked) {
 
 void SyncVisible(QWidget* widget, bool visible) {
     if (widget->isVisibleTo(widget->parentWidget()) != visible) widget->setVisible(visible);
-}
-
-QComboBox* MakeEditableCombo(QWidget* parent, const QString& name) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setCompleter(nullptr);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    return combo;
 }
 
 }  // namespace glimtex::gui

@@ -58,6 +58,7 @@ TEST_F(PreviewStateTest, SaysWhyARunWouldBeRefused) {
     Main().Form().SetShapeText(QStringLiteral("右下がり"));  // a shape without a size
     EXPECT_TRUE(preview.Content().refused);
     EXPECT_EQ(preview.Content().reason, QStringLiteral("ソースの作成ができません"));
+    EXPECT_EQ(preview.Content().hint, kShapeSizeHint);
 
     Main().Form().SetSizeText(QStringLiteral("big"));
     EXPECT_EQ(preview.Content().reason, kSizeTextMessage);
@@ -67,7 +68,8 @@ TEST_F(PreviewStateTest, SaysWhyARunWouldBeRefused) {
     Main().Form().StoreColor(0, {-30000, 0, 0});
     Main().Form().StoreColor(1, {30000, 0, 0});
     EXPECT_EQ(preview.Content().reason, kOverflowMessage);
-    EXPECT_TRUE(feedback.notices.isEmpty());  // the preview says it, no notice
+    EXPECT_TRUE(preview.Content().hint.isEmpty());  // the shape is not what to change
+    EXPECT_TRUE(feedback.notices.isEmpty());        // the preview says it, no notice
 }
 
 TEST_F(PreviewStateTest, OpensOnceAndCloses) {

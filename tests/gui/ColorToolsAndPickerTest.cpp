@@ -50,6 +50,14 @@ TEST_F(ColorToolsTest, ASwatchOpensTheMixerWithItsPalette) {
     EXPECT_EQ(views->ColorPalette()->findChildren<gui::ColorSwatch*>().size(), 35);
 }
 
+TEST_F(ColorToolsTest, ThePaletteNeverStandsOverTheMixer) {
+    // The main window stands in the middle of the screen: no room for both on its right.
+    ClickSwatch(*main, QStringLiteral("ColorBox_0"));
+    ASSERT_NE(views->ColorPalette(), nullptr);
+    EXPECT_FALSE(
+        views->ColorPalette()->frameGeometry().intersects(views->ColorMixer()->frameGeometry()));
+}
+
 TEST_F(ColorToolsTest, APaletteClickMovesTheBarsAndSetRepaintsTheSwatch) {
     ClickSwatch(*main, QStringLiteral("ColorBox_0"));
     ClickSwatch(*views->ColorPalette(), QStringLiteral("ColorCodeBox_13"));
@@ -99,17 +107,24 @@ TEST_F(ColorToolsTest, CancelAndClosingTheMainWindowChangeNothing) {
     EXPECT_EQ(program->Settings().backgroundColor, (ColorTriple{0, 0, 0}));
 }
 
-using MacroPickerTest = GuiFixture;
+class MacroPickerTest : public GuiFixture {
+  protected:
+    // Starts with the bundled start-up macro and the given bundled macros, in a folder
+    // of the test's own.
+    void StartWithBundled(const QStringList& macros) {
+        QDir(dir.path()).mkpath(QStringLiteral("Macro"));
+        for (const QString& name : QStringList{QStringLiteral("Default")} + macros) {
+            ASSERT_TRUE(
+                QFile::copy(QStringLiteral(GLIMTEX_DATA_DIR "/") + name, dir.filePath(name)));
+        }
+        program = std::make_unique<Program>(dir.path(), feedback, clipboard);
+        views = std::make_unique<gui::Views>(*program);
+        Startup(program->Core()).Run();
+    }
+};
 
 TEST_F(MacroPickerTest, PickReadAndApplyABundledMacro) {
-    // The bundled start-up macro and its sample, in a folder of the test's own.
-    for (const QString& name : {QStringLiteral("Default"), QStringLiteral("Macro/Rainbow")}) {
-        QDir(dir.path()).mkpath(QStringLiteral("Macro"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(GLIMTEX_DATA_DIR "/") + name, dir.filePath(name)));
-    }
-    program = std::make_unique<Program>(dir.path(), feedback, clipboard);
-    views = std::make_unique<gui::Views>(*program);
-    Startup(program->Core()).Run();
+    StartWithBundled({QStringLiteral("Macro/Rainbow")});
     auto& main = ShowMain();
     Find<QAction>(main, "Macro_Tool")->trigger();
     gui::MacroPickerView* picker = views->MacroPicker();
@@ -134,6 +149,33 @@ TEST_F(MacroPickerTest, PickReadAndApplyABundledMacro) {
     EXPECT_EQ(Find<QLineEdit>(main, "EditBox")->text(), QStringLiteral("Glimtexへようこそ"));
     ASSERT_NE(views->Output(), nullptr);
     EXPECT_TRUE(views->Output()->isVisible());
+}
+
+TEST_F(MacroPickerTest, TheLongestTitleShowsWholeInTheListAndTheBox) {
+    // Every bundled macro: more titles than the list shows at once, so it scrolls.
+    QStringList macros;
+    for (const QString& name :
+         QDir(QStringLiteral(GLIMTEX_DATA_DIR "/Macro")).entryList(QDir::Files)) {
+        macros << QStringLiteral("Macro/") + name;
+    }
+    StartWithBundled(macros);
+    auto& main = ShowMain();
+    Find<QAction>(main, "Macro_Tool")->trigger();
+    ASSERT_NE(views->MacroPicker(), nullptr);
+    auto* combo = Find<QComboBox>(*views->MacroPicker(), "MacroListCombo");
+    const QString title = QStringLiteral("背景色つきのリンクボタン");
+    ASSERT_GE(combo->findText(title), 0);
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    // The entries, beside the scroll bar, have the room the widest of them asks for.
+    const int titleWidth = list->fontMetrics().horizontalAdvance(title);
+    EXPECT_GE(list->sizeHintForColumn(0), titleWidth);
+    EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0));
+    combo->hidePopup();
+    // Picked, it shows whole in the box too.
+    Pick(combo, title);
+    EXPECT_TRUE(ShowsWholeText(combo));
 }
 
 TEST_F(MacroPickerTest, NothingPickedIsANotice) {

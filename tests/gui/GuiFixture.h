@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,11 +48,31 @@ inline void Pick(QComboBox* combo, const QString& entry) {
     DeliverPostedCalls();  // the window the combo box is on draws the pick
 }
 
+// Whether a combo box shows the whole of its text from the first character: the caret
+// stands before it and the text fits inside the two pixels a line edit keeps each side.
+inline ::testing::AssertionResult ShowsWholeText(const QComboBox* combo) {
+    const QLineEdit* edit = combo->lineEdit();
+    const int needed = edit->fontMetrics().horizontalAdvance(edit->text()) + 4;
+    if (edit->cursorPosition() == 0 && needed <= edit->width()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << combo->objectName().toStdString() << " shows \"" << edit->text().toStdString()
+           << "\" in " << edit->width() << " of " << needed << " pixels, the caret at "
+           << edit->cursorPosition();
+}
+
 // The windowed program over a temporary program folder, with the real message
 // boxes (answered by the test) and the real clipboard.
 class GuiFixture : public ::testing::Test {
   protected:
     QTemporaryDir dir;
+    // The user's settings (where the main window was left) in a folder of the test's
+    // own, never the person's.
+    QTemporaryDir settingsDir;
+    GuiFixture() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
     gui::GuiFeedback feedback;
     gui::SystemClipboard clipboard;
     MessageBoxAnswerer boxes;

@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolTip>
 
 #include "GuiFixture.h"
 #include "app/MainWindowState.h"
 #include "gui/MainWindowView.h"
+#include "gui/TitleView.h"
 #include "gui/Twips.h"
 #include "gui/WindowSystemLimits.h"
 
@@ -28,6 +30,19 @@ QList<int> VisiblePanels(QWidget& main) {
         if (frame && frame->isVisible()) visible << i;
     }
     return visible;
+}
+
+// The entry of a combo box's list that takes the most room in its font.
+QString LongestEntry(const QComboBox* combo) {
+    QString longest;
+    for (int i = 0; i < combo->count(); ++i) {
+        const QString entry = combo->itemText(i);
+        if (combo->fontMetrics().horizontalAdvance(entry) >
+            combo->fontMetrics().horizontalAdvance(longest)) {
+            longest = entry;
+        }
+    }
+    return longest;
 }
 
 using MainWindowTest = GuiFixture;
@@ -75,6 +90,28 @@ TEST_F(MainWindowTest, FixedSizeFromTwips) {
     EXPECT_EQ(main.minimumSize(), main.maximumSize());
     EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+TEST_F(MainWindowTest, OpensWhereTheTitleWindowWasThenWhereItWasLeft) {
+    Start();
+    gui::TitleView title(QStringLiteral("0000"));
+    title.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
+    gui::MainWindowView* main = &views->ShowMainWindow(&title);
+    EXPECT_LE((main->frameGeometry().center() - title.frameGeometry().center()).manhattanLength(),
+              1);
+    title.close();
+    const QRect screen = title.screen()->availableGeometry();
+
+    const QPoint left = screen.topLeft() + QPoint(20, 30);
+    main->move(left);
+    main->close();
+    // The next run, in a program of its own.
+    views.reset();
+    program.reset();
+    Start();
+    main = &ShowMain();
+    EXPECT_EQ(main->pos(), left);
 }
 
 TEST_F(MainWindowTest, AlwaysOnTopTogglesCheckMarkAndWindowFlag) {
@@ -174,6 +211,29 @@ TEST_F(MainWindowTest, PickingAStyleRunsItsSelector) {
     Pick(back, QStringLiteral("単色"));
     EXPECT_TRUE(Find<QWidget>(main, "BackColorBox")->isVisible());
     EXPECT_FALSE(Find<QWidget>(main, "BackPictureEdit")->isVisible());
+}
+
+TEST_F(MainWindowTest, EveryComboShowsItsLongestEntryWhole) {
+    Start({QStringLiteral("Add.FontData = \"ＭＳ Ｐゴシック\""),
+           QStringLiteral("Add.FontData = \"Times New Roman\"")});
+    auto& main = ShowMain();
+    const std::pair<int, const char*> combos[] = {{0, "MojiSizeCombo"},   {0, "FontSelectCombo"},
+                                                  {2, "ColorStyleCombo"}, {3, "MojiShapeCombo"},
+                                                  {4, "BackStyleCombo"},  {5, "LinkStyleCombo"}};
+    for (const auto& [panel, name] : combos) {
+        QTest::mouseClick(Find<QPushButton>(main, QStringLiteral("CommandButton_%1").arg(panel)),
+                          Qt::LeftButton);
+        DeliverPostedCalls();
+        auto* combo = Find<QComboBox>(main, name);
+        Pick(combo, LongestEntry(combo));
+        EXPECT_TRUE(ShowsWholeText(combo));
+    }
+    // Text set from the program is shown from its start too.
+    for (const char* style : {"単色", "グラデーション"}) {
+        program->MainWindow().Form().SetColorStyleText(QString::fromUtf8(style));
+        DeliverPostedCalls();
+    }
+    EXPECT_TRUE(ShowsWholeText(Find<QComboBox>(main, "ColorStyleCombo")));
 }
 
 TEST_F(MainWindowTest, ResetFromTheFileMenu) {

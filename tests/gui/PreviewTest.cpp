@@ -223,12 +223,15 @@ TEST_F(PreviewWindowTest, OpensFromTheMenuOnceAndFollowsTyping) {
     EXPECT_EQ(LooksOf(*Shown())[0].color, QColor(0, 128, 0));
 }
 
-TEST_F(PreviewWindowTest, ARefusedLineIsOneLineOfRedText) {
+TEST_F(PreviewWindowTest, ARefusedLineIsRedWithWhatToDoUnderIt) {
     Menu("Preview_Tool");
     program->MainWindow().Form().SetShapeText(QStringLiteral("レンズ"));
     DeliverPostedCalls();
-    EXPECT_EQ(Shown()->toPlainText(), QStringLiteral("ソースの作成ができません"));
-    EXPECT_EQ(LooksOf(*Shown())[0].color, QColor(0xCC, 0, 0));
+    EXPECT_EQ(Shown()->toPlainText(),
+              QStringLiteral("ソースの作成ができません\n"
+                             "「形状」を使うには「基本文字サイズ」を 1 以上にしてください"));
+    EXPECT_EQ(LooksOf(*Shown()).front().color, QColor(0xCC, 0, 0));
+    EXPECT_EQ(LooksOf(*Shown()).back().color, gui::kPageText);
     EXPECT_TRUE(boxes.seen.isEmpty());  // no message box
 }
 

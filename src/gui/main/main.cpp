@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
     Startup startup(program.Core());
     startup.Run();
     TitleView title(startup.CodeLabel());
-    QObject::connect(&title, &TitleView::closed, &views, [&views] { views.ShowMainWindow(); });
+    QObject::connect(&title, &TitleView::closed, &views,
+                     [&views, &title] { views.ShowMainWindow(&title); });
     title.show();
     return QApplication::exec();
 }
