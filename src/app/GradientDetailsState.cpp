@@ -11,8 +11,7 @@ namespace {
 // The settings of a gradation through the given stops.
 DecorationSettings GradationThrough(const QList<ColorTriple>& stops, GradientSpace space) {
     DecorationSettings gradation;
-    gradation.colors = {stops[0], stops[1]};
-    gradation.moreStops = stops.mid(2);
+    StoreColorStops(gradation, stops);
     gradation.gradientSpace = space;
     return gradation;
 }

@@ -15,4 +15,9 @@ QList<ColorTriple> ColorStops(const DecorationSettings& s) {
     return stops;
 }
 
+void StoreColorStops(DecorationSettings& s, const QList<ColorTriple>& stops) {
+    s.colors = {stops[0], stops[1]};
+    s.moreStops = stops.mid(2);
+}
+
 }  // namespace glimtex

@@ -49,5 +49,8 @@ uint32_t PackColor(const ColorTriple& rgb);
 
 // Every stop of the gradation, first to last: the two colors, then the further stops.
 QList<ColorTriple> ColorStops(const DecorationSettings& s);
+// The other way: the first two stops become the two colors, the rest the further
+// stops. There must be two at least.
+void StoreColorStops(DecorationSettings& s, const QList<ColorTriple>& stops);
 
 }  // namespace glimtex

@@ -239,8 +239,7 @@ void DecorationForm::ClearColorStops() {
 bool DecorationForm::SetColorStops(const QList<ColorTriple>& stops) {
     if (stops.size() < 2 || stops.size() > kMaxColorStops) return false;
     ChangeBatch batch(*this);
-    s_.colors = {stops[0], stops[1]};
-    s_.moreStops = stops.mid(2);
+    StoreColorStops(s_, stops);
     PaintSwatchFromSettings(0);
     if (c_.ColorBox[1].visible) PaintSwatchFromSettings(1);
     RepaintStrip();

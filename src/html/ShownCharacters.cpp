@@ -10,13 +10,6 @@
 
 namespace glimtex {
 
-namespace {
-
-// "smaller": what "<SMALL>", "<SUP>" and "<SUB>" do to the size around them.
-constexpr double kSmallerFactor = 1.2;
-
-}  // namespace
-
 double FontSizePixels(int sizeAttribute) {
     static constexpr std::array<double, 7> kPixels{10, 13, 16, 18, 24, 32, 48};
     return kPixels[static_cast<std::size_t>(FontSizeLevel(sizeAttribute) - 1)];
@@ -86,7 +79,7 @@ std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment) {
     line.strike = style.emphasis.strikeThrough;
     if (style.position == Position::Superscript) line.position = ShownPosition::Super;
     if (style.position == Position::Subscript) line.position = ShownPosition::Sub;
-    if (line.position != ShownPosition::Baseline) line.pixelSize /= kSmallerFactor;
+    if (line.position != ShownPosition::Baseline) line.pixelSize = SmallerPixels(line.pixelSize);
     // Only the cell of a closed table holds the text; the old bytes put the text in
     // front of the table. The CSS format's box holds its text.
     if ((style.format == FragmentFormat::Html || style.format == FragmentFormat::Css) &&
@@ -114,8 +107,8 @@ std::vector<ShownCharacter> ShowAsBrowser(const FragmentModel& fragment) {
         if (marks.size.kind == SizeMark::Kind::Small) {
             // A forum's sizes are the levels: "smaller" is the level under.
             c.pixelSize = style.format == FragmentFormat::Bbcode
-                              ? FontSizePixels(std::max(1, FontSizeLevel(level) - 1))
-                              : pixels / kSmallerFactor;
+                              ? FontSizePixels(SmallerLevel(FontSizeLevel(level)))
+                              : SmallerPixels(pixels);
         }
         shown.push_back(c);
     }

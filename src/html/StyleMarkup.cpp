@@ -16,14 +16,24 @@ namespace glimtex {
 
 namespace {
 
-// The pixels browsers give the size levels 1..7, and one step smaller (five sixths).
-constexpr std::array<std::u16string_view, 7> kLevelPixels{u"10px", u"13px", u"16px", u"18px",
-                                                          u"24px", u"32px", u"48px"};
-constexpr std::array<std::u16string_view, 7> kSmallerPixels{
-    u"8.33333px", u"10.8333px", u"13.3333px", u"15px", u"20px", u"26.6667px", u"40px"};
+// The CSS texts of the pixels browsers give the size levels 1..7, and of one step
+// smaller, written once from the browsers' table.
+struct SizeTexts {
+    std::array<QString, 7> level;
+    std::array<QString, 7> smaller;
+    SizeTexts() {
+        for (int k = 0; k < 7; ++k) {
+            const double pixels = FontSizePixels(k + 1);
+            level[static_cast<std::size_t>(k)] = QString::number(pixels) + QStringLiteral("px");
+            smaller[static_cast<std::size_t>(k)] =
+                QString::number(SmallerPixels(pixels), 'g', 6) + QStringLiteral("px");
+        }
+    }
+};
+const SizeTexts kSizeTexts;
 
-char16_t* Write(char16_t* out, std::u16string_view text) {
-    std::memcpy(out, text.data(), text.size() * sizeof(char16_t));
+char16_t* Write(char16_t* out, QStringView text) {
+    std::memcpy(out, text.utf16(), static_cast<std::size_t>(text.size()) * sizeof(char16_t));
     return out + text.size();
 }
 
@@ -51,13 +61,13 @@ char16_t* WriteCssColor(char16_t* out, const ColorTriple& written) {
 char16_t* WriteCssSize(char16_t* out, SizeLook size) {
     if (size.level == 0) return Write(out, u"smaller");
     const auto k = static_cast<std::size_t>(size.level - 1);
-    return Write(out, size.small ? kSmallerPixels[k] : kLevelPixels[k]);
+    return Write(out, size.small ? kSizeTexts.smaller[k] : kSizeTexts.level[k]);
 }
 
 // A BBCode size: one level less for "smaller", never under 1.
 int BbcodeLevel(SizeLook size) {
     const int level = size.level == 0 ? 3 : size.level;
-    return size.small ? std::max(1, level - 1) : level;
+    return size.small ? SmallerLevel(level) : level;
 }
 
 bool IsForbiddenInPage(char32_t c) {

@@ -19,6 +19,9 @@ struct SizeLook {
 // 3, any other is the level itself; both are clamped into 1..7.
 int FontSizeLevel(int sizeAttribute);
 
+// A forum's "smaller": the level under, never under 1.
+inline int SmallerLevel(int level) { return level > 1 ? level - 1 : 1; }
+
 // The level that Standard writes once for the whole line, or 0: a size set on a line
 // in its normal position.
 int LineSizeLevel(const DecorationSettings& s);
